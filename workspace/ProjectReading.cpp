@@ -53,7 +53,7 @@ bool IsGone(const CString& strPath, DWORD nError)
     return nError == ERROR_PATH_NOT_FOUND && ::GetFileAttributes(RootOf(strPath)) != INVALID_FILE_ATTRIBUTES;
 }
 
-// As the reader opens it; 0 when it opens.
+// Asked only once the reader failed: a pipe, say, opens once.
 DWORD OpenErrorOf(const CString& strPath)
 {
     const HANDLE hFile =
@@ -62,6 +62,17 @@ DWORD OpenErrorOf(const CString& strPath)
         return ::GetLastError();
     ::CloseHandle(hFile);
     return ERROR_SUCCESS;
+}
+
+// A file that would not open is said to be so, not to be an invalid design.
+void TellWhyNotOpened(CProjectReading::Result& read)
+{
+    const CString strPath = read.path.c_str();
+    read.nOpenError = OpenErrorOf(strPath);
+    if (read.nOpenError == ERROR_SUCCESS)
+        return;
+    read.bGone = IsGone(strPath, read.nOpenError);
+    read.strMessage = "the file " + strPath + " cannot be opened (" + SystemErrorText(read.nOpenError) + ")";
 }
 
 }  // namespace
@@ -74,16 +85,10 @@ CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath
         [pRead]
         {
             pRead->strRecovered = RecoverFolderOf(pRead->path);
-            pRead->nOpenError = OpenErrorOf(pRead->path.c_str());
-            if (pRead->nOpenError != ERROR_SUCCESS)
-            {
-                pRead->bGone = IsGone(pRead->path.c_str(), pRead->nOpenError);
-                pRead->strMessage = CString("the file ") + pRead->path.c_str() + " cannot be opened (" +
-                                    SystemErrorText(pRead->nOpenError) + ")";
-                return;
-            }
             pRead->bRead =
                 ReadProjectFile(pRead->path.c_str(), pRead->pProject.get(), &pRead->strMessage, &pRead->strReason);
+            if (!pRead->bRead)
+                TellWhyNotOpened(*pRead);
             pRead->digest = pRead->bRead ? CProjectFiles::Digest(*pRead->pProject) : 0;
         });
 }
