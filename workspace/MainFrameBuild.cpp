@@ -88,12 +88,17 @@ public:
     // Every editor has its text, and every document its mark, before any editor is told of it: a
     // failure while one redraws leaves no editor with an old text beside the others' new ones, and no
     // new text that Save All would not write. Each editor is told even when one before it failed, so
-    // that none keeps rows, scroll bars or colours of its old text.
+    // that none keeps rows, scroll bars or colours of its old text. The texts that wait learn which edit
+    // stands for them in each editor.
     BOOL ShowPreparedTexts() override
     {
         for (PreparedText& prepared : m_prepared)
+        {
             prepared.bSwapped =
                 prepared.pView->GetEditCtrl()->SwapInAllText(*prepared.pText, prepared.lcOldEnd, prepared.lcNewEnd);
+            if (prepared.bSwapped)
+                App().WaitingTexts().Shown(*prepared.pView->GetDocument());
+        }
         BOOL bAllTold = TRUE;
         for (PreparedText& prepared : m_prepared)
             if (prepared.bSwapped)
@@ -108,10 +113,10 @@ public:
     // The texts wait with the editors this build fills.
     void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) override
     {
-        std::vector<CDocument*> filled;
+        std::vector<CKTSyntaxEditDoc*> filling;
         for (const PreparedText& prepared : m_prepared)
-            filled.push_back(prepared.pView->GetDocument());
-        App().WaitingTexts().Hold(m_project, placedPaths, std::move(texts), filled);
+            filling.push_back(prepared.pView->GetDocument());
+        App().WaitingTexts().Hold(m_project, placedPaths, std::move(texts), filling);
     }
     BOOL SaveAll() override
     {

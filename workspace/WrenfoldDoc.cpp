@@ -52,7 +52,7 @@ BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString*
 BOOL CwrenfoldDoc::SaveWithWaiting(const std::vector<Saving>& savings, CString* pError)
 {
     CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
-    std::vector<CDocument*> docs;
+    std::vector<CKTSyntaxEditDoc*> docs;
     for (const Saving& saving : savings)
         docs.push_back(saving.pDoc);
     const ProjectRecord* pProject = waiting.DueWith(docs);
