@@ -12,6 +12,7 @@
 #include "RuntimeFiles.h"
 #include "afxdlgs.h"
 #include "project/ProjectFile.h"
+#include "project/RunRepair.h"
 
 #include <shlobj.h>
 
@@ -53,6 +54,8 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     CString strPath;
     if (!ProjectFilePath(project, &strPath, &strError))
         return ShowError(strError);
+    // A design that a save cut off there left aside is put back first: it is there, and is not written over.
+    RunLongWork("Reading " + project.folder + "...", [&] { RecoverInterruptedRun(project.folder); });
     if (FileExists(strPath))
         return ShowError("the file " + strPath + " already exists!");
     const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);
