@@ -101,17 +101,22 @@ private:
         Put(m_block.data(), m_block.size());
         m_block.clear();
     }
-    // The first block is small, so that a temporary cut off in it is told from a user's longer file.
+    // Each block is announced before it goes, none longer than a piece block and the first smaller still, so
+    // that the bytes of a temporary cut off in one that no proof covers are few: a user's file at its name is
+    // told from it.
     void Put(const void* data, std::size_t size)
     {
-        const std::size_t first = m_sum.Proof().size == 0 ? std::min(size, kFirstBlockSize) : size;
-        PutBlock(data, first);
-        PutBlock(static_cast<const char*>(data) + first, size - first);
+        const char* bytes = static_cast<const char*>(data);
+        while (size > 0 && m_failure.IsEmpty())
+        {
+            const std::size_t block = std::min(size, m_sum.Proof().size == 0 ? kFirstBlockSize : kPieceBlockSize);
+            PutBlock(bytes, block);
+            bytes += block;
+            size -= block;
+        }
     }
     void PutBlock(const void* data, std::size_t size)
     {
-        if (size == 0 || !m_failure.IsEmpty())
-            return;
         CContentSum written = m_sum;
         m_sum.Add(data, size);
         if (!Announce(m_sum))

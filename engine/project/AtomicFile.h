@@ -1,6 +1,7 @@
 // AtomicFile.h: replaces a file's contents in one step, never leaving it half written.
 #pragma once
 
+#include "DiskState.h"
 #include "RunFiles.h"
 
 #include <afx.h>
@@ -52,8 +53,8 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
 // A source that gives size bytes at data, which must outlive it.
 ContentsSource ContentsOf(const char* data, std::size_t size);
 
-// The most bytes ReplaceFileInPieces gathers before writing them.
-const std::size_t kPieceBlockSize = std::size_t(1) << 20;
+// The most bytes ReplaceFileInPieces gathers before writing them, and writes in one block.
+const std::size_t kPieceBlockSize = static_cast<std::size_t>(kLongestBlock);
 // The most bytes of the first block: a file at a temporary's name a kill left, longer than this, is the run's
 // only when it begins with the run's own bytes.
 const std::size_t kFirstBlockSize = 4096;

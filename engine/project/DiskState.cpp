@@ -181,12 +181,13 @@ namespace
 {
 
 // Sums a file a run wrote a block at a time as it is read, and how long the proofs the run announced let it
-// be: the bytes up to one of them let it reach the size announced next.
+// be: the bytes up to one of them let it reach the size announced next, but never more than a block past
+// them, however long a block an earlier designer announced.
 class CWrittenReach
 {
 public:
     explicit CWrittenReach(const std::vector<ContentProof>& written)
-        : m_written(written), m_reach(written.empty() ? 0 : written.front().size)
+        : m_written(written), m_reach(written.empty() ? 0 : std::min(written.front().size, kLongestBlock))
     {
     }
     void Add(const void* data, std::size_t size)
@@ -221,7 +222,9 @@ private:
         const ContentProof now = m_sum.Proof();
         for (std::size_t i = 0; i < m_written.size(); i++)
             if (m_written[i] == now)
-                m_reach = std::max(m_reach, i + 1 < m_written.size() ? m_written[i + 1].size : now.size);
+                m_reach = std::max(m_reach, i + 1 < m_written.size()
+                                                ? std::min(m_written[i + 1].size, now.size + kLongestBlock)
+                                                : now.size);
     }
 
     const std::vector<ContentProof>& m_written;
@@ -288,7 +291,11 @@ bool MovedOver(const char* from, const char* to, CString* why)
     const bool toFree = !Exists(to);
     if (DiskSteps().MoveOver(from, to))
         return true;
-    const unsigned long code = LastSystemError();
+    // A folder gone as the move was made is what failed it, whatever the system calls it: Wine, the move done,
+    // says "not enough memory" when it cannot find the file's new path.
+    unsigned long code = LastSystemError();
+    if (!FolderReached(to))
+        code = PathNotFoundError();
     *why = SystemErrorText(code);
     const bool done = toFree && !Exists(from) && Exists(to);
     RestoreSystemError(code);

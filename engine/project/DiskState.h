@@ -30,6 +30,10 @@ private:
     std::size_t m_pendingSize = 0;
 };
 
+// The most bytes a run writes to a temporary past one proof before it announces the next: bytes no proof covers
+// are never more.
+const std::uint64_t kLongestBlock = std::uint64_t(1) << 20;
+
 // What stands at a path, as far as the disk lets it be told.
 enum class Standing
 {
@@ -45,7 +49,7 @@ enum class Standing
 Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code);
 // The same for a file a run writes a block at a time, written holding the proofs it announced in order, each
 // before its block: a file a kill cut off within a block is proven too where its bytes up to one proof are
-// that proof's and it is no longer than the proof announced next.
+// that proof's and it is no longer than the proof announced next, nor than a block past it.
 Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
                            unsigned long* code);
 // The proof of the file at path, read whole; false with the system's error set.
@@ -58,7 +62,7 @@ bool Exists(const char* path);
 // Moves from over to; false with why when it did not happen. A move the system calls failed may have been
 // done all the same (Wine says "not enough memory" of a drive that went away meanwhile): it counts as done
 // only onto a name that was free, where the file there can only be the one moved; over a file, never.
-// The move's error stays set.
+// The move's error stays set: a path not found where the folder is not reached.
 bool MovedOver(const char* from, const char* to, CString* why);
 // Another program holds the file open so that it cannot be moved or removed. Only Windows tells.
 bool IsHeldOpen(const char* path);

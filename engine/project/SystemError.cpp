@@ -41,6 +41,8 @@ void RestoreSystemError(unsigned long code) { SetLastError(code); }
 
 bool IsHeldFileError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
 
+unsigned long PathNotFoundError() { return ERROR_PATH_NOT_FOUND; }
+
 #else
 
 CString SystemErrorText(unsigned long code)
@@ -55,5 +57,7 @@ unsigned long LastSystemError() { return static_cast<unsigned long>(errno); }
 void RestoreSystemError(unsigned long code) { errno = static_cast<int>(code); }
 
 bool IsHeldFileError(unsigned long code) { return code == EBUSY || code == ETXTBSY; }
+
+unsigned long PathNotFoundError() { return ENOENT; }
 
 #endif

@@ -19,3 +19,6 @@ void RestoreSystemError(unsigned long code);
 
 // Whether the error says that another program holds the file open, so that it cannot be moved or removed.
 bool IsHeldFileError(unsigned long code);
+
+// The error of a name whose folder is not there.
+unsigned long PathNotFoundError();

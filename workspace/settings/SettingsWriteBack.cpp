@@ -90,9 +90,10 @@ void CProtocolSettingsPane::WritePacketName(CKTPropertyGridItem* pItem, const Se
         return Refuse(pItem, "invalid packet name!", packet.name);
     if (strName == packet.name)
         return;
+    // Packets differing only in case would clash in the generated names: the design refuses them.
     const PacketRecordArray& packets = target.pProject->packets;
     for (INT_PTR i = 0; i < packets.GetSize(); i++)
-        if (strName == packets[i].name)
+        if (&packets[i] != &packet && SameNameIgnoringCase(strName, packets[i].name))
             return Refuse(pItem, "packet " + strName + " already exist!", packet.name);
     CopyFixedText(packet.name, strName);
     m_pSelection->RenameSelected(strName);

@@ -123,6 +123,10 @@ TEST_F(SettingsPaneTest, PacketNameIsCheckedRestoredAndRenamed)
     EXPECT_EQ("", Change(pName, "Submit___________________")) << "its own name changes nothing";
     EXPECT_EQ("packet Query already exist!", Change(pName, "Query____________________"));
     EXPECT_STREQ("Submit", m_project.packets[0].name);
+    EXPECT_EQ("packet query already exist!", Change(pName, "query____________________"))
+        << "packet names differ by more than their case";
+    EXPECT_EQ("", Change(pName, "SUBMIT___________________")) << "its own name in other letters is a rename";
+    EXPECT_STREQ("SUBMIT", m_project.packets[0].name);
     EXPECT_EQ("", Change(pName, "Login____________________"));
     EXPECT_STREQ("Login", m_project.packets[0].name);
     EXPECT_EQ("Login", std::string(m_selection.m_strRenamed));

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
-CHeldOpen::CHeldOpen(const char* path, unsigned long share)
-    : m_hFile(::CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+CHeldOpen::CHeldOpen(const char* path, unsigned long share, HeldName name)
+    : m_hFile(::CreateFileA(path, GENERIC_READ, share, nullptr,
+                            name == HeldName::MadeIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                            nullptr))
 {
     EXPECT_NE(INVALID_HANDLE_VALUE, m_hFile) << path;
 }

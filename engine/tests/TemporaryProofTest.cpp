@@ -1,0 +1,169 @@
+// A temporary is the run's only where the record's proofs of its bytes say so: what the run wrote goes at the
+// opening, and what the user put at that name stays.
+#include "project/AtomicFile.h"
+#include "project/RunRecord.h"
+#include "project/RunRepair.h"
+#include "RecoveryTest.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+// The record proves a file by a sum of its bytes made as the writer gives them, in pieces of any size, and
+// again as recovery reads the file in blocks of its own: a big header cut off before the run was placed is
+// known for the run's, and goes.
+TEST_F(RecoveryTest, ABigFileWrittenInOddPiecesIsKnownForTheRunsByItsBytes)
+{
+    Plant({"h=old h"});
+    std::string text;
+    for (int i = 0; text.size() < 3 * kPieceBlockSize + 7; i++)
+        text += "line " + std::to_string(i) + " of the new header\n";
+    const auto produce = [&text](const PieceWriter& write, CString*)
+    {
+        for (std::size_t at = 0; at < text.size(); at += 12345)
+            write(text.data() + at, std::min<std::size_t>(12345, text.size() - at));
+        return true;
+    };
+    DiskFaults placing;
+    placing.killedLine = "placed";
+    {
+        CStandInDisk disk(placing);
+        CString error;
+        EXPECT_THROW(ReplaceFilesTogether({{m_folder.Path("h").c_str(), produce}}, &error), Killed);
+    }
+    ASSERT_EQ(text, m_folder.Read("h"));
+    Recover();
+    EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
+}
+
+// Before, a temporary a kill cut off within a block matched no proof, and was left for the user: every later
+// Generate said it was in the way. Each block is announced with the size and sum the file will have after
+// it: a temporary whose bytes begin as the last block proven and end before the next is the run's, and goes.
+TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
+{
+    const std::string block(kPieceBlockSize, 'b');
+    const auto produce = [&block](const PieceWriter& write, CString*)
+    {
+        for (int i = 0; i < 3; i++)
+            write(block.data(), block.size());
+        return true;
+    };
+    // The writes: the small first block, the rest of the first piece, then a piece each.
+    const std::vector<std::size_t> writes{kFirstBlockSize, kPieceBlockSize - kFirstBlockSize, kPieceBlockSize,
+                                          kPieceBlockSize};
+    for (std::size_t cutIn = 2; cutIn <= writes.size(); cutIn++)
+        for (const bool usersSince : {false, true})
+        {
+            SCOPED_TRACE("cut off within write " + std::to_string(cutIn) + (usersSince ? ", the user's since" : ""));
+            Reset();
+            Plant({"h=old h"});
+            {
+                CStandInDisk disk(KillingAt(Step::Write, static_cast<int>(cutIn)));
+                CString error;
+                EXPECT_THROW(ReplaceFilesTogether({{m_folder.Path("h").c_str(), produce}}, &error), Killed);
+            }
+            std::size_t cutAt = writes[cutIn - 1] / 2;
+            for (std::size_t i = 0; i + 1 < cutIn; i++)
+                cutAt += writes[i];
+            ASSERT_EQ(cutAt, std::filesystem::file_size(m_folder.Path("h.tmp")));
+            // As long, the user's bytes are not the run's once they differ from the last block proven.
+            const std::string users = usersSince ? std::string(cutAt, 'u') : "";
+            if (usersSince)
+                Plant({"h.tmp=" + users});
+            Recover();
+            if (usersSince)
+                EXPECT_EQ((std::vector<std::string>{"h.tmp=" + users, "h=old h"}), Entries());
+            else
+                EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
+        }
+}
+
+// Before, a text given in one piece was announced whole in its first block: a user's file made at the
+// temporary's name after a kill within it, as long or shorter, counted as the run's and was removed.
+TEST_F(RecoveryTest, AUsersFileLongerThanTheFirstBlockAtTheTemporarysNameIsKeptAfterAKillInAOnePieceText)
+{
+    const std::string text(16 * kFirstBlockSize, 't');
+    const std::string users(8 * kFirstBlockSize, 'u');
+    for (const int cutIn : {1, 2})
+    {
+        SCOPED_TRACE("cut off within write " + std::to_string(cutIn));
+        Reset();
+        Plant({"big_api_demo.c=old demo"});
+        {
+            CStandInDisk disk(KillingAt(Step::Write, cutIn));
+            CString error;
+            EXPECT_THROW(ReplaceFileContents(m_folder.Path("big_api_demo.c").c_str(), text.data(), text.size(), &error),
+                         Killed);
+        }
+        Plant({"big_api_demo.c.tmp=" + users});
+        const CString at = RecordPathIn(m_folder.Path().c_str());
+        const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+        EXPECT_EQ((std::vector<std::string>{"big_api_demo.c.tmp=" + users, "big_api_demo.c=old demo"}), Entries());
+        EXPECT_NE(std::string::npos, said.find(m_folder.Path("big_api_demo.c.tmp"))) << said;
+    }
+}
+
+namespace
+{
+
+// A run killed once it wrote the first 4 KiB of text, given in one piece, at path: as this designer writes it,
+// cut off within its second write, or as an earlier one left it, the rest of the text announced as one block
+// (its temporary is the user's to plant).
+void KillAfterTheFirstBlock(const std::string& path, const std::string& text, bool earlier)
+{
+    if (!earlier)
+    {
+        CStandInDisk disk(KillingAt(Step::Write, 2));
+        CString error;
+        EXPECT_THROW(ReplaceFileContents(path.c_str(), text.data(), text.size(), &error), Killed);
+        return;
+    }
+    CRunRecord record;
+    RunContents run;
+    ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathOf(path.c_str())));
+    CContentSum first, whole;
+    first.Add(text.data(), kFirstBlockSize);
+    whole.Add(text.data(), text.size());
+    ASSERT_TRUE(record.Note(RunStep::Old, path.c_str(), &run));
+    ASSERT_TRUE(record.Note(RunStep::Wrote, path.c_str(), &run, first.Proof()));
+    ASSERT_TRUE(record.Note(RunStep::Wrote, path.c_str(), &run, whole.Proof()));
+    std::ofstream(path + ".tmo", std::ios::binary);
+}
+
+}  // namespace
+
+// Before, a text given in one piece was announced as its small first block and then the rest as one: killed after
+// the first 4 KiB, a file the user put at the temporary's name that began with them, as a copy of an earlier
+// generation does, was the run's however long, and was removed. Bytes no proof covers reach a block at most,
+// under an earlier designer's record too: the user's file, longer, is kept and named, and the run's own goes.
+TEST_F(RecoveryTest, AUsersFileBeginningWithABigOnePieceTextsFirstBlockIsKeptAfterAKill)
+{
+    std::string text;
+    for (int i = 0; text.size() < 3 * kPieceBlockSize; i++)
+        text += "int big_" + std::to_string(i) + "(void);\n";
+    const std::string users = text.substr(0, 2 * kPieceBlockSize) + "int the_users_own(void) { return 1; }\n";
+    const std::string path = m_folder.Path("big_api.c");
+    for (const bool earlier : {false, true})
+        for (const bool usersSince : {false, true})
+        {
+            // An earlier designer's temporary cut off past a block cannot be told from a user's, and is left.
+            if (earlier && !usersSince)
+                continue;
+            SCOPED_TRACE(std::string(earlier ? "an earlier designer's record" : "this designer's run") +
+                         (usersSince ? ", the user's file since" : ""));
+            Reset();
+            Plant({"big_api.c=old source"});
+            KillAfterTheFirstBlock(path, text, earlier);
+            if (usersSince)
+                Plant({"big_api.c.tmp=" + users});
+            const std::string said(
+                RecoveryText(RecordPathIn(m_folder.Path().c_str()), RecoverInterruptedRun(m_folder.Path().c_str())));
+            EXPECT_EQ("old source", m_folder.Read("big_api.c"));
+            EXPECT_EQ(usersSince, std::filesystem::exists(path + ".tmp"));
+            EXPECT_TRUE(!usersSince || m_folder.Read("big_api.c.tmp") == users) << "the user's file is changed";
+            EXPECT_EQ(usersSince, said.find(path + ".tmp") != std::string::npos) << said;
+            EXPECT_EQ(usersSince ? 2u : 1u, Entries().size());
+        }
+}
