@@ -14,7 +14,9 @@ bool CWaitingTexts::Filled::Holds() const
     return pBuffer && pBuffer->GetUndoRedoManager()->IsStepDone(nStep);
 }
 
-// Room for the new texts and editors is made first, so that running out of memory changes nothing.
+// Room for the new texts and editors is made first, so that running out of memory changes nothing. A new
+// Generate's texts wait with the editors it fills; texts already waiting, with the editors that take them,
+// and with no other: a diagram put into its editor says nothing of the code's texts.
 void CWaitingTexts::Hold(const ProjectRecord& project, const std::vector<CString>& placedPaths,
                          std::vector<WaitingText> texts, const std::vector<CKTSyntaxEditDoc*>& filling)
 {
@@ -24,13 +26,19 @@ void CWaitingTexts::Hold(const ProjectRecord& project, const std::vector<CString
     Group& group = found != m_groups.end() ? found->second : m_groups[&project];
     group.texts.reserve(group.texts.size() + texts.size());
     group.filled.reserve(group.filled.size() + filling.size());
+    const std::size_t nWaited = group.texts.size();
     const auto replaced = [&placedPaths](const WaitingText& text)
     { return std::find(placedPaths.begin(), placedPaths.end(), text.strPath) != placedPaths.end(); };
     group.texts.erase(std::remove_if(group.texts.begin(), group.texts.end(), replaced), group.texts.end());
+    const bool bTaken = group.texts.size() < nWaited;
+    if (!texts.empty())
+        group.filled.clear();
+    if (!texts.empty() || bTaken)
+        for (CKTSyntaxEditDoc* pDoc : filling)
+            if (std::none_of(group.filled.begin(), group.filled.end(),
+                             [pDoc](const Filled& each) { return each.pDoc == pDoc; }))
+                group.filled.push_back({pDoc});
     std::move(texts.begin(), texts.end(), std::back_inserter(group.texts));
-    for (CKTSyntaxEditDoc* pDoc : filling)
-        if (std::none_of(group.filled.begin(), group.filled.end(), [pDoc](const Filled& f) { return f.pDoc == pDoc; }))
-            group.filled.push_back({pDoc});
     if (group.texts.empty())
         m_groups.erase(&project);
 }

@@ -907,11 +907,14 @@ protected:
 // Before, once the user had undone the Generate in every editor it filled, the header that waited for its
 // closed tab was written alone at the next save: a new header beside the old source and demo, which
 // Compile then built. A waiting text goes with the texts of its Generate, and is gone once no editor holds
-// one: the demo here is undone and typed into, modified but with nothing of the Generate.
+// one: the demo here is undone and typed into, modified but with nothing of the Generate, and the diagram
+// generated after it into its own editor is none of its texts.
 TEST_F(TakenBackTest, AGenerateUndoneInEveryEditorItFilledLeavesNothingOfItOnDisk)
 {
     WriteOldFiles();
     const ProjectRecord& project = GenerateWithTheHeaderClosed();
+    RunCommand(ID_BUILD_DIAGRAM);
+    ASSERT_TRUE(EditorOf("win.diagram")->IsModified());
     const CString strStubs = WriteStubTools(project.folder);
     m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
     for (const std::string& file : m_filled)
