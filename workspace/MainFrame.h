@@ -46,11 +46,18 @@ public:
 
     ~CMainFrame() override;
 
+    enum class ProjectOpening
+    {
+        Shown,
+        Gone,  // no such file, in a folder or on a drive that is there
+        Refused
+    };
     // Loads the project file and shows it in the tree; a file that cannot be
-    // read, or a project already loaded, is refused with a message.
-    void ReadSolutionFile(LPCTSTR pszPath);
+    // read, or a project already loaded, is refused with a message, which ends
+    // with pszWhenGone for a file that is gone.
+    ProjectOpening ReadSolutionFile(LPCTSTR pszPath, LPCTSTR pszWhenGone = "");
     // Shows the project that the reading gave, once it has ended, as ReadSolutionFile does.
-    void ShowProjectRead(CProjectReading& reading);
+    ProjectOpening ShowProjectRead(CProjectReading& reading, LPCTSTR pszWhenGone = "");
     void LoadGlobalConfig();
     BOOL DestroyWindow() override;
     void RecalcLayout(BOOL bNotify = TRUE) override;

@@ -88,12 +88,17 @@ public:
     // Every editor has its text, and every document its mark, before any editor is told of it: a
     // failure while one redraws leaves no editor with an old text beside the others' new ones, and no
     // new text that Save All would not write. Each editor is told even when one before it failed, so
-    // that none keeps rows, scroll bars or colours of its old text.
+    // that none keeps rows, scroll bars or colours of its old text. The texts that wait learn which edit
+    // stands for them in each editor.
     BOOL ShowPreparedTexts() override
     {
         for (PreparedText& prepared : m_prepared)
+        {
             prepared.bSwapped =
                 prepared.pView->GetEditCtrl()->SwapInAllText(*prepared.pText, prepared.lcOldEnd, prepared.lcNewEnd);
+            if (prepared.bSwapped)
+                App().WaitingTexts().Shown(*prepared.pView->GetDocument());
+        }
         BOOL bAllTold = TRUE;
         for (PreparedText& prepared : m_prepared)
             if (prepared.bSwapped)
@@ -105,9 +110,13 @@ public:
         return bAllTold;
     }
     void DropPreparedTexts() override { m_prepared.clear(); }
+    // The texts wait with the editors this build fills.
     void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) override
     {
-        App().HoldTexts(m_project, placedPaths, std::move(texts));
+        std::vector<CKTSyntaxEditDoc*> filling;
+        for (const PreparedText& prepared : m_prepared)
+            filling.push_back(prepared.pView->GetDocument());
+        App().WaitingTexts().Hold(m_project, placedPaths, std::move(texts), filling);
     }
     BOOL SaveAll() override
     {
@@ -243,15 +252,15 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
 // then show theirs. Without the memory to, the text still waits and the save writes it.
 void CMainFrame::ShowWaitingTexts(const ProjectRecord& project)
 {
-    CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
+    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
     CProjectEditors editors(project, m_wndStatusBar);
     try
     {
         std::vector<CString> shown;
-        for (const WaitingText& text : app.WaitingTextsOf(project))
+        for (const WaitingText& text : waiting.Of(project))
             if (editors.PrepareText(text.strPath, text.text))
                 shown.push_back(text.strPath);
-        app.HoldTexts(project, shown, {});
+        editors.HoldTexts(shown, {});
     }
     catch (const std::bad_alloc&)
     {

@@ -12,6 +12,7 @@
 #include "RuntimeFiles.h"
 #include "afxdlgs.h"
 #include "project/ProjectFile.h"
+#include "project/RunRepair.h"
 
 #include <shlobj.h>
 
@@ -53,6 +54,8 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     CString strPath;
     if (!ProjectFilePath(project, &strPath, &strError))
         return ShowError(strError);
+    // A design that a save cut off there left aside is put back first: it is there, and is not written over.
+    RunLongWork("Reading " + project.folder + "...", [&] { RecoverInterruptedRun(project.folder); });
     if (FileExists(strPath))
         return ShowError("the file " + strPath + " already exists!");
     const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);
@@ -85,16 +88,16 @@ void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
     tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, m_projects.back().get()));
 }
 
-void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
+CMainFrame::ProjectOpening CMainFrame::ReadSolutionFile(LPCTSTR pszPath, LPCTSTR pszWhenGone)
 {
     CommitSettingsEdit();
     CProjectReading reading(pszPath);
-    ShowProjectRead(reading);
+    return ShowProjectRead(reading, pszWhenGone);
 }
 
 // A file that never ends (a pipe held open) is left behind by Esc. A read already done is not waited
 // for, nor shown as a step.
-void CMainFrame::ShowProjectRead(CProjectReading& reading)
+CMainFrame::ProjectOpening CMainFrame::ShowProjectRead(CProjectReading& reading, LPCTSTR pszWhenGone)
 {
     const CString& strPath = reading.Path();
     if (reading.Work().IsDone())
@@ -102,16 +105,21 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
     else if (!CLongWork(m_wndStatusBar, "Reading " + strPath + "... (Esc stops)").Wait(reading.Work(), TRUE))
     {
         m_wndOutput.AddLine("Stopped reading " + strPath + ".");
-        return;
+        return ProjectOpening::Refused;
     }
     CProjectReading::Result& read = reading.Read();
     if (!read.strRecovered.IsEmpty())
         m_wndOutput.AddLine("Opening " + strPath + ": " + read.strRecovered);
+    if (read.nOpenError != ERROR_SUCCESS)
+    {
+        AfxMessageBox(read.strMessage + (read.bGone ? pszWhenGone : "") + "!", MB_OK | MB_ICONEXCLAMATION);
+        return read.bGone ? ProjectOpening::Gone : ProjectOpening::Refused;
+    }
     if (!read.bRead)
     {
         m_wndOutput.AddLine("Error: " + read.strReason);
         AfxMessageBox(read.strMessage);
-        return;
+        return ProjectOpening::Refused;
     }
     std::unique_ptr<ProjectRecord> pProject = std::move(read.pProject);
     const bool bLoaded = std::any_of(m_projects.begin(), m_projects.end(),
@@ -119,12 +127,13 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
     if (bLoaded)
     {
         AfxMessageBox(CString("the ") + pProject->name + " protocol already exist in the current projects!");
-        return;
+        return ProjectOpening::Refused;
     }
     m_projects.push_back(std::move(pProject));
     m_files.Remember(*m_projects.back(), strPath, read.digest);
     ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
+    return ProjectOpening::Shown;
 }
 
 // The window answers between the packets, and the status bar says what it waits for.
@@ -141,9 +150,11 @@ void CMainFrame::ShowInTree(ProjectRecord* pProject)
     tree.UpdateWindow();
 }
 
+// The dialog does not look for the file: a design whose save was cut off while it was aside is there only
+// once the reading has put its folder right.
 void CMainFrame::OpenProjectFrom(LPCTSTR pszFolder)
 {
-    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProjectFilter, this);
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, kProjectFilter, this);
     if (pszFolder)
         dialog.m_ofn.lpstrInitialDir = pszFolder;
     if (dialog.DoModal() == IDOK)

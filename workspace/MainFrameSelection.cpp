@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -43,6 +45,13 @@ BOOL MakeFileIfMissing(const CString& strPath, CString* pError)
     error.GetErrorMessage(szError, sizeof szError);
     *pError = szError;
     return FALSE;
+}
+
+// As an editor reads its file: a file held with no sharing is not tried, so that no box says so again.
+BOOL IsReadable(const CString& strPath)
+{
+    CFile file;
+    return file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite);
 }
 
 // Shows the tabs of the files and hides every other; the first shown is selected. FALSE when none is open.
@@ -92,13 +101,14 @@ void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
 // settings page still follows the new item. A missing file is made empty, but opening never writes
 // one that is there: only an edit, a Generate or a save does. Each editor is remembered as unopened
 // until it opens, so one whose file could not be read or made, and those after it, are tried again at
-// any later selection of the project, though its other editors are open then.
+// any later selection of the project, though its other editors are open then. The user was told why at
+// the first try: the later ones are quiet, so that no click raises the same box again.
 void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries)
 {
     CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
     if (!pTemplate)
         return;
-    std::vector<CString> paths;
+    std::vector<std::pair<CString, BOOL>> paths;  // each with whether it is tried again
     for (const CString& strName : EditorFileNames(project))
     {
         CString strPath, strError;
@@ -113,17 +123,18 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetr
             continue;
         if (!bUnopened)
             m_unopenedEditors.push_back(strPath);
-        paths.push_back(strPath);
+        paths.emplace_back(strPath, bUnopened);
     }
-    for (const CString& strPath : paths)
+    for (const auto& [strPath, bRetry] : paths)
     {
         CString strError;
         if (!MakeFileIfMissing(strPath, &strError))
         {
-            AfxMessageBox(strError, MB_OK | MB_ICONERROR);
+            if (!bRetry)
+                AfxMessageBox(strError, MB_OK | MB_ICONERROR);
             return;
         }
-        if (pTemplate->OpenDocumentFile(strPath, TRUE))
+        if ((!bRetry || IsReadable(strPath)) && pTemplate->OpenDocumentFile(strPath, TRUE))
             m_unopenedEditors.erase(std::remove(m_unopenedEditors.begin(), m_unopenedEditors.end(), strPath),
                                     m_unopenedEditors.end());
     }

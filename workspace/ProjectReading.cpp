@@ -4,6 +4,7 @@
 #include "ProjectFiles.h"
 #include "project/ProjectFile.h"
 #include "project/RunRepair.h"
+#include "project/SystemError.h"
 
 #include <new>
 
@@ -33,6 +34,47 @@ CString RecoverFolderOf(const std::string& path)
     }
 }
 
+// "C:\" or "\\server\share\": what is there whenever the drive is.
+CString RootOf(const CString& strPath)
+{
+    if (strPath.Left(2) != "\\\\")
+        return strPath.Left(3);
+    int nEnd = 1;
+    for (int i = 0; i < 2 && nEnd > 0; i++)
+        nEnd = strPath.Find('\\', nEnd + 1);
+    return nEnd > 0 ? strPath.Left(nEnd + 1) : strPath;
+}
+
+// A file that is held, or on a drive that is not there now, may open later.
+bool IsGone(const CString& strPath, DWORD nError)
+{
+    if (nError == ERROR_FILE_NOT_FOUND)
+        return true;
+    return nError == ERROR_PATH_NOT_FOUND && ::GetFileAttributes(RootOf(strPath)) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Asked only once the reader failed: a pipe, say, opens once.
+DWORD OpenErrorOf(const CString& strPath)
+{
+    const HANDLE hFile =
+        ::CreateFile(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return ::GetLastError();
+    ::CloseHandle(hFile);
+    return ERROR_SUCCESS;
+}
+
+// A file that would not open is said to be so, not to be an invalid design.
+void TellWhyNotOpened(CProjectReading::Result& read)
+{
+    const CString strPath = read.path.c_str();
+    read.nOpenError = OpenErrorOf(strPath);
+    if (read.nOpenError == ERROR_SUCCESS)
+        return;
+    read.bGone = IsGone(strPath, read.nOpenError);
+    read.strMessage = "the file " + strPath + " cannot be opened (" + SystemErrorText(read.nOpenError) + ")";
+}
+
 }  // namespace
 
 CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath))
@@ -45,6 +87,8 @@ CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath
             pRead->strRecovered = RecoverFolderOf(pRead->path);
             pRead->bRead =
                 ReadProjectFile(pRead->path.c_str(), pRead->pProject.get(), &pRead->strMessage, &pRead->strReason);
+            if (!pRead->bRead)
+                TellWhyNotOpened(*pRead);
             pRead->digest = pRead->bRead ? CProjectFiles::Digest(*pRead->pProject) : 0;
         });
 }

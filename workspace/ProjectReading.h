@@ -23,6 +23,8 @@ public:
         std::unique_ptr<ProjectRecord> pProject = std::make_unique<ProjectRecord>();
         CString strMessage;
         CString strReason;
+        DWORD nOpenError = ERROR_SUCCESS;  // why the file would not open once its folder was put right
+        bool bGone = false;                // not there, in a folder or on a drive that is
         bool bRead = false;
         std::uint64_t digest = 0;
     };

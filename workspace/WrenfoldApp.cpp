@@ -9,9 +9,6 @@
 #include "afxadv.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 BEGIN_MESSAGE_MAP(CwrenfoldApp, CWinApp)
 ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
@@ -81,6 +78,9 @@ void CwrenfoldApp::AddToRecentFileList(LPCTSTR lpszPathName)
         CWinApp::AddToRecentFileList(lpszPathName);
 }
 
+// The reading puts the folder right before it looks for the file: a design whose save was cut off while it
+// was aside opens. Only a file that is gone leaves the list; a held one, or one on a drive not there now,
+// may open later.
 BOOL CwrenfoldApp::OnOpenRecentFile(UINT nID)
 {
     if (!m_pRecentFileList)
@@ -90,18 +90,16 @@ BOOL CwrenfoldApp::OnOpenRecentFile(UINT nID)
     if (nIndex < 0 || nIndex >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[nIndex].IsEmpty())
         return TRUE;
     const CString strPath = (*m_pRecentFileList)[nIndex];
-    FILE* pFile = fopen(strPath, "r");
-    if (!pFile)
-    {
-        const CString strReason = strerror(errno);
-        m_pRecentFileList->Remove(nIndex);
-        m_pRecentFileList->WriteList();
-        AfxMessageBox("the file " + strPath + " cannot be opened (" + strReason +
-                          "); it is removed from the recent file list!",
-                      MB_OK | MB_ICONEXCLAMATION);
+    if (static_cast<CMainFrame*>(m_pMainWnd)->ReadSolutionFile(strPath, "; it is removed from the recent file list") !=
+        CMainFrame::ProjectOpening::Gone)
         return TRUE;
-    }
-    fclose(pFile);
-    static_cast<CMainFrame*>(m_pMainWnd)->ReadSolutionFile(strPath);
+    // The window answered while the file was looked for: the entry is found again by its path.
+    for (int i = 0; i < m_pRecentFileList->GetSize(); i++)
+        if ((*m_pRecentFileList)[i] == strPath)
+        {
+            m_pRecentFileList->Remove(i);
+            break;
+        }
+    m_pRecentFileList->WriteList();
     return TRUE;
 }

@@ -5,11 +5,11 @@
 #include "afxwin.h"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
 #include "ProjectBuild.h"
+#include "WaitingTexts.h"
 
 class CProjectReading;
 class CwrenfoldDoc;
@@ -30,10 +30,9 @@ public:
     // Writes the project's modified editors, and the generated texts waiting with them, all or none;
     // why they were not (naming the file that failed) is added to pFailures.
     void SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures);
-    // Generated texts of the project that no editor shows wait for that save (IProjectEditors::HoldTexts).
-    void HoldTexts(const ProjectRecord& project, const std::vector<CString>& placedPaths,
-                   std::vector<WaitingText> texts);
-    const std::vector<WaitingText>& WaitingTextsOf(const ProjectRecord& project) const;
+    // Generated texts of the project that no editor shows wait for that save (IProjectEditors::HoldTexts),
+    // with the editors their Generate filled.
+    CWaitingTexts& WaitingTexts() { return m_waitingTexts; }
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);
@@ -53,5 +52,5 @@ private:
     std::vector<CwrenfoldDoc*> EditorsOf(const ProjectRecord& project) const;
 
     std::unique_ptr<CMultiDocTemplate> m_pEditorTemplate;
-    std::map<const ProjectRecord*, std::vector<WaitingText>> m_waitingTexts;
+    CWaitingTexts m_waitingTexts;
 };

@@ -10,9 +10,6 @@
 #include "WrenfoldDoc.h"
 #include "WrenfoldView.h"
 
-#include <algorithm>
-#include <iterator>
-
 void CwrenfoldApp::CreateEditorTemplate()
 {
     CKTSyntaxEditLexParserAdapter::Install();
@@ -44,34 +41,8 @@ void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector
         if (pDoc->IsModified())
             modified.push_back(pDoc);
     CString strError;
-    if (!CwrenfoldDoc::SaveTogether(modified, WaitingTextsOf(project), &strError))
-    {
+    if (!CwrenfoldDoc::SaveTogether(modified, &strError))
         pFailures->push_back(strError);
-        return;
-    }
-    m_waitingTexts.erase(&project);
-}
-
-// Room for the new texts is made first, so that running out of memory changes nothing.
-void CwrenfoldApp::HoldTexts(const ProjectRecord& project, const std::vector<CString>& placedPaths,
-                             std::vector<WaitingText> texts)
-{
-    const auto found = m_waitingTexts.find(&project);
-    if (texts.empty() && found == m_waitingTexts.end())
-        return;
-    std::vector<WaitingText>& waiting = found != m_waitingTexts.end() ? found->second : m_waitingTexts[&project];
-    waiting.reserve(waiting.size() + texts.size());
-    const auto replaced = [&placedPaths](const WaitingText& text)
-    { return std::find(placedPaths.begin(), placedPaths.end(), text.strPath) != placedPaths.end(); };
-    waiting.erase(std::remove_if(waiting.begin(), waiting.end(), replaced), waiting.end());
-    std::move(texts.begin(), texts.end(), std::back_inserter(waiting));
-}
-
-const std::vector<WaitingText>& CwrenfoldApp::WaitingTextsOf(const ProjectRecord& project) const
-{
-    static const std::vector<WaitingText> none;
-    const auto found = m_waitingTexts.find(&project);
-    return found != m_waitingTexts.end() ? found->second : none;
 }
 
 BOOL CwrenfoldApp::ReportSaveFailures(const std::vector<CString>& failures)
@@ -89,7 +60,7 @@ void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
 {
     for (CwrenfoldDoc* pDoc : EditorsOf(project))
         pDoc->OnCloseDocument();
-    m_waitingTexts.erase(&project);
+    m_waitingTexts.Forget(project);
 }
 
 void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)

@@ -29,19 +29,39 @@ ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& 
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
     CString strError;
-    if (Save({{this, lpszPathName}}, {}, &strError))
+    if (SaveWithWaiting({{this, lpszPathName}}, &strError))
         return TRUE;
     AfxMessageBox(strError, MB_ICONEXCLAMATION);
     return FALSE;
 }
 
-BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, const std::vector<WaitingText>& texts,
-                                CString* pError)
+void CwrenfoldDoc::OnCloseDocument()
+{
+    static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts().Closed(*this);
+    CKTSyntaxEditDoc::OnCloseDocument();
+}
+
+BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError)
 {
     std::vector<Saving> savings;
     for (CwrenfoldDoc* pDoc : docs)
         savings.push_back({pDoc, pDoc->GetPathName()});
-    return Save(savings, texts, pError);
+    return SaveWithWaiting(savings, pError);
+}
+
+BOOL CwrenfoldDoc::SaveWithWaiting(const std::vector<Saving>& savings, CString* pError)
+{
+    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
+    std::vector<CKTSyntaxEditDoc*> docs;
+    for (const Saving& saving : savings)
+        docs.push_back(saving.pDoc);
+    const ProjectRecord* pProject = waiting.DueWith(docs);
+    static const std::vector<WaitingText> none;
+    if (!Save(savings, pProject ? waiting.Of(*pProject) : none, pError))
+        return FALSE;
+    if (pProject)
+        waiting.Forget(*pProject);
+    return TRUE;
 }
 
 BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError)

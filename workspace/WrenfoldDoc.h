@@ -13,14 +13,16 @@ class CwrenfoldDoc : public CKTSyntaxEditDoc
 public:
     // Saved through "<file>.tmp" like the project file, so that a save killed midway leaves a
     // temporary that the next open or save of the project knows as its own and removes. A failed
-    // save says why and leaves the document modified.
+    // save says why and leaves the document modified. A text of a Generate takes the texts of that
+    // Generate that wait for their files with it.
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
+    // Its text no longer stands for the Generate that filled it.
+    void OnCloseDocument() override;
     // The same save for several documents, each to its own file, and for the texts that wait with
     // them, silent and all or none: the files of one project's generated set belong together. On
     // failure every file is as it was, every document stays modified, and why names the file that
     // failed and says that none of them was written.
-    static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, const std::vector<WaitingText>& texts,
-                             CString* pError);
+    static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError);
 
 private:
     struct Saving
@@ -28,6 +30,8 @@ private:
         CwrenfoldDoc* pDoc;
         CString strPath;
     };
+    // With the texts of their Generate that wait, which then no longer do.
+    static BOOL SaveWithWaiting(const std::vector<Saving>& savings, CString* pError);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
     static CString NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
     static BOOL WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);

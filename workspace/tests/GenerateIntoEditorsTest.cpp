@@ -28,6 +28,7 @@
 #include "project/ProjectFile.h"
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <thread>
 
@@ -791,27 +792,27 @@ TEST_F(GenerateIntoEditorsTest, AGenerateWithATabClosedReachesEveryFileAtTheSave
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
 }
 
-// The text waiting for a closed tab's file is what its editor shows when the project's editors are opened
-// again, marked for the save: the editor never shows a text older than the one Save All writes.
+// The text waiting for a file whose editor could not open is what that editor shows once it opens, marked for
+// the save: the editor never shows a text older than the one Save All writes.
 TEST_F(GenerateIntoEditorsTest, AnEditorOpenedAfterAGenerateShowsTheTextWaitingForItsFile)
 {
     m_folder.Write("gen_api.h", "old gen_api.h\r\n");
-    const ProjectRecord& project = OpenAndSelect("gen");
-    OpenAndSelect("other");
-    Select(ProjectItem("gen"));
-    EditorOf("gen_api.h")->OnCloseDocument();
-    RunCommand(ID_BUILD_GENERATE_CODE);
-    for (const char* pszFile : {"gen_api.c", "gen_api_demo.c", "gen.diagram"})
-        EditorOf(pszFile)->OnCloseDocument();
-    Select(ProjectItem("other"));
-    Select(ProjectItem("gen"));
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "gen").c_str());
+    const ProjectRecord& project = *m_pFrame->m_projects.back();
+    {
+        CHeldOpen locker(m_folder.Path("gen_api.h").c_str());
+        Select(ProjectItem("gen"));
+        ASSERT_EQ(nullptr, EditorOf("gen_api.h"));
+        RunCommand(ID_BUILD_GENERATE_CODE);
+    }
+    Select(BranchOf("gen", "Packet"));
     CDocument* pHeader = EditorOf("gen_api.h");
     ASSERT_NE(nullptr, pHeader);
     EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), EditorText(pHeader));
     EXPECT_TRUE(pHeader->IsModified());
     EXPECT_EQ("old gen_api.h\r\n", m_folder.Read("gen_api.h"));
     RunCommand(ID_PROJECT_SAVE_ALL);
-    EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), Written("gen_api.h"));
+    ExpectCodeWritten(project);
     EXPECT_FALSE(pHeader->IsModified());
 }
 
@@ -851,4 +852,139 @@ TEST_F(GenerateIntoEditorsTest, ASaveSentByAnotherProgramToADesignerNotActiveEnd
     EXPECT_TRUE(AfxGetApp()->IsIdleMessage(&msg));
     EXPECT_EQ("gen_api.h", TitleAndActiveTab(*m_pFrame).second);
     other.DestroyWindow();
+}
+
+namespace
+{
+
+class TakenBackTest : public GenerateIntoEditorsTest
+{
+protected:
+    const std::vector<std::string> m_files = {"win_api.h", "win_api.c", "win_api_demo.c"};
+    const std::vector<std::string> m_filled = {"win_api.c", "win_api_demo.c"};
+
+    // "win" selected with its header's tab closed, a changed design generated into the other editors.
+    ProjectRecord& GenerateWithTheHeaderClosed()
+    {
+        ProjectRecord& project = OpenAndSelect("win");
+        CloseByKeys(EditorOf("win_api.h"));
+        project.basedProtocol ^= 1;
+        RunCommand(ID_BUILD_GENERATE_CODE);
+        EXPECT_EQ("Start Generating...\r\nSuccessfully Generated!\r\n", LastGenerateOutput(*m_pFrame));
+        return project;
+    }
+    // Ctrl+F4 on the editor's tab; a question to save is answered No.
+    void CloseByKeys(CDocument* pDoc)
+    {
+        ASSERT_NE(nullptr, pDoc);
+        CKTSyntaxEditView* pView = ViewOf(pDoc);
+        const HWND hChild = pView->GetParentFrame()->GetSafeHwnd();
+        CFrameKeys keys;
+        Press(pView, VK_F4);
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hChild); })) << "closed";
+    }
+    void Press(CKTSyntaxEditView* pView, WORD wKey)
+    {
+        static_cast<CMDIChildWnd*>(pView->GetParentFrame())->MDIActivate();
+        PumpMessages();
+        CTestInput input(pView->GetEditCtrl()->GetSafeHwnd());
+        ASSERT_TRUE(input.Key(wKey, CTestInput::kControl));
+    }
+    void WriteOldFiles() const
+    {
+        for (const std::string& file : m_files)
+            m_folder.Write(file, "old " + file + "\r\n");
+    }
+    void ExpectAllOld(const char* pszAfter) const
+    {
+        for (const std::string& file : m_files)
+            EXPECT_EQ("old " + file + "\r\n", m_folder.Read(file)) << file << " was written by " << pszAfter;
+    }
+};
+
+}  // namespace
+
+// Before, once the user had undone the Generate in every editor it filled, the header that waited for its
+// closed tab was written alone at the next save: a new header beside the old source and demo, which
+// Compile then built. A waiting text goes with the texts of its Generate, and is gone once no editor holds
+// one: the demo here is undone and typed into, modified but with nothing of the Generate, and the diagram
+// generated after it into its own editor is none of its texts.
+TEST_F(TakenBackTest, AGenerateUndoneInEveryEditorItFilledLeavesNothingOfItOnDisk)
+{
+    WriteOldFiles();
+    const ProjectRecord& project = GenerateWithTheHeaderClosed();
+    RunCommand(ID_BUILD_DIAGRAM);
+    ASSERT_TRUE(EditorOf("win.diagram")->IsModified());
+    const CString strStubs = WriteStubTools(project.folder);
+    m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
+    for (const std::string& file : m_filled)
+    {
+        ASSERT_TRUE(EditorOf(file)->IsModified()) << file;
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf(file)), 'Z');
+        EXPECT_FALSE(EditorOf(file)->IsModified()) << file << " is back to its saved text";
+    }
+    CTestInput input(ViewOf(EditorOf("win_api_demo.c"))->GetEditCtrl()->GetSafeHwnd());
+    ASSERT_TRUE(input.Text("mine "));
+    ASSERT_TRUE(EditorOf("win_api_demo.c")->IsModified());
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    const auto expectNothingGenerated = [&](const char* pszAfter)
+    {
+        EXPECT_EQ("old win_api.h\r\n", m_folder.Read("win_api.h")) << "written by " << pszAfter;
+        EXPECT_EQ("old win_api.c\r\n", m_folder.Read("win_api.c")) << "written by " << pszAfter;
+        EXPECT_EQ("mine old win_api_demo.c\r\n", m_folder.Read("win_api_demo.c")) << "the user's edit";
+    };
+    expectNothingGenerated("Save All");
+    RunCommand(ID_BUILD_COMPILE);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
+    EXPECT_EQ("old win_api.c\n", WithoutCarriageReturns(ReadAll(strStubs + "\\seen.c"))) << "one generation built";
+    expectNothingGenerated("Compile");
+
+    for (const char* pszFile : {"win_api.c", "win_api_demo.c", "win.diagram"})
+        EditorOf(pszFile)->OnCloseDocument();
+    OpenAndSelect("other");
+    Select(ProjectItem("win"));
+    ASSERT_NE(nullptr, EditorOf("win_api.h"));
+    EXPECT_EQ("old win_api.h\n", EditorText(EditorOf("win_api.h"))) << "the header's editor shows no text taken back";
+    EXPECT_FALSE(EditorOf("win_api.h")->IsModified());
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+}
+
+// The same with the editors the Generate filled closed unsaved, then each command that saves.
+TEST_F(TakenBackTest, AGenerateDiscardedInEveryEditorItFilledLeavesNothingOfItOnDiskWhateverSavesNext)
+{
+    WriteOldFiles();
+    CString strStubs;
+    const std::vector<std::pair<const char*, std::function<void()>>> saves = {
+        {"Save All", [&] { RunCommand(ID_PROJECT_SAVE_ALL); }},
+        {"Compile",
+         [&]
+         {
+             RunCommand(ID_BUILD_COMPILE);
+             ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
+         }},
+        {"Close", [&] { RunCommand(ID_PROJECT_CLOSE); }},
+        {"Exit", [&]
+         {
+             const HWND hFrame = m_pFrame->GetSafeHwnd();
+             m_pFrame->SendMessage(WM_CLOSE);
+             ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); }));
+             m_pFrame = nullptr;
+             QuitPumped();
+         }}};
+    for (const auto& [pszSave, save] : saves)
+    {
+        SCOPED_TRACE(pszSave);
+        const ProjectRecord& project = GenerateWithTheHeaderClosed();
+        strStubs = WriteStubTools(project.folder);
+        m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
+        DesignerTestApp().m_messages.clear();
+        for (const std::string& file : m_filled)
+            CloseByKeys(EditorOf(file));
+        ASSERT_EQ(2u, DesignerTestApp().m_messages.size()) << "each was asked about";
+        save();
+        ExpectAllOld(pszSave);
+        if (m_pFrame && !m_pFrame->m_projects.empty())
+            RunCommand(ID_PROJECT_CLOSE);
+    }
 }

@@ -6,6 +6,7 @@
 #include "DialogInput.h"
 #include "KTSyntaxEditCtrl.h"
 #include "KestovaDialogsRes.h"
+#include "LeftRecord.h"
 #include "NativeBuild.h"
 #include "WorkspaceRes.h"
 #include "model/Vocabulary.h"
@@ -86,4 +87,20 @@ TEST_F(NewProjectTest, ANewProjectInAFolderWithANonAsciiNameGetsTheRuntimeLibrar
     EXPECT_EQ(location + "\\road\\", std::string(pProject->folder));
     for (const char* pszFile : {"road.kvs", "dravolint.h", "dravolint.c"})
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes((location + "\\road\\" + pszFile).c_str())) << pszFile;
+}
+
+// Before, a design that a save cut off there had left aside was taken for absent, and the new project was
+// written over it once the writer had put it back.
+TEST_F(NewProjectTest, ANewProjectNeverTakesThePlaceOfADesignASaveLeftAside)
+{
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("chat").c_str(), nullptr));
+    const std::string design = "<solution><project name=\"chat\"/></solution>";
+    ASSERT_TRUE(m_folder.Write("chat\\chat.kvs.tmo", design));
+    ASSERT_TRUE(m_folder.Write("chat\\chat.kvs.tmp", design.substr(0, 10)));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path("chat"), StepsUntilTheFirstWentIn({"chat.kvs"})));
+    EXPECT_EQ(nullptr, NewProject("chat"));
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_EQ("the file " + m_folder.Path("chat\\chat.kvs") + " already exists!",
+              std::string(DesignerTestApp().m_messages[0]));
+    EXPECT_EQ(design, m_folder.Read("chat\\chat.kvs"));
 }

@@ -3,13 +3,18 @@
 // save, and an editor is written through its own "<file>.tmp".
 #include "DesignerFrameTest.h"
 
+#include "DialogAnswer.h"
 #include "WorkspaceRes.h"
+#include "afxadv.h"
 #include "model/FixedText.h"
 #include "LeftRecord.h"
 #include "SaveFaults.h"
 
+#include <dlgs.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -30,6 +35,38 @@ std::set<std::string> EntriesUnder(const std::string& folder)
 
 bool Exists(const std::string& strPath) { return ::GetFileAttributes(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// A box the file dialog raises over itself (a name it refuses) is answered and the dialog cancelled, so
+// that a refusal ends the command rather than waiting for a user.
+class CDialogRefusalCancel
+{
+public:
+    CDialogRefusalCancel() : m_nTimer(::SetTimer(nullptr, 0, 50, Tick)) {}
+    ~CDialogRefusalCancel() { ::KillTimer(nullptr, m_nTimer); }
+    CDialogRefusalCancel(const CDialogRefusalCancel&) = delete;
+    CDialogRefusalCancel& operator=(const CDialogRefusalCancel&) = delete;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), CancelUnderBox, 0);
+    }
+    static BOOL CALLBACK CancelUnderBox(HWND hWnd, LPARAM)
+    {
+        char szClass[16] = "";
+        ::GetClassName(hWnd, szClass, sizeof szClass);
+        const HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+        if (std::string(szClass) != "#32770" || !::IsWindowVisible(hWnd) || !hOwner)
+            return TRUE;
+        ::GetClassName(hOwner, szClass, sizeof szClass);
+        if (std::string(szClass) != "#32770")
+            return TRUE;
+        ::PostMessage(hWnd, WM_COMMAND, IDOK, 0);
+        ::PostMessage(hOwner, WM_COMMAND, IDCANCEL, 0);
+        return FALSE;
+    }
+    UINT_PTR m_nTimer;
+};
+
 class ProjectFolderTest : public DesignerFrameTest
 {
 protected:
@@ -48,6 +85,34 @@ protected:
         strText.replace(strText.find("name=\"example\""), 14, "name=\"" + strName + "\"");
         m_folder.Write(strRelative, strText);
         return m_folder.Path(strRelative);
+    }
+    // The list emptied, kept where this program's settings are.
+    static CRecentFileList& EmptyRecentList()
+    {
+        CDesignerTestApp& app = DesignerTestApp();
+        if (!app.m_pRecentFileList)
+        {
+            app.SetRegistryKey("Kestova Tests");
+            app.m_pszProfileName = app.m_pszExeName;
+            app.LoadStdProfileSettings(4);
+        }
+        CRecentFileList& recent = *app.m_pRecentFileList;
+        while (recent.GetSize() > 0 && !recent[0].IsEmpty())
+            recent.Remove(0);
+        return recent;
+    }
+    static void ChooseRecent(int nIndex)
+    {
+        DesignerTestApp().OnCmdMsg(ID_FILE_MRU_FILE1 + nIndex, CN_COMMAND, nullptr, nullptr);
+    }
+    // What a save of the design cut off after it went aside leaves: no design, its copy aside, the new one half
+    // written, and the record.
+    void LeaveDesignAside(const std::string& strPath, const std::string& strDesign) const
+    {
+        ASSERT_TRUE(m_folder.Write("chat.kvs.tmo", strDesign));
+        ASSERT_TRUE(m_folder.Write("chat.kvs.tmp", strDesign.substr(0, strDesign.size() / 2)));
+        ASSERT_TRUE(::DeleteFile(strPath.c_str()));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"chat.kvs"})));
     }
 };
 
@@ -262,6 +327,73 @@ TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpens)
     for (const char* pszLeft : {"chat.kvs.tmo", "chat.kvs.tmp", "replacing.tmr"})
         EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
+// Before, only the command line opened such a design: the recent list looked for the file before its folder
+// was put right and dropped the entry, and File > Open would not take the name of a file not there.
+TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpensFromTheRecentListAndFileOpen)
+{
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    const std::string strDesign = m_folder.Read("chat.kvs");
+    CRecentFileList& recent = EmptyRecentList();
+    const auto typeTheName = [&](HWND hDialog)
+    {
+        ::SetDlgItemText(hDialog, cmb13, strPath.c_str());
+        ::SetDlgItemText(hDialog, edt1, strPath.c_str());
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"the recent list", [&] { ChooseRecent(0); }},
+        {"File > Open", [&]
+         {
+             CDialogRefusalCancel refusal;
+             Answering("Open", typeTheName, [&] { RunCommand(ID_PROJECT_OPEN); });
+         }}};
+    for (const auto& [pszWay, open] : ways)
+    {
+        SCOPED_TRACE(pszWay);
+        LeaveDesignAside(strPath, strDesign);
+        recent[0] = strPath.c_str();
+        open();
+        ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+        EXPECT_EQ(strDesign, m_folder.Read("chat.kvs"));
+        for (const char* pszLeft : {"chat.kvs.tmo", "chat.kvs.tmp", "replacing.tmr"})
+            EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+        EXPECT_EQ(0, recent[0].CompareNoCase(strPath.c_str())) << "the entry stays";
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages[0];
+        Select(ProjectItem("chat"));
+        RunCommand(ID_PROJECT_CLOSE);
+    }
+}
+
+// Before, every design that would not open from the recent list lost its entry. One that is held, or on a
+// drive not there now, may open later; one gone from a folder that is there goes.
+TEST_F(ProjectFolderTest, OnlyAGoneDesignLeavesTheRecentList)
+{
+    const std::string strHeld = ExampleNamed(m_folder, "held");
+    const std::string strNoDrive = "Q:\\designs\\far.kvs";
+    const std::string strGone = m_folder.Path("gone\\gone.kvs");
+    CRecentFileList& recent = EmptyRecentList();
+    recent[0] = strHeld.c_str();
+    recent[1] = strNoDrive.c_str();
+    recent[2] = strGone.c_str();
+    CHeldOpen holder(strHeld.c_str());
+    ASSERT_TRUE(holder.IsHeld());
+    for (int nIndex : {0, 1, 2})
+        ChooseRecent(nIndex);
+    EXPECT_TRUE(m_pFrame->m_projects.empty());
+    EXPECT_EQ(strHeld, std::string(recent[0]));
+    EXPECT_EQ(strNoDrive, std::string(recent[1]));
+    EXPECT_TRUE(recent[2].IsEmpty()) << "the gone design's entry goes";
+    ASSERT_EQ(3u, DesignerTestApp().m_messages.size());
+    for (std::size_t i = 0; i < 2; i++)
+        EXPECT_EQ(-1, DesignerTestApp().m_messages[i].Find("removed")) << (LPCTSTR)DesignerTestApp().m_messages[i];
+    const std::string gone(DesignerTestApp().m_messages[2]);
+    EXPECT_EQ(0u, gone.find("the file " + strGone + " cannot be opened (")) << gone;
+    EXPECT_NE(std::string::npos, gone.find("); it is removed from the recent file list!")) << gone;
+
+    holder.Release();
+    ChooseRecent(0);
+    EXPECT_EQ(1u, m_pFrame->m_projects.size()) << "opens once it is let go";
 }
 
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.

@@ -14,6 +14,19 @@ BOOL CKTSyntaxEditUndoRedoManager::CanRedo() const
     return !m_bHasLast || std::next(Position(m_posLastCommand)) != m_CommandList.end();
 }
 
+BOOL CKTSyntaxEditUndoRedoManager::IsStepDone(unsigned long long idStep) const
+{
+    if (!m_bHasLast || idStep == kNoEntry)
+        return FALSE;
+    for (auto it = m_CommandList.begin();; ++it)
+    {
+        if (it->id == idStep)
+            return TRUE;
+        if (it == EntryList::const_iterator(m_posLastCommand))
+            return FALSE;
+    }
+}
+
 CKTSyntaxEditUndoRedoManager::Position CKTSyntaxEditUndoRedoManager::NextAfterLast()
 {
     return m_bHasLast ? std::next(m_posLastCommand) : m_CommandList.begin();

@@ -43,6 +43,11 @@ public:
     void ChainLastCommand();
     void SetLastCommandText(UINT nStringID);
 
+    // The step last done, by an id that no other step ever takes; 0 when none is.
+    unsigned long long GetDoneStep() const { return CurrentId(); }
+    // Whether the step is done and not undone: an edit after its undo drops it for good.
+    BOOL IsStepDone(unsigned long long idStep) const;
+
     void MarkSaved() { m_idSavedMark = CurrentId(); }
     BOOL IsModified() const { return m_idSavedMark != CurrentId(); }
     void Clear();

@@ -157,6 +157,25 @@ TEST_F(UndoRedo, ANewCommandDropsTheRedoTail)
     EXPECT_EQ(Rows(*buffer), Strings{"ac"});
 }
 
+TEST_F(UndoRedo, AStepIsDoneUntilUndoneAndAnEditAfterItsUndoDropsItForGood)
+{
+    SetRows(*buffer, {""});
+    EXPECT_FALSE(History().IsStepDone(History().GetDoneStep())) << "no step yet";
+    buffer->InsertText("a", 1, 1, TRUE);
+    const unsigned long long step = History().GetDoneStep();
+    buffer->InsertText("b", 1, 2, TRUE);
+    EXPECT_TRUE(History().IsStepDone(step)) << "beneath a later step";
+    Undo();
+    EXPECT_TRUE(History().IsStepDone(step));
+    Undo();
+    EXPECT_FALSE(History().IsStepDone(step));
+    Redo();
+    EXPECT_TRUE(History().IsStepDone(step));
+    Undo();
+    buffer->InsertText("c", 1, 1, TRUE);
+    EXPECT_FALSE(History().IsStepDone(step)) << "its redo is gone";
+}
+
 TEST_F(UndoRedo, RemovedEntryNeverMatchesTheSavedMarkAgain)
 {
     SetRows(*buffer, {""});
