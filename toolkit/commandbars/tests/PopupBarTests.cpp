@@ -773,6 +773,31 @@ TEST_F(PopupBarTest, TheAccessKeyOfASplitEntryInAMenuOpensItsSubMenuAsItsKeyboar
     EXPECT_TRUE(bOpened) << "the sub-menu opened, the command did not run";
 }
 
+TEST_F(PopupBarTest, ADisabledSplitEntryInAMenuRunsNothingWhenItsButtonPartIsClicked)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    auto* pSplit = static_cast<CKTControlPopup*>(
+        pPopup->GetControls()->Add(ktControlSplitButtonPopup, ID_TEST_DISABLED_BY_HANDLER));
+    pSplit->SetCaption("&Split");
+    pSplit->SetEnabled(FALSE);
+    CKTSmartPtr<CKTPopupBar> pSub = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pSub->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Inside");
+    pSplit->SetCommandBar(pSub);
+    BOOL bStillOpen = FALSE;
+    WhenPopupShows(
+        [pPopup, pSplit, &bStillOpen](HWND hPopup)
+        {
+            const CRect rcCommand = pPopup->GetPaintManager()->GetSplitButtonCommandRect(pSplit);
+            CTestInput input(hPopup);
+            input.Click(rcCommand.CenterPoint());
+            bStillOpen = pPopup->GetTrackingMode() != ktTrackingNone;
+            input.Key(VK_ESCAPE);
+        });
+    EXPECT_EQ(0u, CKTCommandBars::TrackPopupMenu(pPopup, TPM_RETURNCMD, 200, 200, m_pFrame));
+    EXPECT_TRUE(bStillOpen);
+}
+
 TEST_F(PopupBarTest, OpeningOrClosingAPopupPaintsWhatWaitsInTheFrameAtOnce)
 {
     CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
