@@ -22,8 +22,8 @@ void CKTCustomizeMode::SetOn(BOOL bOn)
     m_bOn = bOn;
     SetSelection(NULL);
     m_pCommandBars->ClosePopups();
-    if (m_pCommandBars->IsKeyboardCuesInUse())
-        m_pCommandBars->SetKeyboardCuesVisible(bOn || m_pCommandBars->IsKeyboardCuesVisible());
+    // With the popups closed nothing navigates by keyboard: cues that follow it show only for the mode.
+    m_pCommandBars->ShowKeyboardCues(bOn);
     for (int i = 0; i < m_pCommandBars->GetCount(); i++)
         m_pCommandBars->GetAt(i)->Redraw(NULL, FALSE);
 }

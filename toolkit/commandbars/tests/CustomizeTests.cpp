@@ -467,6 +467,18 @@ TEST_F(CustomizeTest, ARightPressOnAToolBarButtonMakesItTheCustomiseSelection)
     EXPECT_EQ(pOpen, m_pCommandBars->GetCustomize()->GetSelection());
 }
 
+// Cues that follow Alt and the keyboard show while customising and hide again when it ends.
+TEST_F(CustomizeTest, KeyboardCuesInUseShowForTheModeAndHideAfterIt)
+{
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
+    m_pCommandBars->SetKeyboardCuesInUse(TRUE);
+    m_pCommandBars->SetKeyboardCuesVisible(FALSE);
+    m_pCommandBars->GetCustomize()->SetOn(TRUE);
+    EXPECT_TRUE(m_pCommandBars->IsKeyboardCuesVisible());
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
+    EXPECT_FALSE(m_pCommandBars->IsKeyboardCuesVisible());
+}
+
 // Outside customise mode Alt and a drag move a button when the frame runs the customise command.
 TEST_F(CustomizeTest, AltDragMovesAButtonOutsideCustomiseMode)
 {
