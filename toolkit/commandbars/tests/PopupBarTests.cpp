@@ -1021,6 +1021,52 @@ TEST_F(PopupBarTest, RightClickOnAToolBarListsTheBarsAndHidesTheChosenOne)
 
 namespace
 {
+// Command bars whose toolbars menu offers one entry more.
+class CExtendedToolbarsMenuBars : public CKTCommandBars
+{
+    DECLARE_DYNCREATE(CExtendedToolbarsMenuBars)
+
+public:
+    CKTSmartPtr<CKTPopupBar> GetToolbarsPopup() override
+    {
+        CKTSmartPtr<CKTPopupBar> pPopup = CKTCommandBars::GetToolbarsPopup();
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Extra");
+        return pPopup;
+    }
+};
+IMPLEMENT_DYNCREATE(CExtendedToolbarsMenuBars, CKTCommandBars)
+
+class ExtendedToolbarsMenuTest : public PopupBarTest
+{
+protected:
+    ExtendedToolbarsMenuTest() { m_pCommandBarsClass = RUNTIME_CLASS(CExtendedToolbarsMenuBars); }
+};
+}  // namespace
+
+TEST_F(ExtendedToolbarsMenuTest, ARightClickOnAToolBarShowsTheMenuTheBarsClassMakes)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    pStandard->LoadToolBar(IDR_TESTFRAME, FALSE);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    CString strListed;
+    WhenPopupShows(
+        [this, &strListed](HWND hPopup)
+        {
+            auto* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(hPopup));
+            for (int i = 0; pPopup && i < pPopup->GetControlCount(); i++)
+                if (pPopup->GetControl(i)->IsVisible())
+                    strListed += pPopup->GetControl(i)->GetCaption() + ";";
+            CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
+        });
+    CPoint pt(pStandard->GetControl(0)->GetRect().right + 60, 5);
+    CTestInput input(pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pt, true));
+    EXPECT_EQ(CString("Standard;&Extra;"), strListed);
+}
+
+namespace
+{
 // The designer's frame: its MDI client, "Standard" loaded from the tool bar resource, theme 4.
 class DesignerFrameTest : public PopupBarTest
 {
