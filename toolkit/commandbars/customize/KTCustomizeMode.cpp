@@ -5,6 +5,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTCustomizeDropSource.h"
+#include "KTPopupBar.h"
 #include "KTToolBar.h"
 
 CKTCustomizeMode::CKTCustomizeMode(CKTCommandBars* pCommandBars)
@@ -37,9 +38,21 @@ void CKTCustomizeMode::SetSelection(CKTControl* pControl)
     for (CKTControl* pRedraw : {pOld.GetInterface(), pControl})
         if (pRedraw)
             pRedraw->RedrawParent(FALSE);
-    CWnd* pSite = m_pCommandBars->GetSite();
-    if (pSite && pSite->GetSafeHwnd())
-        pSite->SendMessage(KTWM_CUSTOMIZESELECTION, 0, 0);
+    CWnd* pTold = m_pDropSource->GetCustomizeDialog();
+    if (!pTold)
+        pTold = m_pCommandBars->GetSite();
+    if (pTold && pTold->GetSafeHwnd())
+        pTold->SendMessage(KTWM_CUSTOMIZESELECTION, 0, 0);
+}
+
+void CKTCustomizeMode::ShowContextMenu(CPoint ptScreen)
+{
+    CWnd* pDialog = m_pDropSource->GetCustomizeDialog();
+    CKTPopupBar* pMenu = m_pDropSource->GetCustomizeContextMenu();
+    if (!pDialog || !pMenu)
+        return;
+    const UINT nFlags = TPM_RECURSE | (m_pCommandBars->IsLayoutRTL() ? TPM_RIGHTALIGN : 0);
+    CKTCommandBars::TrackPopupMenu(pMenu, nFlags, ptScreen.x, ptScreen.y, m_pCommandBars->GetSite(), NULL, pDialog);
 }
 
 BOOL CKTCustomizeMode::IsCommandAvailable() const
