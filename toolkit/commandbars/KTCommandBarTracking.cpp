@@ -326,6 +326,8 @@ void CKTCommandBar::OnRButtonDown(UINT, CPoint point)
     SetPopuped(-1);
     SetSelected(-1);
     GetCommandBars()->GetCustomize()->SetSelection(pControl);
+    ClientToScreen(&point);
+    GetCommandBars()->GetCustomize()->ShowContextMenu(point);
 }
 
 void CKTCommandBar::OnRButtonUp(UINT, CPoint point)

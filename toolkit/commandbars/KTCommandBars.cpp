@@ -8,6 +8,7 @@
 #include "KTControl.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
+#include "KTCustomizeDropSource.h"
 #include "KTCustomizeMode.h"
 #include "KTDockBar.h"
 #include "KTImageManager.h"
@@ -65,6 +66,7 @@ CKTCommandBars::~CKTCommandBars()
     KTSystemChange()->Unadvise(this);
     m_pKeyboardTips->Hide();
     m_pCustomize->ReleaseSelection();
+    m_pCustomize->GetDropSource()->SetCustomizeDialog(NULL);  // its menu goes before the bars it may hold
     m_pContextMenus->RemoveAll();
     RemoveAll();
     for (auto& pDock : m_pDocks)

@@ -127,6 +127,8 @@ public:
                                LPCRECT lprcExclude = NULL, CWnd* pWndOwner = NULL);
     // The toolbars list at a screen point, run until it closes; the site may add to it first.
     virtual void ContextMenu(WPARAM wParam, int x, int y);
+    // A fresh popup for ContextMenu, holding the toolbars list; a derived class may offer more in it.
+    virtual CKTSmartPtr<CKTPopupBar> GetToolbarsPopup();
     UINT TrackPopupMenuEx(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner = NULL, LPTPMPARAMS lptpm = NULL);
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 

@@ -77,8 +77,8 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
             return TRUE;
         return LOWORD(wParam) == ID_HELP && OnFrameHelp(pResult);
     case WM_CLOSE:
-        // The drag loop holds the bars and their controls: the frame waits until it ends.
-        if (!m_pCustomize->GetDropSource()->IsDragging())
+        // The drag loop and an open customise dialog hold the bars and their controls: the frame waits for them.
+        if (!m_pCustomize->GetDropSource()->IsDragging() && !m_pCustomize->GetDropSource()->GetCustomizeDialog())
             return FALSE;
         *pResult = 0;
         return TRUE;

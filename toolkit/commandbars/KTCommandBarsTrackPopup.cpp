@@ -118,8 +118,7 @@ void CKTCommandBars::ContextMenu(WPARAM wParam, int x, int y)
 {
     if (IsCustomizeMode())
         return;
-    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(this);
-    pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST);
+    CKTSmartPtr<CKTPopupBar> pPopup = GetToolbarsPopup();
     if (m_pSite && m_pSite->GetSafeHwnd())
         m_pSite->SendMessage(KTWM_TOOLBARSCONTEXTMENU, wParam, (LPARAM)pPopup.GetInterface());
     if (pPopup->GetControlCount() == 0)
@@ -127,6 +126,13 @@ void CKTCommandBars::ContextMenu(WPARAM wParam, int x, int y)
     ClosePopups();
     if (pPopup->PopupAt(x, y))
         RunPopupLoop(pPopup);
+}
+
+CKTSmartPtr<CKTPopupBar> CKTCommandBars::GetToolbarsPopup()
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(this);
+    pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST);
+    return pPopup;
 }
 
 UINT CKTCommandBars::TrackPopupMenuEx(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner, LPTPMPARAMS lptpm)

@@ -140,7 +140,7 @@ void CKTControlPopup::OnLButtonUp(CPoint pt)
         CKTControlButton::OnLButtonUp(pt);
         return;
     }
-    if (m_nType == ktControlSplitButtonPopup && m_pParent && m_pParent->GetType() == ktBarTypePopup &&
+    if (m_nType == ktControlSplitButtonPopup && m_pParent && m_pParent->GetType() == ktBarTypePopup && IsEnabled() &&
         GetEnabled() != 4 && IsOnCommandPart(pt))
         OnExecute();
 }

@@ -386,7 +386,8 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder, in
         CSize sz(23, 22);
         KeepMinimumThickness(sz, dwMode, nMinLength, szBorders);
         sz += szBorders;
-        if (dwMode & LM_STRETCH)
+        // A docked bar with nothing to show still spans its row, so it stays in sight as a place to drop on.
+        if (dwMode & (LM_STRETCH | LM_HORZDOCK | LM_VERTDOCK))
             (bVert ? sz.cy : sz.cx) = nLength;
         return sz;
     }

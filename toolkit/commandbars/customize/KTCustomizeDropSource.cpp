@@ -8,6 +8,7 @@
 #include "KTCommandBarsRes.h"
 #include "KTControl.h"
 #include "KTKeyState.h"
+#include "KTPopupBar.h"
 #include "KTResourceCursor.h"
 
 #include <algorithm>
@@ -32,6 +33,17 @@ void CKTCustomizeDropSource::Unregister(CKTCommandBar* pBar)
     m_bars.erase(std::remove(m_bars.begin(), m_bars.end(), pBar), m_bars.end());
     if (m_pTarget == pBar)
         m_pTarget = NULL;
+}
+
+void CKTCustomizeDropSource::SetCustomizeDialog(CWnd* pDialog, CKTPopupBar* pContextMenu)
+{
+    m_hWndDialog = pDialog ? pDialog->GetSafeHwnd() : NULL;
+    m_pDialogMenu = m_hWndDialog ? pContextMenu : NULL;
+}
+
+CWnd* CKTCustomizeDropSource::GetCustomizeDialog() const
+{
+    return m_hWndDialog && ::IsWindow(m_hWndDialog) ? CWnd::FromHandle(m_hWndDialog) : NULL;
 }
 
 HCURSOR CKTCustomizeDropSource::GetNoDropCursor() const { return m_pNoDropCursor->GetHandle(); }

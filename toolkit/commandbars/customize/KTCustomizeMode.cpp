@@ -5,6 +5,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTCustomizeDropSource.h"
+#include "KTPopupBar.h"
 #include "KTToolBar.h"
 
 CKTCustomizeMode::CKTCustomizeMode(CKTCommandBars* pCommandBars)
@@ -22,8 +23,8 @@ void CKTCustomizeMode::SetOn(BOOL bOn)
     m_bOn = bOn;
     SetSelection(NULL);
     m_pCommandBars->ClosePopups();
-    if (m_pCommandBars->IsKeyboardCuesInUse())
-        m_pCommandBars->SetKeyboardCuesVisible(bOn || m_pCommandBars->IsKeyboardCuesVisible());
+    // With the popups closed nothing navigates by keyboard: cues that follow it show only for the mode.
+    m_pCommandBars->ShowKeyboardCues(bOn);
     for (int i = 0; i < m_pCommandBars->GetCount(); i++)
         m_pCommandBars->GetAt(i)->Redraw(NULL, FALSE);
 }
@@ -37,9 +38,21 @@ void CKTCustomizeMode::SetSelection(CKTControl* pControl)
     for (CKTControl* pRedraw : {pOld.GetInterface(), pControl})
         if (pRedraw)
             pRedraw->RedrawParent(FALSE);
-    CWnd* pSite = m_pCommandBars->GetSite();
-    if (pSite && pSite->GetSafeHwnd())
-        pSite->SendMessage(KTWM_CUSTOMIZESELECTION, 0, 0);
+    CWnd* pTold = m_pDropSource->GetCustomizeDialog();
+    if (!pTold)
+        pTold = m_pCommandBars->GetSite();
+    if (pTold && pTold->GetSafeHwnd())
+        pTold->SendMessage(KTWM_CUSTOMIZESELECTION, 0, 0);
+}
+
+void CKTCustomizeMode::ShowContextMenu(CPoint ptScreen)
+{
+    CWnd* pDialog = m_pDropSource->GetCustomizeDialog();
+    CKTPopupBar* pMenu = m_pDropSource->GetCustomizeContextMenu();
+    if (!pDialog || !pMenu)
+        return;
+    const UINT nFlags = TPM_RECURSE | (m_pCommandBars->IsLayoutRTL() ? TPM_RIGHTALIGN : 0);
+    CKTCommandBars::TrackPopupMenu(pMenu, nFlags, ptScreen.x, ptScreen.y, m_pCommandBars->GetSite(), NULL, pDialog);
 }
 
 BOOL CKTCustomizeMode::IsCommandAvailable() const

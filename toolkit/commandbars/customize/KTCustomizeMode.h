@@ -24,8 +24,11 @@ public:
     BOOL IsOn() const { return m_bOn; }
     // Customising: a press on a bar's control drags it between the bars instead of running it.
     void SetOn(BOOL bOn);
-    // The control customising acts on, framed on its bar; the site hears of each change.
+    // The control customising acts on, framed on its bar; the open customise dialog, else the site, hears of each
+    // change.
     void SetSelection(CKTControl* pControl);
+    // The open customise dialog's context menu for the selection, at a screen point; nothing without one.
+    void ShowContextMenu(CPoint ptScreen);
     CKTControl* GetSelection() const { return m_pSelection; }
     // Lets the selection go without a word to anyone: the bars are going.
     void ReleaseSelection();

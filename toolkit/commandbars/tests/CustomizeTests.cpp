@@ -21,6 +21,7 @@
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
+#include "ModalScript.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -467,6 +468,18 @@ TEST_F(CustomizeTest, ARightPressOnAToolBarButtonMakesItTheCustomiseSelection)
     EXPECT_EQ(pOpen, m_pCommandBars->GetCustomize()->GetSelection());
 }
 
+// Cues that follow Alt and the keyboard show while customising and hide again when it ends.
+TEST_F(CustomizeTest, KeyboardCuesInUseShowForTheModeAndHideAfterIt)
+{
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
+    m_pCommandBars->SetKeyboardCuesInUse(TRUE);
+    m_pCommandBars->SetKeyboardCuesVisible(FALSE);
+    m_pCommandBars->GetCustomize()->SetOn(TRUE);
+    EXPECT_TRUE(m_pCommandBars->IsKeyboardCuesVisible());
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
+    EXPECT_FALSE(m_pCommandBars->IsKeyboardCuesVisible());
+}
+
 // Outside customise mode Alt and a drag move a button when the frame runs the customise command.
 TEST_F(CustomizeTest, AltDragMovesAButtonOutsideCustomiseMode)
 {
@@ -582,6 +595,108 @@ TEST_F(CustomizeTest, TheFrameStaysOpenWhenAskedToCloseDuringADrag)
     PumpMessages();
     ASSERT_TRUE(::IsWindow(hFrame));
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_FILE_OPEN, ID_EDIT_COPY}), Ids(m_pSecond)) << "the drag went on";
+}
+
+// A window standing for the program's own customise dialog: it counts selection notices and runs the command of
+// its context menu.
+class CCustomizeDialog : public CWnd
+{
+public:
+    int m_nSelections = 0;
+    std::vector<UINT> m_commands;
+
+protected:
+    afx_msg LRESULT OnCustomizeSelection(WPARAM, LPARAM)
+    {
+        m_nSelections++;
+        return 0;
+    }
+    afx_msg void OnBeginGroup() { m_commands.push_back(ID_TEST_ENABLED); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCustomizeDialog, CWnd)
+ON_MESSAGE(KTWM_CUSTOMIZESELECTION, OnCustomizeSelection)
+ON_COMMAND(ID_TEST_ENABLED, OnBeginGroup)
+END_MESSAGE_MAP()
+
+class CustomizeDialogTest : public CustomizeTest
+{
+protected:
+    void SetUp() override
+    {
+        CustomizeTest::SetUp();
+        CRect rc(0, 0, 120, 80);
+        rc.OffsetRect(CKTWindowRect(m_pFrame).CenterPoint());
+        ASSERT_TRUE(m_dialog.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Customize",
+                                      WS_POPUP | WS_VISIBLE | WS_BORDER, rc, m_pFrame, 0));
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        Source()->SetCustomizeDialog(NULL);
+        m_dialog.DestroyWindow();
+        CustomizeTest::TearDown();
+    }
+    // A right press on Open of the Standard bar.
+    bool RightPressOpen()
+    {
+        CTestInput input(m_pStandard->GetSafeHwnd());
+        return input.Click(Find(m_pStandard, ID_FILE_OPEN)->GetRect().CenterPoint(), true);
+    }
+
+    CCustomizeDialog m_dialog;
+};
+
+TEST_F(CustomizeDialogTest, WhileTheDialogIsOpenItHearsOfTheSelectionAndTheFrameStaysOpen)
+{
+    Source()->SetCustomizeDialog(&m_dialog);
+    ASSERT_TRUE(RightPressOpen());
+    EXPECT_EQ(Find(m_pStandard, ID_FILE_OPEN), m_pCommandBars->GetCustomize()->GetSelection());
+    EXPECT_EQ(1, m_dialog.m_nSelections);
+    EXPECT_EQ(0, m_pFrame->m_nCustomizeSelections) << "the dialog is told instead of the frame";
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    DWORD_PTR nResult = 0;
+    ::SendMessageTimeout(hFrame, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &nResult);
+    ASSERT_TRUE(::IsWindow(hFrame));
+
+    m_dialog.DestroyWindow();  // gone without a word
+    LRESULT lResult = 0;
+    EXPECT_FALSE(m_pCommandBars->HandleFrameMessage(WM_CLOSE, 0, 0, &lResult)) << "the frame may close again";
+    m_pCommandBars->GetCustomize()->SetSelection(Find(m_pStandard, ID_FILE_NEW));
+    EXPECT_EQ(1, m_pFrame->m_nCustomizeSelections);
+}
+
+TEST_F(CustomizeDialogTest, ARightPressOnAControlOpensTheDialogsMenuThereAndItsCommandReachesTheDialog)
+{
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(NULL);
+    pMenu->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Begin a Group");
+    Source()->SetCustomizeDialog(&m_dialog, pMenu);
+    CPoint ptOpen = Find(m_pStandard, ID_FILE_OPEN)->GetRect().CenterPoint();
+    m_pStandard->ClientToScreen(&ptOpen);
+    CRect rcMenu;
+    CKTControl* pSelectedThen = NULL;
+    CModalScript script({[&]
+                         {
+                             if (!pMenu->GetSafeHwnd() || !pMenu->IsWindowVisible())
+                                 return false;
+                             pMenu->GetWindowRect(rcMenu);
+                             pSelectedThen = m_pCommandBars->GetCustomize()->GetSelection();
+                             CTestInput(pMenu->GetSafeHwnd()).Click(pMenu->GetControl(0)->GetRect().CenterPoint());
+                             return true;
+                         },
+                         [&]
+                         {
+                             if (pMenu->GetTrackingMode() != ktTrackingNone)
+                                 CTestInput(pMenu->GetSafeHwnd()).Key(VK_ESCAPE);
+                             return true;
+                         }});
+    ASSERT_TRUE(RightPressOpen());
+    ASSERT_TRUE(PumpUntil([&] { return script.Done() && !m_dialog.m_commands.empty(); }));
+    EXPECT_EQ(std::vector<UINT>{ID_TEST_ENABLED}, m_dialog.m_commands);
+    EXPECT_EQ(Find(m_pStandard, ID_FILE_OPEN), pSelectedThen);
+    EXPECT_EQ(ptOpen, rcMenu.TopLeft());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
 }
 
 TEST_F(CustomizeTest, ARightPressOnAnOpenMenusItemSelectsItUnlessTheItemTakesThePressItself)

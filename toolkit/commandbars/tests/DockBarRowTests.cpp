@@ -145,6 +145,21 @@ TEST_F(DockBarRowTest, TheStretchedMenuBarSitsAloneAndARowEdgeMakesANewRow)
     EXPECT_NE(Rect(pStandard).top, Rect(m_pSecond).top) << "a row of its own";
 }
 
+TEST_F(DockBarRowTest, AnEmptyBarSpansItsRowAlongEitherDockButNotWhenFloating)
+{
+    CKTToolBar* pEmpty = m_pCommandBars->Add("Empty", ktBarTop);
+    ASSERT_TRUE(pEmpty != NULL);
+    Relayout();
+    EXPECT_EQ(Rect(m_pTop).Width(), Rect(pEmpty).Width());
+    CKTDockBar* pLeft = m_pCommandBars->GetDockBar(ktBarLeft);
+    m_pCommandBars->DockCommandBar(pEmpty, ktBarLeft);
+    Relayout();
+    EXPECT_EQ(Rect(pLeft).Height(), Rect(pEmpty).Height());
+    m_pCommandBars->FloatCommandBar(pEmpty);
+    Relayout();
+    EXPECT_LT(CKTClientRect(pEmpty).Width(), 60);
+}
+
 TEST_F(DockBarRowTest, ARowTooShortForBarsThatCannotShrinkWrapsItsLastBarOntoAFurtherLine)
 {
     CKTToolBar* pStandard = m_pFrame->m_pStandard;

@@ -6,7 +6,7 @@
 
 void CFrameFixture::SetUp()
 {
-    m_pFrame = CTestFrame::Create(m_nTheme, m_bLoadStandard);
+    m_pFrame = CTestFrame::Create(m_nTheme, m_bLoadStandard, m_pCommandBarsClass);
     ASSERT_TRUE(m_pFrame != NULL);
     m_pCommandBars = m_pFrame->GetCommandBars();
     PumpMessages();

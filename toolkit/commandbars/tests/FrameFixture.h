@@ -21,6 +21,7 @@ protected:
     void TearDown() override;
 
     CTestFrame* m_pFrame = NULL;
+    CRuntimeClass* m_pCommandBarsClass = NULL;  // set by a derived fixture before SetUp: the frame's bars' class
     CKTCommandBars* m_pCommandBars = NULL;
 
 private:

@@ -773,6 +773,31 @@ TEST_F(PopupBarTest, TheAccessKeyOfASplitEntryInAMenuOpensItsSubMenuAsItsKeyboar
     EXPECT_TRUE(bOpened) << "the sub-menu opened, the command did not run";
 }
 
+TEST_F(PopupBarTest, ADisabledSplitEntryInAMenuRunsNothingWhenItsButtonPartIsClicked)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    auto* pSplit = static_cast<CKTControlPopup*>(
+        pPopup->GetControls()->Add(ktControlSplitButtonPopup, ID_TEST_DISABLED_BY_HANDLER));
+    pSplit->SetCaption("&Split");
+    pSplit->SetEnabled(FALSE);
+    CKTSmartPtr<CKTPopupBar> pSub = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pSub->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Inside");
+    pSplit->SetCommandBar(pSub);
+    BOOL bStillOpen = FALSE;
+    WhenPopupShows(
+        [pPopup, pSplit, &bStillOpen](HWND hPopup)
+        {
+            const CRect rcCommand = pPopup->GetPaintManager()->GetSplitButtonCommandRect(pSplit);
+            CTestInput input(hPopup);
+            input.Click(rcCommand.CenterPoint());
+            bStillOpen = pPopup->GetTrackingMode() != ktTrackingNone;
+            input.Key(VK_ESCAPE);
+        });
+    EXPECT_EQ(0u, CKTCommandBars::TrackPopupMenu(pPopup, TPM_RETURNCMD, 200, 200, m_pFrame));
+    EXPECT_TRUE(bStillOpen);
+}
+
 TEST_F(PopupBarTest, OpeningOrClosingAPopupPaintsWhatWaitsInTheFrameAtOnce)
 {
     CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
@@ -992,6 +1017,47 @@ TEST_F(PopupBarTest, RightClickOnAToolBarListsTheBarsAndHidesTheChosenOne)
     EXPECT_EQ(CString("Standard;"), strListed) << "the menu bar cannot be closed, so only Standard is listed";
     EXPECT_EQ(1, nChecked) << "a visible bar is checked";
     EXPECT_FALSE(pStandard->IsVisible());
+}
+
+namespace
+{
+// Command bars whose toolbars menu offers one entry more.
+class CExtendedToolbarsMenuBars : public CKTCommandBars
+{
+    DECLARE_DYNCREATE(CExtendedToolbarsMenuBars)
+
+public:
+    CKTSmartPtr<CKTPopupBar> GetToolbarsPopup() override
+    {
+        CKTSmartPtr<CKTPopupBar> pPopup = CKTCommandBars::GetToolbarsPopup();
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Extra");
+        return pPopup;
+    }
+};
+IMPLEMENT_DYNCREATE(CExtendedToolbarsMenuBars, CKTCommandBars)
+
+class ExtendedToolbarsMenuTest : public PopupBarTest
+{
+protected:
+    ExtendedToolbarsMenuTest() { m_pCommandBarsClass = RUNTIME_CLASS(CExtendedToolbarsMenuBars); }
+};
+}  // namespace
+
+TEST_F(ExtendedToolbarsMenuTest, ARightClickOnAToolBarShowsTheMenuTheBarsClassMakes)
+{
+    CString strListed;
+    WhenPopupShows(
+        [this, &strListed](HWND hPopup)
+        {
+            auto* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(hPopup));
+            for (int i = 0; pPopup && i < pPopup->GetControlCount(); i++)
+                if (pPopup->GetControl(i)->IsVisible())
+                    strListed += pPopup->GetControl(i)->GetCaption() + ";";
+            CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
+        });
+    CTestInput input(m_pFrame->m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(CPoint(10, 5), true));
+    EXPECT_EQ(CString("Standard;&Extra;"), strListed);
 }
 
 namespace

@@ -33,11 +33,12 @@ ON_UPDATE_COMMAND_UI(ID_TEST_TOGGLE, OnUpdateToggle)
 ON_UPDATE_COMMAND_UI(ID_TEST_RENAMED, OnUpdateRenamed)
 END_MESSAGE_MAP()
 
-CTestFrame* CTestFrame::Create(int nTheme, BOOL bLoadStandard)
+CTestFrame* CTestFrame::Create(int nTheme, BOOL bLoadStandard, CRuntimeClass* pCommandBarsClass)
 {
     CTestFrame* pFrame = new CTestFrame;
     pFrame->m_nTheme = nTheme;
     pFrame->m_bLoadStandard = bLoadStandard;
+    pFrame->m_pCommandBarsClass = pCommandBarsClass;
     if (!pFrame->LoadFrame(IDR_TESTFRAME))
         return NULL;
     pFrame->SetWindowPos(NULL, 40, 40, 640, 400, SWP_NOZORDER);
@@ -50,7 +51,7 @@ int CTestFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CKTMDIFrameWnd::OnCreate(lpcs) == -1)
         return -1;
-    if (!InitCommandBars())
+    if (!InitCommandBars(m_pCommandBarsClass))
         return -1;
     CKTCommandBars* pCommandBars = GetCommandBars();
     CKTMenuBar* pMenuBar = pCommandBars->SetMenu("Menu Bar", IDR_TESTFRAME);

@@ -34,7 +34,8 @@ class CTestFrame : public CKTMDIFrameWnd
 public:
     // Made with LoadFrame on the tests' resources, shown at a fixed place; with bLoadStandard
     // "Standard" takes the tool bar resource, as in the designer's start-up.
-    static CTestFrame* Create(int nTheme = 0, BOOL bLoadStandard = FALSE);
+    // pCommandBarsClass: a class derived from the command bars, or NULL for theirs.
+    static CTestFrame* Create(int nTheme = 0, BOOL bLoadStandard = FALSE, CRuntimeClass* pCommandBarsClass = NULL);
 
     CKTToolBar* m_pStandard = NULL;
     std::vector<UINT> m_commands;           // WM_COMMAND ids in arrival order
@@ -42,6 +43,7 @@ public:
     std::vector<CString> m_messageStrings;  // status texts asked for
     int m_nTheme = 0;
     BOOL m_bLoadStandard = FALSE;
+    CRuntimeClass* m_pCommandBarsClass = NULL;
     LPARAM m_lHelpRequest = 0;            // lParam of the last WM_COMMANDHELP
     std::vector<DWORD_PTR> m_helpTopics;  // the topics context help showed, in order
     std::vector<UINT> m_notifyCodes;      // codes of the control notifications in arrival order
