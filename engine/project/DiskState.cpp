@@ -315,3 +315,25 @@ bool IsHeldOpen(const char* path)
     return false;
 #endif
 }
+
+bool IsOpenElsewhere(const char* path)
+{
+#ifdef _WIN32
+    const HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return file == INVALID_HANDLE_VALUE && IsHeldFileError(GetLastError());
+#else
+    (void)path;
+    return false;
+#endif
+}
+
+bool Removed(const char* path, bool* stays)
+{
+    *stays = false;
+    if (!DiskSteps().Remove(path))
+        return false;
+    *stays = Exists(path);
+    return !*stays;
+}

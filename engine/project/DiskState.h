@@ -66,3 +66,9 @@ bool Exists(const char* path);
 bool MovedOver(const char* from, const char* to, CString* why);
 // Another program holds the file open so that it cannot be moved or removed. Only Windows tells.
 bool IsHeldOpen(const char* path);
+// Another program has the file open, sharing it or not. Only Windows tells.
+bool IsOpenElsewhere(const char* path);
+// Removes the file: true only once its name is gone, as for a move. The system may take a removal and keep
+// the name, while another program holds the file sharing its deletion (it goes when that program lets go), or
+// for good where the folder cannot be written (as Wine does): *stays then says so, and no system error tells.
+bool Removed(const char* path, bool* stays);

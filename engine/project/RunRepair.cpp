@@ -12,6 +12,14 @@ namespace
 
 const std::vector<ContentProof> kNoProofs;
 
+// What keeps path from being put right, after the system's error code, or after a removal it took while the name
+// stayed.
+RunBlocker BlockerOf(const CString& path, unsigned long code, bool stays)
+{
+    const bool held = stays ? IsOpenElsewhere(path) : IsHeldFileError(code) || IsHeldOpen(path);
+    return {path, code, held, !FolderReached(path), stays};
+}
+
 // A run being put right: what keeps it from being whole, and what it leaves to the user.
 class CSettling
 {
@@ -19,18 +27,20 @@ public:
     explicit CSettling(RunRecovery* outcome) : m_outcome(*outcome) {}
 
     bool Whole() const { return m_whole; }
-    // The system's error of the last step that failed.
-    unsigned long LastCode() const { return m_lastCode; }
     // False, with path and the system's error named unless a file was named before.
-    bool Blocked(const CString& path, unsigned long code)
+    bool Blocked(const CString& path, unsigned long code, bool stays = false)
     {
-        m_lastCode = code;
         if (m_whole)
-            m_outcome.blocker = {path, code, IsHeldFileError(code) || IsHeldOpen(path), !FolderReached(path)};
+            m_outcome.blocker = BlockerOf(path, code, stays);
         m_whole = false;
         return false;
     }
-    bool Remove(const CString& path) { return Acted(DiskSteps().Remove(path)) || Blocked(path, LastSystemError()); }
+    // Done only once the name is gone: a file another program holds sharing its deletion stays until it lets go.
+    bool Remove(const CString& path)
+    {
+        bool stays = false;
+        return Acted(Removed(path, &stays)) || Blocked(path, stays ? 0 : LastSystemError(), stays);
+    }
     // What stands at path goes where it is empty or the run's by its bytes; anything else stays and is named.
     bool RemoveIfTheRuns(const CString& path, Standing standing, unsigned long code)
     {
@@ -67,6 +77,12 @@ public:
         m_outcome.oldGone.push_back(path);
         return true;
     }
+    // A file the run's undo leaves with the run's new contents, beside a set-aside that is not the run's.
+    bool KeepsNew(const CString& path)
+    {
+        m_outcome.keptNew.push_back(path);
+        return true;
+    }
     // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
     bool LeaveBesideOld(const CString& path, const CString& setAside)
     {
@@ -90,7 +106,6 @@ private:
     RunRecovery& m_outcome;
     bool m_whole = true;
     bool m_acted = false;
-    unsigned long m_lastCode = 0;
 };
 
 // The file whose temporary the run was writing when it was cut off: the last announced, while none went aside
@@ -117,14 +132,27 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, CSettling& settl
     return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
-// The set-aside back over the file in one move, nothing emptied first; *oldWaits while it cannot go.
-bool MoveBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
+// What the user is told of an old file waiting aside, and of what stands at its name meanwhile (at).
+CString WaitingText(const RecordedFile& file, Standing at, unsigned long code)
+{
+    const CString text = "; " + file.path + " could not be put back yet, its old contents wait in " + file.setAside +
+                         " (" + SystemErrorText(code) + "); meanwhile " + file.path;
+    if (at == Standing::Absent)
+        return text + " is missing";
+    if (at == Standing::Empty)
+        return text + " is empty";
+    return text + " keeps the run's new contents";
+}
+
+// The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
+// left while it cannot go.
+bool MoveBack(const RecordedFile& file, Standing at, CSettling& settling, CString* waiting)
 {
     CString why;
     if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
         return true;
     const unsigned long code = LastSystemError();
-    *oldWaits = true;
+    *waiting = WaitingText(file, at, code);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
@@ -137,29 +165,48 @@ bool EmptyWentAside(const RecordedFile& file)
            (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
 }
 
-// The run's new file stands in its place, proven by its bytes.
+// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
+// before any old file went aside.
+RunProofs WholeNew(const RecordedFile& file)
+{
+    RunProofs whole;
+    whole.any = file.temporaryProofs.any;
+    if (!file.temporaryProofs.contents.empty())
+        whole.Prove(file.temporaryProofs.contents.back());
+    return whole;
+}
+
+// The run's new file stands in its place, proven by its bytes, and not the old one's: a Generate often leaves a
+// text as it was, and an old file an earlier recovery put back then matches the new proof too. Where no line
+// says it went in, as after a torn one, the last proof of its temporary proves it.
 bool NewIsIn(const RecordedFile& file, const CSettling& settling)
 {
+    RunProofs written;
+    if (!file.temporaryProofs.contents.empty())
+        written.Prove(file.temporaryProofs.contents.back());
     unsigned long code = 0;
-    return file.in && settling.Look(file.path, file.newProofs, true, &code) == Standing::Proven;
+    return settling.Look(file.path, file.in ? file.newProofs : written, true, &code) == Standing::Proven &&
+           settling.Look(file.path, file.oldProofs, true, &code) != Standing::Proven;
 }
 
 // An old file back where it was. The set-aside goes back over the file where that is missing from a folder
 // reached, empty or the run's new file by its bytes; beside anything else, as a file the user wrote after the
 // kill, both are left and named. An empty set-aside is the name the run reserved, unless the old file was
 // empty itself and went aside.
-bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
+bool PutBack(const RecordedFile& file, CSettling& settling, CString* waiting)
 {
     unsigned long code = 0;
     const Standing aside = settling.Look(file.setAside, file.oldProofs, file.aside, &code);
     switch (aside)
     {
     case Standing::Absent:
-        return !file.aside || !NewIsIn(file, settling) || settling.Gone(file.path);
+        return !file.aside || !file.in || !NewIsIn(file, settling) || settling.Gone(file.path);
     case Standing::Unknown:
         return settling.Blocked(file.setAside, code);
     case Standing::Other:
-        return settling.Leave(file.setAside);
+        // Not the run's, as a save of the user's between the run's proof and its move: the new file keeps its place.
+        settling.Leave(file.setAside);
+        return !NewIsIn(file, settling) || settling.KeepsNew(file.path);
     case Standing::Empty:
         // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
         if (!EmptyWentAside(file))
@@ -168,7 +215,8 @@ bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     case Standing::Proven:
         break;
     }
-    switch (settling.Look(file.path, file.newProofs, file.in, &code))
+    const Standing at = settling.Look(file.path, file.newProofs, file.in, &code);
+    switch (at)
     {
     case Standing::Unknown:
         return settling.Blocked(file.path, code);
@@ -184,7 +232,7 @@ bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     case Standing::Proven:
         break;
     }
-    return MoveBack(file, settling, oldWaits);
+    return MoveBack(file, at, settling, waiting);
 }
 
 // A file the run made where there was none goes where it is empty or the run's by its bytes.
@@ -219,17 +267,6 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
     return false;
 }
 
-// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
-// before any old file went aside.
-RunProofs WholeNew(const RecordedFile& file)
-{
-    RunProofs whole;
-    whole.any = file.temporaryProofs.any;
-    if (!file.temporaryProofs.contents.empty())
-        whole.Prove(file.temporaryProofs.contents.back());
-    return whole;
-}
-
 // The old file went aside and is gone from there, nothing stands at its name, and the run's new file waits
 // whole at its temporary: that is all the file still has.
 bool OnlyNewRemains(const RecordedFile& file, const CSettling& settling)
@@ -249,14 +286,14 @@ bool MoveNewIn(const RecordedFile& file, CSettling& settling)
     return settling.Blocked(file.temporary, LastSystemError());
 }
 
-bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, bool* oldWaits)
+bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, CString* waiting)
 {
     if (!run.placed && OnlyNewRemains(file, settling))
         return MoveNewIn(file, settling);
     const bool dropped = DropTemporary(file, &file == BeingWritten(run), settling);
     if (run.placed)
         return SettleOrWait(file, settling) && dropped;
-    return (file.existed ? PutBack(file, settling, oldWaits) : RemoveNew(file, settling)) && dropped;
+    return (file.existed ? PutBack(file, settling, waiting) : RemoveNew(file, settling)) && dropped;
 }
 
 // A later run of the record, or the run itself, announced the name of the finished file.
@@ -264,6 +301,25 @@ bool AnnouncedAfter(const RunContents& run, std::vector<RecordedFile>::const_ite
 {
     const auto same = [finished](const RecordedFile& file) { return file.announced && file.path == finished->path; };
     return std::any_of(finished + 1, run.finished.end(), same) || std::any_of(run.files.begin(), run.files.end(), same);
+}
+
+// What the settling left otherwise than the run had it, each part after "; ".
+CString LeftText(const RunRecovery& recovery)
+{
+    CString text;
+    for (const CString& path : recovery.oldGone)
+        text += "; the old contents of " + path + " were gone; it keeps the run's new contents";
+    for (const CString& path : recovery.keptNew)
+        text += "; " + path + " keeps the run's new contents";
+    for (const auto& changed : recovery.changedBesideOld)
+        text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
+                changed.second;
+    if (recovery.left.empty())
+        return text;
+    text += "; changed since, these are not the run's and were left as they are:";
+    for (const CString& path : recovery.left)
+        text += " " + path;
+    return text;
 }
 
 CString BlockedRunText(const CString& at, const RunBlocker& blocker)
@@ -276,8 +332,10 @@ CString BlockedRunText(const CString& at, const RunBlocker& blocker)
     if (blocker.unreachable)
         return run + ", as " + blocker.path + " cannot be reached" + why +
                "; the run is put right at the next Save or opening once it can be";
-    return run + ", as the folder cannot be written" + why +
-           "; the run is put right at the next Save or opening once it can be written";
+    const CString written = "; the run is put right at the next Save or opening once it can be written";
+    if (blocker.stays)
+        return run + ", as the folder cannot be written: " + blocker.path + " stays where it was removed" + written;
+    return run + ", as the folder cannot be written" + why + written;
 }
 
 }  // namespace
@@ -290,16 +348,16 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     {
         if (!file->announced)
             continue;
-        bool oldWaits = false;
-        if (PutRight(run, *file, settling, &oldWaits) || !oldWaits || !error)
+        CString waiting;
+        if (PutRight(run, *file, settling, &waiting) || waiting.IsEmpty() || !error)
             continue;
         anyWaits = true;
-        *error += CString("; ") + file->path + " could not be put back yet, its old contents wait in " +
-                  file->setAside + " (" + SystemErrorText(settling.LastCode()) + ")";
+        *error += waiting;
     }
     const bool runWhole = settling.Whole();
     outcome->found = !run.placed && settling.AnyActed();
     outcome->placed = run.placed;
+    outcome->damaged = run.damaged;
     // The old files of runs finished before go once the run after them is put right: till then a file there
     // may be that run's own. A name a later run announced is that run's, its proofs alone count.
     if (run.placed || runWhole)
@@ -307,6 +365,8 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
             if (!AnnouncedAfter(run, file))
                 SettleOrWait(*file, settling);
     outcome->finished = !settling.Whole() && (run.placed || runWhole) && !outcome->waiting.empty();
+    if (error)
+        *error += LeftText(*outcome);
     if (error && anyWaits)
         *error += "; the old files are put back at the next Save or opening";
     else if (error && !runWhole && !run.placed)
@@ -346,11 +406,11 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Open
         outcome.foreign = true;
         return outcome;
     }
-    if (FinishOrUndo(run, nullptr, &outcome) && !record.Remove())
-    {
-        const unsigned long code = LastSystemError();
-        outcome.blocker = {at, code, IsHeldFileError(code), !FolderReached(at)};
-    }
+    bool stays = false;
+    if (FinishOrUndo(run, nullptr, &outcome) && !record.Remove(&stays))
+        outcome.blocker = BlockerOf(at, stays ? 0 : LastSystemError(), stays);
+    // A finished run lets later runs go on only in a record they can add to.
+    outcome.finished = outcome.finished && record.CanGoOn();
     return outcome;
 }
 
@@ -360,27 +420,17 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
         return at + " is in the way; moving it elsewhere lets the files be written";
     if (!recovery.blocker.path.IsEmpty() && !recovery.finished)
         return BlockedRunText(at, recovery.blocker);
-    CString text;
-    if (!recovery.oldGone.empty())
-    {
-        text = "an interrupted run that " + at + " recorded could not be undone whole";
-        for (const CString& path : recovery.oldGone)
-            text += "; the old contents of " + path + " were gone; it keeps the run's new contents";
-    }
-    else if (recovery.found)
-        text = "an interrupted run that " + at + " recorded was put right";
-    if (recovery.left.empty() && recovery.changedBesideOld.empty())
-        return text;
-    if (text.IsEmpty())
-        text = recovery.placed ? "the run that " + at + " recorded was finished"
-                               : "an interrupted run that " + at + " recorded was undone";
-    for (const auto& changed : recovery.changedBesideOld)
-        text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
-                changed.second;
-    if (recovery.left.empty())
-        return text;
-    text += "; changed since, these are not the run's and were left as they are:";
-    for (const CString& path : recovery.left)
-        text += " " + path;
-    return text;
+    const CString left = LeftText(recovery);
+    if (!recovery.oldGone.empty() || !recovery.keptNew.empty())
+        return "an interrupted run that " + at + " recorded could not be undone whole" + left;
+    if (recovery.damaged)
+        return "an interrupted run that " + at + " recorded was undone only as far as its record could be read, " +
+               "a line of it being damaged" + left;
+    if (recovery.found)
+        return "an interrupted run that " + at + " recorded was put right" + left;
+    if (left.IsEmpty())
+        return left;
+    return (recovery.placed ? "the run that " + at + " recorded was finished"
+                            : "an interrupted run that " + at + " recorded was undone") +
+           left;
 }

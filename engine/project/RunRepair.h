@@ -27,6 +27,7 @@ struct RunBlocker
     unsigned long code = 0;
     bool held = false;         // another program holds path: the system may have called it access denied
     bool unreachable = false;  // the folder of path could not be reached, as on a drive gone
+    bool stays = false;        // the system took its removal, but the name stayed: no system error says why
 };
 
 // What a recovery found and did.
@@ -36,12 +37,14 @@ struct RunRecovery
     bool foreign = false;   // a file of the record's name is no record of the designer's
     bool placed = false;    // the run read was placed: it was finished, not undone
     bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
+    bool damaged = false;   // its record was read only up to a damaged line
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
     // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
     std::vector<std::pair<CString, CString>> changedBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
+    std::vector<CString> keptNew;  // files kept new beside a set-aside that is not the run's, named in left
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file
