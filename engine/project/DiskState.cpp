@@ -337,3 +337,28 @@ bool Removed(const char* path, bool* stays)
     *stays = Exists(path);
     return !*stays;
 }
+
+Seen SeenAt(const char* path)
+{
+    Seen seen;
+    switch (KindOf(path))
+    {
+    case Kind::Absent:
+        return seen;
+    case Kind::Folder:
+        seen.kind = Seen::Kind::Folder;
+        return seen;
+    case Kind::Unknown:
+        break;
+    case Kind::File:
+        if (ProofOf(path, &seen.proof))
+        {
+            seen.kind = Seen::Kind::File;
+            return seen;
+        }
+        break;
+    }
+    seen.kind = Seen::Kind::Unknown;
+    seen.code = LastSystemError();
+    return seen;
+}

@@ -44,6 +44,22 @@ enum class Standing
     Unknown,  // the file or its folder could not be read: nothing can be decided
 };
 
+// What a name holds, its bytes read once: a recovery decides from it alone (RepairDecision.h).
+struct Seen
+{
+    enum class Kind
+    {
+        Absent,  // nothing, in a folder that was reached
+        File,
+        Folder,
+        Unknown,  // the file or its folder could not be read
+    };
+    Kind kind = Kind::Absent;
+    ContentProof proof;      // of a file
+    unsigned long code = 0;  // the system's error, where Unknown
+};
+Seen SeenAt(const char* path);
+
 // What stands at path, its bytes read once and checked against proofs; anyProves takes any file there for
 // proven. Unknown with the system's error in *code.
 Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code);

@@ -3,6 +3,7 @@
 
 #include "DiskState.h"
 #include "DiskSteps.h"
+#include "RepairDecision.h"
 #include "SystemError.h"
 
 #include <algorithm>
@@ -157,82 +158,47 @@ bool MoveBack(const RecordedFile& file, Standing at, CSettling& settling, CStrin
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
 
-// The old file the record says went aside had no bytes, as an earlier designer's record may say of any.
-bool EmptyWentAside(const RecordedFile& file)
+// The file's word from the decision.
+void Say(BackWord word, const RecordedFile& file, CSettling& settling)
 {
-    const auto empty = [](const ContentProof& proof) { return proof.size == 0; };
-    return file.aside &&
-           (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
+    switch (word)
+    {
+    case BackWord::Gone:
+        settling.Gone(file.path);
+        break;
+    case BackWord::KeptNew:
+        settling.KeepsNew(file.path);
+        break;
+    case BackWord::ChangedBesideOld:
+        settling.LeaveBesideOld(file.path, file.setAside);
+        break;
+    case BackWord::None:
+        break;
+    }
 }
 
-// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
-// before any old file went aside.
-RunProofs WholeNew(const RecordedFile& file)
-{
-    RunProofs whole;
-    whole.any = file.temporaryProofs.any;
-    if (!file.temporaryProofs.contents.empty())
-        whole.Prove(file.temporaryProofs.contents.back());
-    return whole;
-}
-
-// The run's new file stands in its place, proven by its bytes, and not the old one's: a Generate often leaves a
-// text as it was, and an old file an earlier recovery put back then matches the new proof too. Where no line
-// says it went in, as after a torn one, the last proof of its temporary proves it.
-bool NewIsIn(const RecordedFile& file, const CSettling& settling)
-{
-    RunProofs written;
-    if (!file.temporaryProofs.contents.empty())
-        written.Prove(file.temporaryProofs.contents.back());
-    unsigned long code = 0;
-    return settling.Look(file.path, file.in ? file.newProofs : written, true, &code) == Standing::Proven &&
-           settling.Look(file.path, file.oldProofs, true, &code) != Standing::Proven;
-}
-
-// An old file back where it was. The set-aside goes back over the file where that is missing from a folder
-// reached, empty or the run's new file by its bytes; beside anything else, as a file the user wrote after the
-// kill, both are left and named. An empty set-aside is the name the run reserved, unless the old file was
-// empty itself and went aside.
+// An old file back where it was, as decided from what is seen at its set-aside and its own name, each read once.
 bool PutBack(const RecordedFile& file, CSettling& settling, CString* waiting)
 {
-    unsigned long code = 0;
-    const Standing aside = settling.Look(file.setAside, file.oldProofs, file.aside, &code);
-    switch (aside)
-    {
-    case Standing::Absent:
-        return !file.aside || !file.in || !NewIsIn(file, settling) || settling.Gone(file.path);
-    case Standing::Unknown:
-        return settling.Blocked(file.setAside, code);
-    case Standing::Other:
-        // Not the run's, as a save of the user's between the run's proof and its move: the new file keeps its place.
+    const Seen aside = SeenAt(file.setAside), at = SeenAt(file.path);
+    const BackDecision decision = DecideBack(file, aside, at);
+    if (decision.asideLeft)
         settling.Leave(file.setAside);
-        return !NewIsIn(file, settling) || settling.KeepsNew(file.path);
-    case Standing::Empty:
-        // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
-        if (!EmptyWentAside(file))
-            return !file.reserved || settling.Remove(file.setAside);
-        break;
-    case Standing::Proven:
-        break;
-    }
-    const Standing at = settling.Look(file.path, file.newProofs, file.in, &code);
-    switch (at)
+    Say(decision.word, file, settling);
+    switch (decision.step)
     {
-    case Standing::Unknown:
-        return settling.Blocked(file.path, code);
-    case Standing::Other:
-        if (aside == Standing::Empty)
-            return settling.Remove(file.setAside);
-        return settling.LeaveBesideOld(file.path, file.setAside);
-    case Standing::Empty:
-        if (aside == Standing::Empty)
-            return settling.Remove(file.setAside);
+    case BackStep::None:
         break;
-    case Standing::Absent:
-    case Standing::Proven:
-        break;
+    case BackStep::MoveBack:
+        return MoveBack(file, Against(at, file.newProofs, file.in), settling, waiting);
+    case BackStep::RemoveAside:
+        return settling.Remove(file.setAside);
+    case BackStep::BlockAtAside:
+        return settling.Blocked(file.setAside, aside.code);
+    case BackStep::BlockAtPath:
+        return settling.Blocked(file.path, at.code);
     }
-    return MoveBack(file, at, settling, waiting);
+    return true;
 }
 
 // A file the run made where there was none goes where it is empty or the run's by its bytes.
@@ -265,6 +231,17 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
     if (file.aside && !file.oldProofs.contents.empty())
         settling.Wait(file);
     return false;
+}
+
+// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
+// before any old file went aside.
+RunProofs WholeNew(const RecordedFile& file)
+{
+    RunProofs whole;
+    whole.any = file.temporaryProofs.any;
+    if (!file.temporaryProofs.contents.empty())
+        whole.Prove(file.temporaryProofs.contents.back());
+    return whole;
 }
 
 // The old file went aside and is gone from there, nothing stands at its name, and the run's new file waits
