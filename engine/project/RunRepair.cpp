@@ -354,15 +354,14 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 RunRecovery RecoverInterruptedRun(const char* folder)
 {
     CRunRecord record;
-    CRunRecord::Opened opened;
-    return RecoverRunAt(RecordPathIn(folder), record, &opened);
+    return RecoverRunAt(RecordPathIn(folder), record);
 }
 
-RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Opened* opened)
+RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
 {
     RunRecovery outcome;
     RunContents run;
-    switch (*opened = record.Open(at))
+    switch (record.Open(at))
     {
     case CRunRecord::Opened::Held:
         break;
@@ -372,22 +371,33 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Open
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
             outcome.blocker = {at, code, IsHeldFileError(code), false};
+        outcome.record = RecordLeft::Blocked;
+        RestoreSystemError(code);
         return outcome;
     }
     case CRunRecord::Opened::Busy:
+        outcome.record = RecordLeft::Anothers;
+        return outcome;
     case CRunRecord::Opened::Absent:
         return outcome;
     }
+    outcome.record = RecordLeft::Blocked;
     if (!record.Read(&run))
     {
         outcome.foreign = true;
         return outcome;
     }
     bool stays = false;
-    if (FinishOrUndo(run, nullptr, &outcome) && !record.Remove(&stays))
+    if (!FinishOrUndo(run, nullptr, &outcome))
+    {
+        // A finished run lets later runs go on only in a record they can add to.
+        if (outcome.finished && record.CanGoOn())
+            outcome.record = RecordLeft::GoesOn;
+    }
+    else if (record.Remove(&stays))
+        outcome.record = RecordLeft::Removed;
+    else
         outcome.blocker = BlockerOf(at, stays ? 0 : LastSystemError(), stays);
-    // A finished run lets later runs go on only in a record they can add to.
-    outcome.finished = outcome.finished && record.CanGoOn();
     return outcome;
 }
 
@@ -395,7 +405,7 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return at + " is in the way; moving it elsewhere lets the files be written";
-    if (!recovery.blocker.path.IsEmpty() && !recovery.finished)
+    if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn)
         return BlockedRunText(at, recovery.blocker);
     const CString left = LeftText(recovery);
     if (!recovery.oldGone.empty() || !recovery.keptNew.empty())

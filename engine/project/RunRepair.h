@@ -30,9 +30,20 @@ struct RunBlocker
     bool stays = false;        // the system took its removal, but the name stayed: no system error says why
 };
 
+// What a recovery left of the folder's record.
+enum class RecordLeft
+{
+    None,      // there was none: no run was cut off there
+    Removed,   // its run was put right, and it went
+    Blocked,   // it stays and holds the folder: its run is not put right, or it is no record of ours
+    GoesOn,    // it stays, held: only old files of finished runs wait, and the next run goes on in it
+    Anothers,  // another program's run holds it
+};
+
 // What a recovery found and did.
 struct RunRecovery
 {
+    RecordLeft record = RecordLeft::None;
     bool found = false;     // a run cut off before it was placed was read, and files moved or removed to undo it
     bool foreign = false;   // a file of the record's name is no record of the designer's
     bool placed = false;    // the run read was placed: it was finished, not undone
@@ -58,10 +69,10 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 // asked once per folder, at the opening of a project and before each run. A record of a run still going,
 // or a file of the record's name that is not a record, is left alone.
 RunRecovery RecoverInterruptedRun(const char* folder);
-// The same for the record at, read once and held in record meanwhile, *opened saying how it was found: it is
-// removed once its run is put right, and stays held while anything is left, for a run to go on in it once
-// only old files of placed runs are (RunRecovery::finished).
-RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Opened* opened);
+// The same for the record at, read once and held in record meanwhile: it is removed once its run is put right,
+// and stays held while anything is left, for a run to go on in it once only old files of placed runs are.
+// RunRecovery::record says which.
+RunRecovery RecoverRunAt(const CString& at, CRunRecord& record);
 
 // What the user is told of a recovery in the folder whose record is at: why a run cut off was not put right
 // and what lets it be, or that it was and which files it left as the user changed them; empty when there

@@ -801,3 +801,37 @@ TEST_F(RecoveryTest, AnEarlierDesignersFinishedRunWhoseOldFileIsHeldTakesNoLater
     EXPECT_TRUE(Replace({"c"}, "new", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
 }
+
+// Before, the opening's "held" meant both a record kept and one removed, told apart by asking the record again.
+// What it left of the record is one value.
+TEST_F(RecoveryTest, TheOpeningSaysInOneValueWhatItLeftOfTheRecord)
+{
+    const auto left = [this]
+    {
+        CRunRecord record;
+        return RecoverRunAt(At().c_str(), record).record;
+    };
+    EXPECT_EQ(RecordLeft::None, left());
+    Plant({"h=old h", "c=old c"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 3)) << "killed after the header went in";
+    {
+        DiskFaults held;
+        held.heldInPlace = "h";
+        CStandInDisk disk(held);
+        EXPECT_EQ(RecordLeft::Blocked, left()) << "the old header cannot go back";
+    }
+    {
+        CRunRecord other;
+        ASSERT_EQ(CRunRecord::Opened::Held, other.Open(At().c_str()));
+        EXPECT_EQ(RecordLeft::Anothers, left());
+    }
+    EXPECT_EQ(RecordLeft::Removed, left());
+    FinishWithHeldOldFile();
+    {
+        CStandInDisk disk(Holding("k.tmo"));
+        EXPECT_EQ(RecordLeft::GoesOn, left());
+    }
+    std::filesystem::remove(m_folder.Path("k.tmo"));
+    Plant({"replacing.tmr=not a record"});
+    EXPECT_EQ(RecordLeft::Blocked, left()) << "another's file";
+}
