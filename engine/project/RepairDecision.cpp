@@ -14,6 +14,17 @@ bool EmptyWentAside(const RecordedFile& file)
            (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
 }
 
+// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
+// before any old file went aside.
+RunProofs WholeNew(const RecordedFile& file)
+{
+    RunProofs whole;
+    whole.any = file.temporaryProofs.any;
+    if (!file.temporaryProofs.contents.empty())
+        whole.Prove(file.temporaryProofs.contents.back());
+    return whole;
+}
+
 BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLeft = false)
 {
     return {step, word, asideLeft};
@@ -72,12 +83,14 @@ bool NewIsIn(const RecordedFile& file, const Seen& at)
            Against(at, file.oldProofs, true) != Standing::Proven;
 }
 
-BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at)
+BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at, const Seen& temporary)
 {
     const Standing old = Against(aside, file.oldProofs, file.aside);
     switch (old)
     {
     case Standing::Absent:
+        if (file.aside && at.kind == Seen::Kind::Absent && Against(temporary, WholeNew(file), true) == Standing::Proven)
+            return Decided(BackStep::MoveNewIn, BackWord::Gone);
         return Decided(BackStep::None, file.aside && file.in && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
     case Standing::Unknown:
         return Decided(BackStep::BlockAtAside);

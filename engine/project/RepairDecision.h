@@ -2,6 +2,8 @@
 // names alone, with no disk; the settling carries the decision out and words it (RunRepair.cpp).
 //
 //   set-aside                    file at its name                     decision
+//   missing, said to go aside    missing, the run's new file whole    the new file goes in: the old contents
+//                                at the temporary                     were gone
 //   missing                      the run's new, said to be in          none: its old contents were gone
 //                                anything else                         none
 //   unreadable                   -                                     blocked at the set-aside
@@ -27,6 +29,7 @@ enum class BackStep
     RemoveAside,  // the empty name the run reserved
     BlockAtAside,
     BlockAtPath,
+    MoveNewIn,  // the temporary over the file, in one move: all the file still has
 };
 
 // What the user is told of the file.
@@ -49,4 +52,4 @@ struct BackDecision
 // it was, and an old file put back then matches the new proof too. Where no line says it went in, as after a torn
 // one, the last proof of its temporary proves it.
 bool NewIsIn(const RecordedFile& file, const Seen& at);
-BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at);
+BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at, const Seen& temporary);

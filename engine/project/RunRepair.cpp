@@ -124,12 +124,13 @@ const RecordedFile* BeingWritten(const RunContents& run)
     return last;
 }
 
-// The temporary goes where it is empty or the run's by its bytes: cut off within a block, the one being written.
-bool DropTemporary(const RecordedFile& file, bool beingWritten, CSettling& settling)
+// The temporary, as seen, goes where it is empty or the run's by its bytes: cut off within a block, the one
+// being written, whose blocks are read again against the proofs announced as it was written.
+bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen, CSettling& settling)
 {
-    unsigned long code = 0;
-    const Standing standing = beingWritten ? settling.LookAtWritten(file, &code)
-                                           : settling.Look(file.temporary, file.temporaryProofs, true, &code);
+    unsigned long code = seen.code;
+    const Standing standing =
+        beingWritten ? settling.LookAtWritten(file, &code) : Against(seen, file.temporaryProofs, true);
     return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
@@ -177,11 +178,10 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
     }
 }
 
-// An old file back where it was, as decided from what is seen at its set-aside and its own name, each read once.
-bool PutBack(const RecordedFile& file, CSettling& settling, CString* waiting)
+// An old file back where it was, as decided from what was seen at its set-aside and its own name.
+bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen& aside, const Seen& at,
+             CSettling& settling, CString* waiting)
 {
-    const Seen aside = SeenAt(file.setAside), at = SeenAt(file.path);
-    const BackDecision decision = DecideBack(file, aside, at);
     if (decision.asideLeft)
         settling.Leave(file.setAside);
     Say(decision.word, file, settling);
@@ -197,6 +197,8 @@ bool PutBack(const RecordedFile& file, CSettling& settling, CString* waiting)
         return settling.Blocked(file.setAside, aside.code);
     case BackStep::BlockAtPath:
         return settling.Blocked(file.path, at.code);
+    case BackStep::MoveNewIn:
+        break;
     }
     return true;
 }
@@ -233,44 +235,36 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
     return false;
 }
 
-// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
-// before any old file went aside.
-RunProofs WholeNew(const RecordedFile& file)
-{
-    RunProofs whole;
-    whole.any = file.temporaryProofs.any;
-    if (!file.temporaryProofs.contents.empty())
-        whole.Prove(file.temporaryProofs.contents.back());
-    return whole;
-}
-
-// The old file went aside and is gone from there, nothing stands at its name, and the run's new file waits
-// whole at its temporary: that is all the file still has.
-bool OnlyNewRemains(const RecordedFile& file, const CSettling& settling)
-{
-    unsigned long code = 0;
-    return file.aside && settling.Look(file.setAside, file.oldProofs, true, &code) == Standing::Absent &&
-           settling.Look(file.path, file.newProofs, file.in, &code) == Standing::Absent &&
-           settling.Look(file.temporary, WholeNew(file), true, &code) == Standing::Proven;
-}
-
-// The new file goes in, in one move, and is named as keeping the run's new contents; while it cannot, it stays.
-bool MoveNewIn(const RecordedFile& file, CSettling& settling)
+// The new file goes in, in one move, where it is all the file still has; while it cannot, it stays.
+bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling)
 {
     CString why;
-    if (settling.Acted(MovedOver(file.temporary, file.path, &why)))
-        return settling.Gone(file.path);
-    return settling.Blocked(file.temporary, LastSystemError());
+    if (!settling.Acted(MovedOver(file.temporary, file.path, &why)))
+        return settling.Blocked(file.temporary, LastSystemError());
+    Say(word, file, settling);
+    return true;
+}
+
+// An old file of a run cut off, its three names each read once.
+bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CString* waiting)
+{
+    const Seen temporary = SeenAt(file.temporary), aside = SeenAt(file.setAside), at = SeenAt(file.path);
+    const BackDecision decision = DecideBack(file, aside, at, temporary);
+    if (decision.step == BackStep::MoveNewIn)
+        return MoveNewIn(file, decision.word, settling);
+    const bool dropped = DropTemporary(file, beingWritten, temporary, settling);
+    return PutBack(file, decision, aside, at, settling, waiting) && dropped;
 }
 
 bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, CString* waiting)
 {
-    if (!run.placed && OnlyNewRemains(file, settling))
-        return MoveNewIn(file, settling);
-    const bool dropped = DropTemporary(file, &file == BeingWritten(run), settling);
+    const bool beingWritten = &file == BeingWritten(run);
+    if (!run.placed && file.existed)
+        return Undo(file, beingWritten, settling, waiting);
+    const bool dropped = DropTemporary(file, beingWritten, SeenAt(file.temporary), settling);
     if (run.placed)
         return SettleOrWait(file, settling) && dropped;
-    return (file.existed ? PutBack(file, settling, waiting) : RemoveNew(file, settling)) && dropped;
+    return RemoveNew(file, settling) && dropped;
 }
 
 // A later run of the record, or the run itself, announced the name of the finished file.

@@ -5,7 +5,8 @@
 //   any          NAME.tmp    removed where empty or proven; anything else is left and named
 //   not placed   old NAME    NAME.tmo, proven the old file, goes back over NAME in one move where NAME is
 //                            missing from a folder reached, empty or proven the new file; beside anything
-//                            else both are left and named. An empty NAME.tmo the run reserved goes.
+//                            else both are left and named. An empty NAME.tmo the run reserved goes. Decided
+//                            from what is seen at the three names alone (RepairDecision.h).
 //                new NAME    removed where empty or proven the new file; anything else is left and named
 //   placed       NAME.tmo    removed where empty or proven the old file
 //

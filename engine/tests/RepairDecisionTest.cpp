@@ -51,7 +51,7 @@ RecordedFile Recorded(bool aside, bool in)
 
 std::string Told(const BackDecision& decision)
 {
-    const char* steps[] = {"none", "move back", "remove aside", "block aside", "block file"};
+    const char* steps[] = {"none", "move back", "remove aside", "block aside", "block file", "move new in"};
     const char* words[] = {"", ", old gone", ", keeps new", ", changed beside old"};
     return std::string(steps[static_cast<int>(decision.step)]) + words[static_cast<int>(decision.word)] +
            (decision.asideLeft ? ", aside named" : "");
@@ -104,25 +104,34 @@ TEST(RepairDecision, EveryCombinationOfRecordAndWhatIsSeenIsDecidedWithItsWord)
         {
             SCOPED_TRACE("set-aside " + std::to_string(static_cast<int>(row.aside)) + ", file " +
                          std::to_string(static_cast<int>(row.file)) + ", said " + std::to_string(said));
-            const BackDecision decision =
-                DecideBack(Recorded(said > 0, said > 1), SeenHolding(row.aside), SeenHolding(row.file));
+            const BackDecision decision = DecideBack(Recorded(said > 0, said > 1), SeenHolding(row.aside),
+                                                     SeenHolding(row.file), SeenHolding(Holds::Nothing));
             EXPECT_EQ(row.decided[said], Told(decision));
         }
 }
 
-// An old file of no bytes that went aside goes back like any other; a set-aside the run never reserved, as in the
-// earliest record, stays where it is empty; an old file back with the text the run left as it was has lost
-// nothing.
+// Where the old file went aside and is gone, and nothing stands at its name, the run's new file whole at its
+// temporary is all it has, and goes in. An old file of no bytes that went aside goes back like any other; a
+// set-aside the run never reserved, as in the earliest record, stays where it is empty; an old file back with the
+// text the run left as it was has lost nothing.
 TEST(RepairDecision, TheCasesOutsideTheTable)
 {
+    const Seen nothing = SeenHolding(Holds::Nothing);
+    EXPECT_EQ("none", Told(DecideBack(Recorded(false, false), nothing, nothing, SeenHolding(Holds::NewBytes))));
+    for (const bool in : {false, true})
+    {
+        EXPECT_EQ("move new in, old gone",
+                  Told(DecideBack(Recorded(true, in), nothing, nothing, SeenHolding(Holds::NewBytes))));
+        EXPECT_EQ("none", Told(DecideBack(Recorded(true, in), nothing, nothing, SeenHolding(Holds::OtherBytes))));
+    }
     RecordedFile unchanged = Recorded(true, true);
     unchanged.oldProofs.Prove(kNew);
-    EXPECT_EQ("none", Told(DecideBack(unchanged, SeenHolding(Holds::Nothing), SeenHolding(Holds::NewBytes))));
+    EXPECT_EQ("none", Told(DecideBack(unchanged, nothing, SeenHolding(Holds::NewBytes), nothing)));
 
     RecordedFile empty = Recorded(true, true);
     empty.oldProofs.Prove({0, 0});
-    EXPECT_EQ("move back", Told(DecideBack(empty, SeenHolding(Holds::NoBytes), SeenHolding(Holds::NewBytes))));
+    EXPECT_EQ("move back", Told(DecideBack(empty, SeenHolding(Holds::NoBytes), SeenHolding(Holds::NewBytes), nothing)));
     RecordedFile unreserved = Recorded(false, false);
     unreserved.reserved = false;
-    EXPECT_EQ("none", Told(DecideBack(unreserved, SeenHolding(Holds::NoBytes), SeenHolding(Holds::OldBytes))));
+    EXPECT_EQ("none", Told(DecideBack(unreserved, SeenHolding(Holds::NoBytes), SeenHolding(Holds::OldBytes), nothing)));
 }
