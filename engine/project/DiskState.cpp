@@ -316,13 +316,17 @@ bool IsHeldOpen(const char* path)
 #endif
 }
 
-bool IsOpenElsewhere(const char* path)
+bool WaitsForAHolder(const char* path)
 {
 #ifdef _WIN32
     const HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE)
+    {
         CloseHandle(file);
-    return file == INVALID_HANDLE_VALUE && IsHeldFileError(GetLastError());
+        return false;
+    }
+    const DWORD code = GetLastError();
+    return IsHeldFileError(code) || code == ERROR_ACCESS_DENIED;
 #else
     (void)path;
     return false;

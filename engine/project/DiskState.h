@@ -82,8 +82,10 @@ bool Exists(const char* path);
 bool MovedOver(const char* from, const char* to, CString* why);
 // Another program holds the file open so that it cannot be moved or removed. Only Windows tells.
 bool IsHeldOpen(const char* path);
-// Another program has the file open, sharing it or not. Only Windows tells.
-bool IsOpenElsewhere(const char* path);
+// A file whose removal the system took while its name stayed waits for another program to let go of it: Wine
+// keeps it open to others, refusing only what that program does not share; Windows refuses every opening of a
+// file pending deletion. Otherwise, the folder kept the name. Only Windows tells.
+bool WaitsForAHolder(const char* path);
 // Removes the file: true only once its name is gone, as for a move. The system may take a removal and keep
 // the name, while another program holds the file sharing its deletion (it goes when that program lets go), or
 // for good where the folder cannot be written (as Wine does): *stays then says so, and no system error tells.

@@ -17,7 +17,7 @@ const std::vector<ContentProof> kNoProofs;
 // stayed.
 RunBlocker BlockerOf(const CString& path, unsigned long code, bool stays)
 {
-    const bool held = stays ? IsOpenElsewhere(path) : IsHeldFileError(code) || IsHeldOpen(path);
+    const bool held = stays ? WaitsForAHolder(path) : IsHeldFileError(code) || IsHeldOpen(path);
     return {path, code, held, !FolderReached(path), stays};
 }
 
