@@ -260,14 +260,6 @@ Standing StandingBy(const char* path, Sum& sum, const Proven& proven, unsigned l
 
 }  // namespace
 
-Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code)
-{
-    CContentSum sum;
-    const auto proven = [&]
-    { return anyProves || std::find(proofs.begin(), proofs.end(), sum.Proof()) != proofs.end(); };
-    return StandingBy(path, sum, proven, code);
-}
-
 Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
                            unsigned long* code)
 {

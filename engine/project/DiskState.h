@@ -60,12 +60,10 @@ struct Seen
 };
 Seen SeenAt(const char* path);
 
-// What stands at path, its bytes read once and checked against proofs; anyProves takes any file there for
-// proven. Unknown with the system's error in *code.
-Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code);
-// The same for a file a run writes a block at a time, written holding the proofs it announced in order, each
-// before its block: a file a kill cut off within a block is proven too where its bytes up to one proof are
-// that proof's and it is no longer than the proof announced next, nor than a block past it.
+// What stands at path, a file a run writes a block at a time, its bytes read once against the proofs the run
+// announced in order, each before its block (anyProves takes any file there for proven): a file a kill cut off
+// within a block is proven too where its bytes up to one proof are that proof's and it is no longer than the
+// proof announced next, nor than a block past it. Unknown with the system's error in *code.
 Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
                            unsigned long* code);
 // The proof of the file at path, read whole; false with the system's error set.

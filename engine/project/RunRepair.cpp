@@ -11,8 +11,6 @@
 namespace
 {
 
-const std::vector<ContentProof> kNoProofs;
-
 // What keeps path from being put right, after the system's error code, or after a removal it took while the name
 // stayed.
 RunBlocker BlockerOf(const CString& path, unsigned long code, bool stays)
@@ -95,7 +93,9 @@ public:
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
-        return StandingOf(path, counts ? proofs.contents : kNoProofs, proofs.any, code);
+        const Seen seen = SeenAt(path);
+        *code = seen.code;
+        return Against(seen, proofs, counts);
     }
     // What stands at a temporary, by the proofs of its blocks as they were announced.
     Standing LookAtWritten(const RecordedFile& file, unsigned long* code) const
