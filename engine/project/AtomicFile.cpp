@@ -366,13 +366,21 @@ CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery
 {
     for (int pauses = 0;; pauses++)
     {
-        CRunRecord::Opened opened;
-        *recovery = RecoverRunAt(at, record, &opened);
-        // A record still held keeps a run not put right, is a stranger's file, or names old files to go.
-        if (opened == CRunRecord::Opened::Held && record.IsHeld())
-            return recovery->finished && record.CanGoOn() ? opened : CRunRecord::Opened::Failed;
-        if (opened == CRunRecord::Opened::Held || opened == CRunRecord::Opened::Absent)
+        *recovery = RecoverRunAt(at, record);
+        CRunRecord::Opened opened = CRunRecord::Opened::Busy;
+        switch (recovery->record)
+        {
+        case RecordLeft::GoesOn:
+            return CRunRecord::Opened::Held;
+        case RecordLeft::Blocked:
+            return CRunRecord::Opened::Failed;
+        case RecordLeft::None:
+        case RecordLeft::Removed:
             opened = record.Create(at);
+            break;
+        case RecordLeft::Anothers:
+            break;
+        }
         if (opened != CRunRecord::Opened::Busy || pauses == kPausesForAnotherRun)
             return opened;
         DiskSteps().Pause();
@@ -389,7 +397,7 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, RunBloc
     switch (MakeRecord(record, at, &recovery))
     {
     case CRunRecord::Opened::Held:
-        if (!recovery.finished)
+        if (recovery.record != RecordLeft::GoesOn)
             return true;
         run.finished = recovery.waiting;
         *waiting = recovery.blocker;
@@ -407,7 +415,6 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, RunBloc
     const CString why = LastSystemErrorText();
     // What the recovery found there says why the record could not be made; else the system's own reason. A
     // finished run that no later run could go on from holds the folder as a run cut off does.
-    recovery.finished = false;
     if (recovery.foreign || !recovery.blocker.path.IsEmpty())
         *error = ReplaceError(path, RecoveryText(at, recovery));
     else

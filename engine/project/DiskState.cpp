@@ -260,14 +260,6 @@ Standing StandingBy(const char* path, Sum& sum, const Proven& proven, unsigned l
 
 }  // namespace
 
-Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code)
-{
-    CContentSum sum;
-    const auto proven = [&]
-    { return anyProves || std::find(proofs.begin(), proofs.end(), sum.Proof()) != proofs.end(); };
-    return StandingBy(path, sum, proven, code);
-}
-
 Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
                            unsigned long* code)
 {
@@ -314,4 +306,55 @@ bool IsHeldOpen(const char* path)
     (void)path;
     return false;
 #endif
+}
+
+bool WaitsForAHolder(const char* path)
+{
+#ifdef _WIN32
+    const HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+    {
+        CloseHandle(file);
+        return false;
+    }
+    const DWORD code = GetLastError();
+    return IsHeldFileError(code) || code == ERROR_ACCESS_DENIED;
+#else
+    (void)path;
+    return false;
+#endif
+}
+
+bool Removed(const char* path, bool* stays)
+{
+    *stays = false;
+    if (!DiskSteps().Remove(path))
+        return false;
+    *stays = Exists(path);
+    return !*stays;
+}
+
+Seen SeenAt(const char* path)
+{
+    Seen seen;
+    switch (KindOf(path))
+    {
+    case Kind::Absent:
+        return seen;
+    case Kind::Folder:
+        seen.kind = Seen::Kind::Folder;
+        return seen;
+    case Kind::Unknown:
+        break;
+    case Kind::File:
+        if (ProofOf(path, &seen.proof))
+        {
+            seen.kind = Seen::Kind::File;
+            return seen;
+        }
+        break;
+    }
+    seen.kind = Seen::Kind::Unknown;
+    seen.code = LastSystemError();
+    return seen;
 }

@@ -44,12 +44,26 @@ enum class Standing
     Unknown,  // the file or its folder could not be read: nothing can be decided
 };
 
-// What stands at path, its bytes read once and checked against proofs; anyProves takes any file there for
-// proven. Unknown with the system's error in *code.
-Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code);
-// The same for a file a run writes a block at a time, written holding the proofs it announced in order, each
-// before its block: a file a kill cut off within a block is proven too where its bytes up to one proof are
-// that proof's and it is no longer than the proof announced next, nor than a block past it.
+// What a name holds, its bytes read once: a recovery decides from it alone (RepairDecision.h).
+struct Seen
+{
+    enum class Kind
+    {
+        Absent,  // nothing, in a folder that was reached
+        File,
+        Folder,
+        Unknown,  // the file or its folder could not be read
+    };
+    Kind kind = Kind::Absent;
+    ContentProof proof;      // of a file
+    unsigned long code = 0;  // the system's error, where Unknown
+};
+Seen SeenAt(const char* path);
+
+// What stands at path, a file a run writes a block at a time, its bytes read once against the proofs the run
+// announced in order, each before its block (anyProves takes any file there for proven): a file a kill cut off
+// within a block is proven too where its bytes up to one proof are that proof's and it is no longer than the
+// proof announced next, nor than a block past it. Unknown with the system's error in *code.
 Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
                            unsigned long* code);
 // The proof of the file at path, read whole; false with the system's error set.
@@ -66,3 +80,11 @@ bool Exists(const char* path);
 bool MovedOver(const char* from, const char* to, CString* why);
 // Another program holds the file open so that it cannot be moved or removed. Only Windows tells.
 bool IsHeldOpen(const char* path);
+// A file whose removal the system took while its name stayed waits for another program to let go of it: Wine
+// keeps it open to others, refusing only what that program does not share; Windows refuses every opening of a
+// file pending deletion. Otherwise, the folder kept the name. Only Windows tells.
+bool WaitsForAHolder(const char* path);
+// Removes the file: true only once its name is gone, as for a move. The system may take a removal and keep
+// the name, while another program holds the file sharing its deletion (it goes when that program lets go), or
+// for good where the folder cannot be written (as Wine does): *stays then says so, and no system error tells.
+bool Removed(const char* path, bool* stays);

@@ -15,7 +15,9 @@ namespace
 
 // The first line: a file of this name without it, or the first line of an earlier designer's record, is
 // not ours, and is never acted on.
-const char kHeader[] = "files being replaced together, each line before its step\n";
+const char kHeader[] = "files being replaced together, each line checked and before its step\n";
+// The designer's before, whose lines carried no check of their own bytes.
+const char kUncheckedHeader[] = "files being replaced together, each line before its step\n";
 // An earlier designer's, which said each step after it, with no proofs.
 const char kAfterHeader[] = "files being replaced together, each line after its step\n";
 // The designer's before that, which named each file before its steps and proved nothing but "placed".
@@ -42,17 +44,43 @@ const char* WordOf(RunStep step)
 
 bool HasProof(RunStep step) { return step == RunStep::Wrote || step == RunStep::Aside; }
 
-// The line announcing the step; empty when it would be longer than a record takes.
+// The check that ends each line: a space and sixteen hexadecimal digits summing what comes before it.
+const std::size_t kCheckBytes = 17;
+
+std::string CheckOf(const std::string& text)
+{
+    CContentSum sum;
+    sum.Add(text.data(), text.size());
+    char check[kCheckBytes + 1];
+    std::snprintf(check, sizeof check, " %016" PRIx64, sum.Proof().sum);
+    return check;
+}
+
+// The line with its check taken off; false where the check does not match what comes before it, as a line
+// whose bytes were damaged since: it counts as torn.
+bool Unchecked(std::string* line)
+{
+    if (line->size() < kCheckBytes)
+        return false;
+    const std::size_t text = line->size() - kCheckBytes;
+    if (line->compare(text, kCheckBytes, CheckOf(line->substr(0, text))) != 0)
+        return false;
+    line->resize(text);
+    return true;
+}
+
+// The line announcing the step, checked; empty when it would be longer than a record takes.
 std::string LineOf(RunStep step, const CString& path, const ContentProof& proof = ContentProof())
 {
-    char line[kMostLineBytes];
-    const int length = step == RunStep::Placed ? std::snprintf(line, sizeof line, "%s\n", kPlaced)
-                       : HasProof(step)        ? std::snprintf(line, sizeof line, "%s %" PRIu64 " %016" PRIx64 " %s\n",
+    char line[kMostLineBytes - kCheckBytes];
+    const int length = step == RunStep::Placed ? std::snprintf(line, sizeof line, "%s", kPlaced)
+                       : HasProof(step)        ? std::snprintf(line, sizeof line, "%s %" PRIu64 " %016" PRIx64 " %s",
                                                                WordOf(step), proof.size, proof.sum, NameOf(path))
-                                        : std::snprintf(line, sizeof line, "%s %s\n", WordOf(step), NameOf(path));
+                                               : std::snprintf(line, sizeof line, "%s %s", WordOf(step), NameOf(path));
     if (length <= 0 || static_cast<std::size_t>(length) >= sizeof line)
         return std::string();
-    return std::string(line, static_cast<std::size_t>(length));
+    const std::string text(line, static_cast<std::size_t>(length));
+    return text + CheckOf(text) + "\n";
 }
 
 // The file of that name in the record's folder: the folder moved, copied or reached by another drive
@@ -124,8 +152,10 @@ bool TakeLine(const std::string& text, const CString& folder, RunContents* conte
     return false;
 }
 
-// A line of a record said after each step: a name its line proves the run's is the run's whatever its bytes;
-// the lines of its recovery take those names back as they freed them.
+// A line of a record said after each step: a temporary or set-aside its line names is the run's whatever its
+// bytes, those names being the writer's own; a file at its own name is the run's only while empty, as nothing
+// tells the run's new file from one the user wrote since. The lines of its recovery take those names back as
+// they freed them.
 bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* contents)
 {
     if (text == kPlaced)
@@ -148,7 +178,7 @@ bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* 
         file->aside = file->oldProofs.any = true;
     else if (line.word == "in")
     {
-        file->in = file->newProofs.any = true;
+        file->in = true;
         file->temporaryProofs.any = false;
     }
     else if (line.word == "dropping" || line.word == "dropped")
@@ -170,13 +200,14 @@ bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* 
 }
 
 // A line of the designer's record before that: it named each file before its steps, and once it said
-// "placing" every old file had gone aside; it reserved no name, and left a file it replaced in one step.
+// "placing" every old file had gone aside; it reserved no name, and left a file it replaced in one step. As in
+// the record after it, a file at its own name is the run's only while empty.
 bool TakeNamingLine(const std::string& text, const CString& folder, RunContents* contents)
 {
     if (text == "placing")
     {
         for (RecordedFile& file : contents->files)
-            file.aside = file.oldProofs.any = file.newProofs.any = file.existed;
+            file.aside = file.oldProofs.any = file.existed;
         return true;
     }
     if (text == kPlaced)
@@ -196,10 +227,10 @@ bool TakeNamingLine(const std::string& text, const CString& folder, RunContents*
 // Where the record begins that a run started anew: a whole copy of it goes at the end, then over the start,
 // and the rest is cut away (CRunRecord::StartAnew). Until then the last whole copy at the end is the record;
 // one a kill cut off is not, and the next line goes in its place. 0 when there is none.
-std::size_t StartOfLastCopy(std::string* text)
+std::size_t StartOfLastCopy(std::string* text, const char* header, const std::string& placedLine)
 {
-    const std::string mark = std::string("\n") + kHeader;
-    const std::string placed = std::string("\n") + kPlaced + "\n";
+    const std::string mark = std::string("\n") + header;
+    const std::string placed = "\n" + placedLine;
     for (std::size_t at; (at = text->rfind(mark)) != std::string::npos; text->resize(at + 1))
         if (text->find(placed, at + mark.size() - 1) != std::string::npos)
             return at + 1;
@@ -210,8 +241,12 @@ struct RecordForm
 {
     const char* header;
     bool (*take)(const std::string& line, const CString& folder, RunContents* contents);
+    bool checked;  // each line leads with its check
 };
-const RecordForm kForms[] = {{kHeader, TakeLine}, {kAfterHeader, TakeAfterLine}, {kNamingHeader, TakeNamingLine}};
+const RecordForm kForms[] = {{kHeader, TakeLine, true},
+                             {kUncheckedHeader, TakeLine, false},
+                             {kAfterHeader, TakeAfterLine, false},
+                             {kNamingHeader, TakeNamingLine, false}};
 
 // Cuts the record back to size bytes, where the next line goes; false when it cannot.
 bool CutTo(std::FILE* file, long size)
@@ -354,16 +389,25 @@ bool CRunRecord::Read(RunContents* contents)
     char block[4096];
     for (std::size_t size; (size = std::fread(block, 1, sizeof block, m_file)) > 0;)
         text.append(block, size);
-    const std::size_t start = StartOfLastCopy(&text);
-    if (start > 0)
-        form = &kForms[0];
+    // Only the two forms that start records anew have copies: each of its own lines.
+    const std::string placed = form->checked ? LineOf(RunStep::Placed, CString()) : std::string(kPlaced) + "\n";
+    const std::size_t start = StartOfLastCopy(&text, form->header, placed);
     m_current = form == &kForms[0];
-    // A line cut off by a kill announces no step: only whole lines count, and the next line goes in its place.
+    // A line cut off by a kill announces no step, nor does one whose bytes do not match its check: only whole
+    // lines count, up to the first torn one, and the next line goes in its place.
     const CString folder = FolderOf(m_path);
     std::size_t begin = start + std::strlen(form->header);
     for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
-        if (!form->take(text.substr(begin, end - begin), folder, contents))
+    {
+        std::string line = text.substr(begin, end - begin);
+        if (form->checked && !Unchecked(&line))
+        {
+            contents->damaged = true;
+            break;
+        }
+        if (!form->take(line, folder, contents))
             return false;
+    }
     m_end = static_cast<long>(begin);
     return true;
 }
@@ -397,10 +441,14 @@ bool CRunRecord::StartAnew(const std::vector<RecordedFile>& kept)
     return true;
 }
 
-bool CRunRecord::Remove()
+bool CRunRecord::Remove(bool* stays)
 {
     Close();
-    return m_path.IsEmpty() || DiskSteps().Remove(m_path);
+    bool staying = false;
+    const bool removed = m_path.IsEmpty() || Removed(m_path, &staying);
+    if (stays)
+        *stays = staying;
+    return removed;
 }
 
 bool CRunRecord::Append(const char* text)

@@ -25,7 +25,8 @@
 // Recovery writes nothing to the record: it decides each file by what the record proves of the bytes there,
 // so that running it twice does what running it once does (RunRepair.h). A designer's record before these
 // lines, said after each step or, earlier still, before the steps with no proofs at all, is translated as
-// it is read: a file at a name it proves the run's by its line alone is the run's whatever its bytes.
+// it is read: a temporary or set-aside it names is the run's by its line alone, whatever its bytes; a file at
+// its own name, only while empty.
 #pragma once
 
 #include "DiskState.h"
@@ -80,6 +81,7 @@ struct RunContents
     std::vector<RecordedFile> files;
     bool placed = false;
     std::vector<RecordedFile> finished;  // of runs placed before it in the same record: their old files go
+    bool damaged = false;                // a line's bytes did not match its check: nothing after it is known
 
     // Takes in one step, as the record tells it; false when it cannot follow the steps before it.
     bool Take(RunStep step, const CString& path, const ContentProof& proof = ContentProof());
@@ -121,8 +123,9 @@ public:
     // Announces the step: contents takes it and the record has it on the disk before the step is taken.
     // False, with the record as it was, when it could not be written: the step must not be taken.
     bool Note(RunStep step, const CString& path, RunContents* contents, const ContentProof& proof = ContentProof());
-    // The run is over: the record goes. False when it could not be removed.
-    bool Remove();
+    // The run is over: the record goes. False when it could not be removed, *stays telling whether the system
+    // took the removal while the name stayed.
+    bool Remove(bool* stays = nullptr);
 
 private:
     bool Append(const char* text);

@@ -3,6 +3,7 @@
 
 #include "DiskState.h"
 #include "DiskSteps.h"
+#include "RepairDecision.h"
 #include "SystemError.h"
 
 #include <algorithm>
@@ -10,7 +11,13 @@
 namespace
 {
 
-const std::vector<ContentProof> kNoProofs;
+// What keeps path from being put right, after the system's error code, or after a removal it took while the name
+// stayed.
+RunBlocker BlockerOf(const CString& path, unsigned long code, bool stays)
+{
+    const bool held = stays ? WaitsForAHolder(path) : IsHeldFileError(code) || IsHeldOpen(path);
+    return {path, code, held, !FolderReached(path), stays};
+}
 
 // A run being put right: what keeps it from being whole, and what it leaves to the user.
 class CSettling
@@ -19,18 +26,20 @@ public:
     explicit CSettling(RunRecovery* outcome) : m_outcome(*outcome) {}
 
     bool Whole() const { return m_whole; }
-    // The system's error of the last step that failed.
-    unsigned long LastCode() const { return m_lastCode; }
     // False, with path and the system's error named unless a file was named before.
-    bool Blocked(const CString& path, unsigned long code)
+    bool Blocked(const CString& path, unsigned long code, bool stays = false)
     {
-        m_lastCode = code;
         if (m_whole)
-            m_outcome.blocker = {path, code, IsHeldFileError(code) || IsHeldOpen(path), !FolderReached(path)};
+            m_outcome.blocker = BlockerOf(path, code, stays);
         m_whole = false;
         return false;
     }
-    bool Remove(const CString& path) { return Acted(DiskSteps().Remove(path)) || Blocked(path, LastSystemError()); }
+    // Done only once the name is gone: a file another program holds sharing its deletion stays until it lets go.
+    bool Remove(const CString& path)
+    {
+        bool stays = false;
+        return Acted(Removed(path, &stays)) || Blocked(path, stays ? 0 : LastSystemError(), stays);
+    }
     // What stands at path goes where it is empty or the run's by its bytes; anything else stays and is named.
     bool RemoveIfTheRuns(const CString& path, Standing standing, unsigned long code)
     {
@@ -67,6 +76,12 @@ public:
         m_outcome.oldGone.push_back(path);
         return true;
     }
+    // A file the run's undo leaves with the run's new contents, beside a set-aside that is not the run's.
+    bool KeepsNew(const CString& path)
+    {
+        m_outcome.keptNew.push_back(path);
+        return true;
+    }
     // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
     bool LeaveBesideOld(const CString& path, const CString& setAside)
     {
@@ -78,7 +93,9 @@ public:
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
-        return StandingOf(path, counts ? proofs.contents : kNoProofs, proofs.any, code);
+        const Seen seen = SeenAt(path);
+        *code = seen.code;
+        return Against(seen, proofs, counts);
     }
     // What stands at a temporary, by the proofs of its blocks as they were announced.
     Standing LookAtWritten(const RecordedFile& file, unsigned long* code) const
@@ -90,7 +107,6 @@ private:
     RunRecovery& m_outcome;
     bool m_whole = true;
     bool m_acted = false;
-    unsigned long m_lastCode = 0;
 };
 
 // The file whose temporary the run was writing when it was cut off: the last announced, while none went aside
@@ -108,83 +124,83 @@ const RecordedFile* BeingWritten(const RunContents& run)
     return last;
 }
 
-// The temporary goes where it is empty or the run's by its bytes: cut off within a block, the one being written.
-bool DropTemporary(const RecordedFile& file, bool beingWritten, CSettling& settling)
+// The temporary, as seen, goes where it is empty or the run's by its bytes: cut off within a block, the one
+// being written, whose blocks are read again against the proofs announced as it was written.
+bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen, CSettling& settling)
 {
-    unsigned long code = 0;
-    const Standing standing = beingWritten ? settling.LookAtWritten(file, &code)
-                                           : settling.Look(file.temporary, file.temporaryProofs, true, &code);
+    unsigned long code = seen.code;
+    const Standing standing =
+        beingWritten ? settling.LookAtWritten(file, &code) : Against(seen, file.temporaryProofs, true);
     return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
-// The set-aside back over the file in one move, nothing emptied first; *oldWaits while it cannot go.
-bool MoveBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
+// What the user is told of an old file waiting aside, and of what stands at its name meanwhile (at).
+CString WaitingText(const RecordedFile& file, Standing at, unsigned long code)
+{
+    const CString text = "; " + file.path + " could not be put back yet, its old contents wait in " + file.setAside +
+                         " (" + SystemErrorText(code) + "); meanwhile " + file.path;
+    if (at == Standing::Absent)
+        return text + " is missing";
+    if (at == Standing::Empty)
+        return text + " is empty";
+    return text + " keeps the run's new contents";
+}
+
+// The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
+// left while it cannot go.
+bool MoveBack(const RecordedFile& file, Standing at, CSettling& settling, CString* waiting)
 {
     CString why;
     if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
         return true;
     const unsigned long code = LastSystemError();
-    *oldWaits = true;
+    *waiting = WaitingText(file, at, code);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
 
-// The old file the record says went aside had no bytes, as an earlier designer's record may say of any.
-bool EmptyWentAside(const RecordedFile& file)
+// The file's word from the decision.
+void Say(BackWord word, const RecordedFile& file, CSettling& settling)
 {
-    const auto empty = [](const ContentProof& proof) { return proof.size == 0; };
-    return file.aside &&
-           (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
-}
-
-// The run's new file stands in its place, proven by its bytes.
-bool NewIsIn(const RecordedFile& file, const CSettling& settling)
-{
-    unsigned long code = 0;
-    return file.in && settling.Look(file.path, file.newProofs, true, &code) == Standing::Proven;
-}
-
-// An old file back where it was. The set-aside goes back over the file where that is missing from a folder
-// reached, empty or the run's new file by its bytes; beside anything else, as a file the user wrote after the
-// kill, both are left and named. An empty set-aside is the name the run reserved, unless the old file was
-// empty itself and went aside.
-bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
-{
-    unsigned long code = 0;
-    const Standing aside = settling.Look(file.setAside, file.oldProofs, file.aside, &code);
-    switch (aside)
+    switch (word)
     {
-    case Standing::Absent:
-        return !file.aside || !NewIsIn(file, settling) || settling.Gone(file.path);
-    case Standing::Unknown:
-        return settling.Blocked(file.setAside, code);
-    case Standing::Other:
-        return settling.Leave(file.setAside);
-    case Standing::Empty:
-        // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
-        if (!EmptyWentAside(file))
-            return !file.reserved || settling.Remove(file.setAside);
+    case BackWord::Gone:
+        settling.Gone(file.path);
         break;
-    case Standing::Proven:
+    case BackWord::KeptNew:
+        settling.KeepsNew(file.path);
+        break;
+    case BackWord::ChangedBesideOld:
+        settling.LeaveBesideOld(file.path, file.setAside);
+        break;
+    case BackWord::None:
         break;
     }
-    switch (settling.Look(file.path, file.newProofs, file.in, &code))
+}
+
+// An old file back where it was, as decided from what was seen at its set-aside and its own name.
+bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen& aside, const Seen& at,
+             CSettling& settling, CString* waiting)
+{
+    if (decision.asideLeft)
+        settling.Leave(file.setAside);
+    Say(decision.word, file, settling);
+    switch (decision.step)
     {
-    case Standing::Unknown:
-        return settling.Blocked(file.path, code);
-    case Standing::Other:
-        if (aside == Standing::Empty)
-            return settling.Remove(file.setAside);
-        return settling.LeaveBesideOld(file.path, file.setAside);
-    case Standing::Empty:
-        if (aside == Standing::Empty)
-            return settling.Remove(file.setAside);
+    case BackStep::None:
         break;
-    case Standing::Absent:
-    case Standing::Proven:
+    case BackStep::MoveBack:
+        return MoveBack(file, Against(at, file.newProofs, file.in), settling, waiting);
+    case BackStep::RemoveAside:
+        return settling.Remove(file.setAside);
+    case BackStep::BlockAtAside:
+        return settling.Blocked(file.setAside, aside.code);
+    case BackStep::BlockAtPath:
+        return settling.Blocked(file.path, at.code);
+    case BackStep::MoveNewIn:
         break;
     }
-    return MoveBack(file, settling, oldWaits);
+    return true;
 }
 
 // A file the run made where there was none goes where it is empty or the run's by its bytes.
@@ -219,44 +235,36 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
     return false;
 }
 
-// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
-// before any old file went aside.
-RunProofs WholeNew(const RecordedFile& file)
-{
-    RunProofs whole;
-    whole.any = file.temporaryProofs.any;
-    if (!file.temporaryProofs.contents.empty())
-        whole.Prove(file.temporaryProofs.contents.back());
-    return whole;
-}
-
-// The old file went aside and is gone from there, nothing stands at its name, and the run's new file waits
-// whole at its temporary: that is all the file still has.
-bool OnlyNewRemains(const RecordedFile& file, const CSettling& settling)
-{
-    unsigned long code = 0;
-    return file.aside && settling.Look(file.setAside, file.oldProofs, true, &code) == Standing::Absent &&
-           settling.Look(file.path, file.newProofs, file.in, &code) == Standing::Absent &&
-           settling.Look(file.temporary, WholeNew(file), true, &code) == Standing::Proven;
-}
-
-// The new file goes in, in one move, and is named as keeping the run's new contents; while it cannot, it stays.
-bool MoveNewIn(const RecordedFile& file, CSettling& settling)
+// The new file goes in, in one move, where it is all the file still has; while it cannot, it stays.
+bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling)
 {
     CString why;
-    if (settling.Acted(MovedOver(file.temporary, file.path, &why)))
-        return settling.Gone(file.path);
-    return settling.Blocked(file.temporary, LastSystemError());
+    if (!settling.Acted(MovedOver(file.temporary, file.path, &why)))
+        return settling.Blocked(file.temporary, LastSystemError());
+    Say(word, file, settling);
+    return true;
 }
 
-bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, bool* oldWaits)
+// An old file of a run cut off, its three names each read once.
+bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CString* waiting)
 {
-    if (!run.placed && OnlyNewRemains(file, settling))
-        return MoveNewIn(file, settling);
-    const bool dropped = DropTemporary(file, &file == BeingWritten(run), settling);
+    const Seen temporary = SeenAt(file.temporary), aside = SeenAt(file.setAside), at = SeenAt(file.path);
+    const BackDecision decision = DecideBack(file, aside, at, temporary);
+    if (decision.step == BackStep::MoveNewIn)
+        return MoveNewIn(file, decision.word, settling);
+    const bool dropped = DropTemporary(file, beingWritten, temporary, settling);
+    return PutBack(file, decision, aside, at, settling, waiting) && dropped;
+}
+
+bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, CString* waiting)
+{
+    const bool beingWritten = &file == BeingWritten(run);
+    if (!run.placed && file.existed)
+        return Undo(file, beingWritten, settling, waiting);
+    const bool dropped = DropTemporary(file, beingWritten, SeenAt(file.temporary), settling);
     if (run.placed)
         return SettleOrWait(file, settling) && dropped;
-    return (file.existed ? PutBack(file, settling, oldWaits) : RemoveNew(file, settling)) && dropped;
+    return RemoveNew(file, settling) && dropped;
 }
 
 // A later run of the record, or the run itself, announced the name of the finished file.
@@ -264,6 +272,25 @@ bool AnnouncedAfter(const RunContents& run, std::vector<RecordedFile>::const_ite
 {
     const auto same = [finished](const RecordedFile& file) { return file.announced && file.path == finished->path; };
     return std::any_of(finished + 1, run.finished.end(), same) || std::any_of(run.files.begin(), run.files.end(), same);
+}
+
+// What the settling left otherwise than the run had it, each part after "; ".
+CString LeftText(const RunRecovery& recovery)
+{
+    CString text;
+    for (const CString& path : recovery.oldGone)
+        text += "; the old contents of " + path + " were gone; it keeps the run's new contents";
+    for (const CString& path : recovery.keptNew)
+        text += "; " + path + " keeps the run's new contents";
+    for (const auto& changed : recovery.changedBesideOld)
+        text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
+                changed.second;
+    if (recovery.left.empty())
+        return text;
+    text += "; changed since, these are not the run's and were left as they are:";
+    for (const CString& path : recovery.left)
+        text += " " + path;
+    return text;
 }
 
 CString BlockedRunText(const CString& at, const RunBlocker& blocker)
@@ -276,8 +303,10 @@ CString BlockedRunText(const CString& at, const RunBlocker& blocker)
     if (blocker.unreachable)
         return run + ", as " + blocker.path + " cannot be reached" + why +
                "; the run is put right at the next Save or opening once it can be";
-    return run + ", as the folder cannot be written" + why +
-           "; the run is put right at the next Save or opening once it can be written";
+    const CString written = "; the run is put right at the next Save or opening once it can be written";
+    if (blocker.stays)
+        return run + ", as the folder cannot be written: " + blocker.path + " stays where it was removed" + written;
+    return run + ", as the folder cannot be written" + why + written;
 }
 
 }  // namespace
@@ -290,16 +319,16 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     {
         if (!file->announced)
             continue;
-        bool oldWaits = false;
-        if (PutRight(run, *file, settling, &oldWaits) || !oldWaits || !error)
+        CString waiting;
+        if (PutRight(run, *file, settling, &waiting) || waiting.IsEmpty() || !error)
             continue;
         anyWaits = true;
-        *error += CString("; ") + file->path + " could not be put back yet, its old contents wait in " +
-                  file->setAside + " (" + SystemErrorText(settling.LastCode()) + ")";
+        *error += waiting;
     }
     const bool runWhole = settling.Whole();
     outcome->found = !run.placed && settling.AnyActed();
     outcome->placed = run.placed;
+    outcome->damaged = run.damaged;
     // The old files of runs finished before go once the run after them is put right: till then a file there
     // may be that run's own. A name a later run announced is that run's, its proofs alone count.
     if (run.placed || runWhole)
@@ -307,6 +336,8 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
             if (!AnnouncedAfter(run, file))
                 SettleOrWait(*file, settling);
     outcome->finished = !settling.Whole() && (run.placed || runWhole) && !outcome->waiting.empty();
+    if (error)
+        *error += LeftText(*outcome);
     if (error && anyWaits)
         *error += "; the old files are put back at the next Save or opening";
     else if (error && !runWhole && !run.placed)
@@ -317,15 +348,14 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 RunRecovery RecoverInterruptedRun(const char* folder)
 {
     CRunRecord record;
-    CRunRecord::Opened opened;
-    return RecoverRunAt(RecordPathIn(folder), record, &opened);
+    return RecoverRunAt(RecordPathIn(folder), record);
 }
 
-RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Opened* opened)
+RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
 {
     RunRecovery outcome;
     RunContents run;
-    switch (*opened = record.Open(at))
+    switch (record.Open(at))
     {
     case CRunRecord::Opened::Held:
         break;
@@ -335,22 +365,33 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Open
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
             outcome.blocker = {at, code, IsHeldFileError(code), false};
+        outcome.record = RecordLeft::Blocked;
+        RestoreSystemError(code);
         return outcome;
     }
     case CRunRecord::Opened::Busy:
+        outcome.record = RecordLeft::Anothers;
+        return outcome;
     case CRunRecord::Opened::Absent:
         return outcome;
     }
+    outcome.record = RecordLeft::Blocked;
     if (!record.Read(&run))
     {
         outcome.foreign = true;
         return outcome;
     }
-    if (FinishOrUndo(run, nullptr, &outcome) && !record.Remove())
+    bool stays = false;
+    if (!FinishOrUndo(run, nullptr, &outcome))
     {
-        const unsigned long code = LastSystemError();
-        outcome.blocker = {at, code, IsHeldFileError(code), !FolderReached(at)};
+        // A finished run lets later runs go on only in a record they can add to.
+        if (outcome.finished && record.CanGoOn())
+            outcome.record = RecordLeft::GoesOn;
     }
+    else if (record.Remove(&stays))
+        outcome.record = RecordLeft::Removed;
+    else
+        outcome.blocker = BlockerOf(at, stays ? 0 : LastSystemError(), stays);
     return outcome;
 }
 
@@ -358,29 +399,19 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return at + " is in the way; moving it elsewhere lets the files be written";
-    if (!recovery.blocker.path.IsEmpty() && !recovery.finished)
+    if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn)
         return BlockedRunText(at, recovery.blocker);
-    CString text;
-    if (!recovery.oldGone.empty())
-    {
-        text = "an interrupted run that " + at + " recorded could not be undone whole";
-        for (const CString& path : recovery.oldGone)
-            text += "; the old contents of " + path + " were gone; it keeps the run's new contents";
-    }
-    else if (recovery.found)
-        text = "an interrupted run that " + at + " recorded was put right";
-    if (recovery.left.empty() && recovery.changedBesideOld.empty())
-        return text;
-    if (text.IsEmpty())
-        text = recovery.placed ? "the run that " + at + " recorded was finished"
-                               : "an interrupted run that " + at + " recorded was undone";
-    for (const auto& changed : recovery.changedBesideOld)
-        text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
-                changed.second;
-    if (recovery.left.empty())
-        return text;
-    text += "; changed since, these are not the run's and were left as they are:";
-    for (const CString& path : recovery.left)
-        text += " " + path;
-    return text;
+    const CString left = LeftText(recovery);
+    if (!recovery.oldGone.empty() || !recovery.keptNew.empty())
+        return "an interrupted run that " + at + " recorded could not be undone whole" + left;
+    if (recovery.damaged)
+        return "an interrupted run that " + at + " recorded was undone only as far as its record could be read, " +
+               "a line of it being damaged" + left;
+    if (recovery.found)
+        return "an interrupted run that " + at + " recorded was put right" + left;
+    if (left.IsEmpty())
+        return left;
+    return (recovery.placed ? "the run that " + at + " recorded was finished"
+                            : "an interrupted run that " + at + " recorded was undone") +
+           left;
 }

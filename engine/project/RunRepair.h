@@ -5,7 +5,8 @@
 //   any          NAME.tmp    removed where empty or proven; anything else is left and named
 //   not placed   old NAME    NAME.tmo, proven the old file, goes back over NAME in one move where NAME is
 //                            missing from a folder reached, empty or proven the new file; beside anything
-//                            else both are left and named. An empty NAME.tmo the run reserved goes.
+//                            else both are left and named. An empty NAME.tmo the run reserved goes. Decided
+//                            from what is seen at the three names alone (RepairDecision.h).
 //                new NAME    removed where empty or proven the new file; anything else is left and named
 //   placed       NAME.tmo    removed where empty or proven the old file
 //
@@ -27,21 +28,35 @@ struct RunBlocker
     unsigned long code = 0;
     bool held = false;         // another program holds path: the system may have called it access denied
     bool unreachable = false;  // the folder of path could not be reached, as on a drive gone
+    bool stays = false;        // the system took its removal, but the name stayed: no system error says why
+};
+
+// What a recovery left of the folder's record.
+enum class RecordLeft
+{
+    None,      // there was none: no run was cut off there
+    Removed,   // its run was put right, and it went
+    Blocked,   // it stays and holds the folder: its run is not put right, or it is no record of ours
+    GoesOn,    // it stays, held: only old files of finished runs wait, and the next run goes on in it
+    Anothers,  // another program's run holds it
 };
 
 // What a recovery found and did.
 struct RunRecovery
 {
+    RecordLeft record = RecordLeft::None;
     bool found = false;     // a run cut off before it was placed was read, and files moved or removed to undo it
     bool foreign = false;   // a file of the record's name is no record of the designer's
     bool placed = false;    // the run read was placed: it was finished, not undone
     bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
+    bool damaged = false;   // its record was read only up to a damaged line
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
     // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
     std::vector<std::pair<CString, CString>> changedBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
+    std::vector<CString> keptNew;  // files kept new beside a set-aside that is not the run's, named in left
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file
@@ -55,10 +70,10 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 // asked once per folder, at the opening of a project and before each run. A record of a run still going,
 // or a file of the record's name that is not a record, is left alone.
 RunRecovery RecoverInterruptedRun(const char* folder);
-// The same for the record at, read once and held in record meanwhile, *opened saying how it was found: it is
-// removed once its run is put right, and stays held while anything is left, for a run to go on in it once
-// only old files of placed runs are (RunRecovery::finished).
-RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Opened* opened);
+// The same for the record at, read once and held in record meanwhile: it is removed once its run is put right,
+// and stays held while anything is left, for a run to go on in it once only old files of placed runs are.
+// RunRecovery::record says which.
+RunRecovery RecoverRunAt(const CString& at, CRunRecord& record);
 
 // What the user is told of a recovery in the folder whose record is at: why a run cut off was not put right
 // and what lets it be, or that it was and which files it left as the user changed them; empty when there

@@ -338,7 +338,9 @@ TEST_F(RecoveryTest, ALineWrittenHalfIsCutAwayOrEndsTheRecord)
             EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
         }
         const std::string record = m_folder.Read("replacing.tmr");
-        EXPECT_EQ(cutRefused ? "in" : "", record.substr(record.rfind('\n') + 1));
+        const std::string half = record.substr(record.rfind('\n') + 1);
+        EXPECT_EQ(cutRefused, !half.empty());
+        EXPECT_EQ(0u, half.find(cutRefused ? "in h" : "")) << half;
         Recover();
         EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
     }
@@ -395,8 +397,9 @@ TEST_F(RecoveryTest, ARunOfAnyProjectInTheFolderIsPutRightWhereverTheFolderIsRea
     EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h", "x=old x", "y=old y"}), Entries());
 
+    // That record proves no file at its own name: x is cut off after it went aside, before its new one went in.
     Reset();
-    Plant({"x=new x", "x.tmo=old x", "y=old y", "y.tmp=new y",
+    Plant({"x.tmo=old x", "y=old y", "y.tmp=new y",
            "replacing.tmr=files being replaced together\naside F:\\elsewhere\\x\nover /elsewhere/y\nplacing\n"});
     Recover();
     EXPECT_EQ((std::vector<std::string>{"x=old x", "y=old y"}), Entries());
@@ -797,4 +800,38 @@ TEST_F(RecoveryTest, AnEarlierDesignersFinishedRunWhoseOldFileIsHeldTakesNoLater
               std::string(error));
     EXPECT_TRUE(Replace({"c"}, "new", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
+}
+
+// Before, the opening's "held" meant both a record kept and one removed, told apart by asking the record again.
+// What it left of the record is one value.
+TEST_F(RecoveryTest, TheOpeningSaysInOneValueWhatItLeftOfTheRecord)
+{
+    const auto left = [this]
+    {
+        CRunRecord record;
+        return RecoverRunAt(At().c_str(), record).record;
+    };
+    EXPECT_EQ(RecordLeft::None, left());
+    Plant({"h=old h", "c=old c"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 3)) << "killed after the header went in";
+    {
+        DiskFaults held;
+        held.heldInPlace = "h";
+        CStandInDisk disk(held);
+        EXPECT_EQ(RecordLeft::Blocked, left()) << "the old header cannot go back";
+    }
+    {
+        CRunRecord other;
+        ASSERT_EQ(CRunRecord::Opened::Held, other.Open(At().c_str()));
+        EXPECT_EQ(RecordLeft::Anothers, left());
+    }
+    EXPECT_EQ(RecordLeft::Removed, left());
+    FinishWithHeldOldFile();
+    {
+        CStandInDisk disk(Holding("k.tmo"));
+        EXPECT_EQ(RecordLeft::GoesOn, left());
+    }
+    std::filesystem::remove(m_folder.Path("k.tmo"));
+    Plant({"replacing.tmr=not a record"});
+    EXPECT_EQ(RecordLeft::Blocked, left()) << "another's file";
 }

@@ -46,6 +46,12 @@ protected:
     }
     // What opening a project in the folder does first.
     void Recover() const { RecoverInterruptedRun(m_folder.Path().c_str()); }
+    // The folder's record, and what the opening tells the user of the run it recorded.
+    std::string At() const { return std::string(RecordPathIn(m_folder.Path().c_str())); }
+    std::string Opening() const
+    {
+        return std::string(RecoveryText(At().c_str(), RecoverInterruptedRun(m_folder.Path().c_str())));
+    }
     // Each named file replaced by "<age> <name>", together.
     bool Replace(const std::vector<std::string>& names, const std::string& age, CString* error) const
     {

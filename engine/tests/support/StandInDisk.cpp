@@ -143,6 +143,8 @@ bool CStandInDisk::Remove(const char* path)
         SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
         return false;
     }
+    if (m_faults.removalsStay)
+        return TakeStep(Step::Remove);
     if (!Writable(m_faults) || !TakeStep(Step::Remove) || std::remove(path) != 0)
         return false;
     m_done.push_back("remove " + NameIn(path));

@@ -49,6 +49,8 @@ struct DiskFaults
     std::string deletedFirst;    // the name of a file the user deletes just before the writer moves it
     bool readOnly = false;       // the folder cannot be written: every move and removal is refused, and the
                                  // record can only be read
+    bool removalsStay = false;   // every removal is taken and its name stays, as Wine does in a folder that
+                                 // cannot be written
     bool recordRefused = false;  // the record cannot be made, as on a drive that cannot be written
     bool cutRefused = false;     // a line cut off cannot be cut away from the record
     std::function<void(int move)> afterMove;  // what happens on the disk after each move, as a drive going

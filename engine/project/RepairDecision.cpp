@@ -1,0 +1,109 @@
+// RepairDecision.cpp: how an old file of a run cut off goes back, decided with no disk.
+#include "RepairDecision.h"
+
+#include <algorithm>
+
+namespace
+{
+
+// The old file the record says went aside had no bytes, as an earlier designer's record may say of any.
+bool EmptyWentAside(const RecordedFile& file)
+{
+    const auto empty = [](const ContentProof& proof) { return proof.size == 0; };
+    return file.aside &&
+           (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
+}
+
+// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
+// before any old file went aside.
+RunProofs WholeNew(const RecordedFile& file)
+{
+    RunProofs whole;
+    whole.any = file.temporaryProofs.any;
+    if (!file.temporaryProofs.contents.empty())
+        whole.Prove(file.temporaryProofs.contents.back());
+    return whole;
+}
+
+BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLeft = false)
+{
+    return {step, word, asideLeft};
+}
+
+// With the set-aside proven the old file or the name the run reserved (old), by what stands at the file's name.
+BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at)
+{
+    switch (Against(at, file.newProofs, file.in))
+    {
+    case Standing::Unknown:
+        return Decided(BackStep::BlockAtPath);
+    case Standing::Other:
+        return old == Standing::Empty ? Decided(BackStep::RemoveAside)
+                                      : Decided(BackStep::None, BackWord::ChangedBesideOld);
+    case Standing::Empty:
+        if (old == Standing::Empty)
+            return Decided(BackStep::RemoveAside);
+        break;
+    case Standing::Absent:
+    case Standing::Proven:
+        break;
+    }
+    return Decided(BackStep::MoveBack);
+}
+
+}  // namespace
+
+Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
+{
+    switch (seen.kind)
+    {
+    case Seen::Kind::Absent:
+        return Standing::Absent;
+    case Seen::Kind::Folder:
+        return Standing::Other;
+    case Seen::Kind::Unknown:
+        return Standing::Unknown;
+    case Seen::Kind::File:
+        break;
+    }
+    if (seen.proof.size == 0)
+        return Standing::Empty;
+    const auto& contents = proofs.contents;
+    const bool proven =
+        proofs.any || (counts && std::find(contents.begin(), contents.end(), seen.proof) != contents.end());
+    return proven ? Standing::Proven : Standing::Other;
+}
+
+bool NewIsIn(const RecordedFile& file, const Seen& at)
+{
+    RunProofs written;
+    if (!file.temporaryProofs.contents.empty())
+        written.Prove(file.temporaryProofs.contents.back());
+    return Against(at, file.in ? file.newProofs : written, true) == Standing::Proven &&
+           Against(at, file.oldProofs, true) != Standing::Proven;
+}
+
+BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at, const Seen& temporary)
+{
+    const Standing old = Against(aside, file.oldProofs, file.aside);
+    switch (old)
+    {
+    case Standing::Absent:
+        if (file.aside && at.kind == Seen::Kind::Absent && Against(temporary, WholeNew(file), true) == Standing::Proven)
+            return Decided(BackStep::MoveNewIn, BackWord::Gone);
+        return Decided(BackStep::None, file.aside && file.in && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
+    case Standing::Unknown:
+        return Decided(BackStep::BlockAtAside);
+    case Standing::Other:
+        // As a save of the user's between the run's proof and its move: the new file keeps its place.
+        return Decided(BackStep::None, NewIsIn(file, at) ? BackWord::KeptNew : BackWord::None, true);
+    case Standing::Empty:
+        // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
+        if (!EmptyWentAside(file))
+            return Decided(file.reserved ? BackStep::RemoveAside : BackStep::None);
+        break;
+    case Standing::Proven:
+        break;
+    }
+    return DecideByFile(file, old, at);
+}

@@ -1,0 +1,55 @@
+// RepairDecision.h: how an old file of a run cut off goes back, decided from the record and what is seen at its
+// names alone, with no disk; the settling carries the decision out and words it (RunRepair.cpp).
+//
+//   set-aside                    file at its name                     decision
+//   missing, said to go aside    missing, the run's new file whole    the new file goes in: the old contents
+//                                at the temporary                     were gone
+//   missing                      the run's new, said to be in          none: its old contents were gone
+//                                anything else                         none
+//   unreadable                   -                                     blocked at the set-aside
+//   empty, reserved by the run   -                                     the set-aside goes
+//   not the run's                the run's new                         none: both named, it keeps the new
+//                                anything else                         none: the set-aside named
+//   proven the old file          missing, empty or the run's new       moved back
+//                                unreadable                            blocked at the file
+//                                anything else                         none: both named, changed since
+//
+// Classes: BackDecision.
+#pragma once
+
+#include "RunRecord.h"
+
+// What stands at a name seen, against the proofs once they count there; an earlier record's line proves any file.
+Standing Against(const Seen& seen, const RunProofs& proofs, bool counts);
+
+enum class BackStep
+{
+    None,
+    MoveBack,     // the set-aside over the file, in one move
+    RemoveAside,  // the empty name the run reserved
+    BlockAtAside,
+    BlockAtPath,
+    MoveNewIn,  // the temporary over the file, in one move: all the file still has
+};
+
+// What the user is told of the file.
+enum class BackWord
+{
+    None,
+    Gone,              // its old contents were gone: it keeps the run's new ones
+    KeptNew,           // it keeps the run's new contents beside a set-aside that is not the run's
+    ChangedBesideOld,  // changed since the run put it in: left, its old contents waiting aside
+};
+
+struct BackDecision
+{
+    BackStep step = BackStep::None;
+    BackWord word = BackWord::None;
+    bool asideLeft = false;  // the set-aside is not the run's: it stays, and is named
+};
+
+// The run's new file stands at its name, as seen there, and not the old one's: a Generate often leaves a text as
+// it was, and an old file put back then matches the new proof too. Where no line says it went in, as after a torn
+// one, the last proof of its temporary proves it.
+bool NewIsIn(const RecordedFile& file, const Seen& at);
+BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at, const Seen& temporary);
