@@ -216,10 +216,11 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
     return nExplicit != -1 ? nExplicit : nFirstLetter;
 }
 
-// A control drawing itself shows no caption on any bar; a bar that draws every caption needs no more.
+// Off a popup a control drawing itself already shows no caption; on a menu or a menu bar every caption is drawn
+// but where the control draws itself instead.
 BOOL CKTCommandBar::TakesAccessLetter(const CKTControl* pControl) const
 {
-    return !pControl->IsDrawnByItself() && (!IsAccessByShownCaptionOnly() || pControl->IsCaptionVisible());
+    return IsAccessByShownCaptionOnly() ? pControl->IsCaptionVisible() : !pControl->IsDrawnByItself();
 }
 
 BOOL CKTCommandBar::HandleNavigationCode(int nCode)
