@@ -60,7 +60,7 @@ BOOL CwrenfoldDoc::SaveWithWaiting(const std::vector<Saving>& savings, CString* 
     if (!Save(savings, pProject ? waiting.Of(*pProject) : none, pError))
         return FALSE;
     if (pProject)
-        waiting.Forget(*pProject);
+        waiting.Written(*pProject);
     return TRUE;
 }
 
