@@ -72,7 +72,7 @@ FolderRecovery RecoverFolder(const CString& strFolder)
     {
         const RunRecovery recovery = RecoverInterruptedRun(strFolder);
         return {RecoveryText(RecordPathIn(strFolder), recovery),
-                !recovery.blocker.path.IsEmpty() && !recovery.finished};
+                recovery.record == RecordLeft::Blocked || recovery.record == RecordLeft::Anothers};
     }
     catch (const std::bad_alloc&)
     {
