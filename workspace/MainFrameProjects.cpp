@@ -12,7 +12,6 @@
 #include "RuntimeFiles.h"
 #include "afxdlgs.h"
 #include "project/ProjectFile.h"
-#include "project/RunRepair.h"
 
 #include <shlobj.h>
 
@@ -55,7 +54,10 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     if (!ProjectFilePath(project, &strPath, &strError))
         return ShowError(strError);
     // A design that a save cut off there left aside is put back first: it is there, and is not written over.
-    RunLongWork("Reading " + project.folder + "...", [&] { RecoverInterruptedRun(project.folder); });
+    FolderRecovery recovery;
+    RunLongWork("Reading " + project.folder + "...", [&] { recovery = RecoverFolder(project.folder); });
+    if (!recovery.strTold.IsEmpty())
+        m_wndOutput.AddLine("Making " + strPath + ": " + recovery.strTold);
     if (FileExists(strPath))
         return ShowError("the file " + strPath + " already exists!");
     const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);
@@ -108,8 +110,8 @@ CMainFrame::ProjectOpening CMainFrame::ShowProjectRead(CProjectReading& reading,
         return ProjectOpening::Refused;
     }
     CProjectReading::Result& read = reading.Read();
-    if (!read.strRecovered.IsEmpty())
-        m_wndOutput.AddLine("Opening " + strPath + ": " + read.strRecovered);
+    if (!read.recovery.strTold.IsEmpty())
+        m_wndOutput.AddLine("Opening " + strPath + ": " + read.recovery.strTold);
     if (read.nOpenError != ERROR_SUCCESS)
     {
         AfxMessageBox(read.strMessage + (read.bGone ? pszWhenGone : "") + "!", MB_OK | MB_ICONEXCLAMATION);

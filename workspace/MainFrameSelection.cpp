@@ -8,6 +8,7 @@
 #include "KTTabClientWnd.h"
 #include "TreeItemData.h"
 #include "WrenfoldApp.h"
+#include "WrenfoldDoc.h"
 #include "project/ProjectPaths.h"
 
 #include <algorithm>
@@ -45,13 +46,6 @@ BOOL MakeFileIfMissing(const CString& strPath, CString* pError)
     error.GetErrorMessage(szError, sizeof szError);
     *pError = szError;
     return FALSE;
-}
-
-// As an editor reads its file: a file held with no sharing is not tried, so that no box says so again.
-BOOL IsReadable(const CString& strPath)
-{
-    CFile file;
-    return file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite);
 }
 
 // Shows the tabs of the files and hides every other; the first shown is selected. FALSE when none is open.
@@ -134,7 +128,7 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetr
                 AfxMessageBox(strError, MB_OK | MB_ICONERROR);
             return;
         }
-        if ((!bRetry || IsReadable(strPath)) && pTemplate->OpenDocumentFile(strPath, TRUE))
+        if (bRetry ? CwrenfoldDoc::OpenQuietly(*pTemplate, strPath) : pTemplate->OpenDocumentFile(strPath, TRUE))
             m_unopenedEditors.erase(std::remove(m_unopenedEditors.begin(), m_unopenedEditors.end(), strPath),
                                     m_unopenedEditors.end());
     }

@@ -18,22 +18,6 @@ CString FullPathOf(LPCTSTR pszPath)
     return nLength > 0 && nLength < sizeof szFull ? CString(szFull) : CString(pszPath);
 }
 
-// A run of the writer cut off in the project's folder is finished or undone before the file is read: a design
-// whose save was cut off may wait aside until then. Each later write puts right its own.
-CString RecoverFolderOf(const std::string& path)
-{
-    const CString strFolder = FolderOf(path.c_str());
-    try
-    {
-        return RecoveryText(RecordPathIn(strFolder), RecoverInterruptedRun(strFolder));
-    }
-    catch (const std::bad_alloc&)
-    {
-        // The record stays: the next write into the folder puts the run right.
-        return CString();
-    }
-}
-
 // "C:\" or "\\server\share\": what is there whenever the drive is.
 CString RootOf(const CString& strPath)
 {
@@ -64,18 +48,38 @@ DWORD OpenErrorOf(const CString& strPath)
     return ERROR_SUCCESS;
 }
 
-// A file that would not open is said to be so, not to be an invalid design.
+// A file that would not open is said to be so, not to be an invalid design; one that a run cut off may
+// hold aside is not gone.
 void TellWhyNotOpened(CProjectReading::Result& read)
 {
     const CString strPath = read.path.c_str();
     read.nOpenError = OpenErrorOf(strPath);
     if (read.nOpenError == ERROR_SUCCESS)
         return;
-    read.bGone = IsGone(strPath, read.nOpenError);
-    read.strMessage = "the file " + strPath + " cannot be opened (" + SystemErrorText(read.nOpenError) + ")";
+    const CString strWhy = " (" + SystemErrorText(read.nOpenError) + ")";
+    read.bGone = !read.recovery.bPending && IsGone(strPath, read.nOpenError);
+    read.strMessage =
+        read.recovery.bPending
+            ? "the file " + strPath + " cannot be opened until the interrupted run in its folder is put right" + strWhy
+            : "the file " + strPath + " cannot be opened" + strWhy;
 }
 
 }  // namespace
+
+FolderRecovery RecoverFolder(const CString& strFolder)
+{
+    try
+    {
+        const RunRecovery recovery = RecoverInterruptedRun(strFolder);
+        return {RecoveryText(RecordPathIn(strFolder), recovery),
+                recovery.record == RecordLeft::Blocked || recovery.record == RecordLeft::Anothers};
+    }
+    catch (const std::bad_alloc&)
+    {
+        // The record stays: the next write into the folder puts the run right.
+        return {CString(), true};
+    }
+}
 
 CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath))
 {
@@ -84,7 +88,7 @@ CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath
     m_pWork = std::make_unique<CBackgroundWork>(
         [pRead]
         {
-            pRead->strRecovered = RecoverFolderOf(pRead->path);
+            pRead->recovery = RecoverFolder(FolderOf(pRead->path.c_str()));
             pRead->bRead =
                 ReadProjectFile(pRead->path.c_str(), pRead->pProject.get(), &pRead->strMessage, &pRead->strReason);
             if (!pRead->bRead)

@@ -12,6 +12,16 @@
 #include <memory>
 #include <string>
 
+// What putting right a run of the writer cut off in a folder told, before a design there is read or made.
+struct FolderRecovery
+{
+    CString strTold;        // empty when there is nothing to tell
+    bool bPending = false;  // the run is not put right yet: a design it set aside is not at its name meanwhile
+};
+
+// A design whose save was cut off may wait aside until then. Each later write puts right its own.
+FolderRecovery RecoverFolder(const CString& strFolder);
+
 class CProjectReading
 {
 public:
@@ -19,12 +29,12 @@ public:
     struct Result
     {
         std::string path;
-        CString strRecovered;  // what putting right a run of the writer cut off in the folder told, if anything
+        FolderRecovery recovery;
         std::unique_ptr<ProjectRecord> pProject = std::make_unique<ProjectRecord>();
         CString strMessage;
         CString strReason;
         DWORD nOpenError = ERROR_SUCCESS;  // why the file would not open once its folder was put right
-        bool bGone = false;                // not there, in a folder or on a drive that is
+        bool bGone = false;                // not there, in a folder or on a drive that is, nor set aside by a run
         bool bRead = false;
         std::uint64_t digest = 0;
     };

@@ -14,77 +14,139 @@ bool CWaitingTexts::Filled::Holds() const
     return pBuffer && pBuffer->GetUndoRedoManager()->IsStepDone(nStep);
 }
 
+bool CWaitingTexts::Filled::MayComeBack() const
+{
+    CKTSyntaxEditBufferManager* pBuffer = pDoc->GetDataManager();
+    return pBuffer && pBuffer->GetUndoRedoManager()->IsStepKept(nStep);
+}
+
 // Room for the new texts and editors is made first, so that running out of memory changes nothing. A new
-// Generate's texts wait with the editors it fills; texts already waiting, with the editors that take them,
-// and with no other: a diagram put into its editor says nothing of the code's texts.
+// Generate's texts wait with the editors it fills, beside the earlier ones' that an undo may bring back;
+// texts already waiting, with the editors that take them, and with no other: a diagram put into its editor
+// says nothing of the code's texts. An editor whose text never went in stands for nothing.
 void CWaitingTexts::Hold(const ProjectRecord& project, const std::vector<CString>& placedPaths,
                          std::vector<WaitingText> texts, const std::vector<CKTSyntaxEditDoc*>& filling)
 {
-    const auto found = m_groups.find(&project);
-    if (texts.empty() && found == m_groups.end())
+    const auto found = m_projects.find(&project);
+    if (texts.empty() && found == m_projects.end())
         return;
-    Group& group = found != m_groups.end() ? found->second : m_groups[&project];
-    group.texts.reserve(group.texts.size() + texts.size());
-    group.filled.reserve(group.filled.size() + filling.size());
-    const std::size_t nWaited = group.texts.size();
+    Generates& generates = found != m_projects.end() ? found->second : m_projects[&project];
+    for (Generate& generate : generates)
+        generate.filled.erase(std::remove_if(generate.filled.begin(), generate.filled.end(),
+                                             [](const Filled& filled) { return filled.nStep == 0; }),
+                              generate.filled.end());
+    if (!texts.empty())
+    {
+        Generate made{std::move(texts), {}};
+        for (CKTSyntaxEditDoc* pDoc : filling)
+            made.filled.push_back({pDoc});
+        generates.reserve(generates.size() + 1);
+        generates.push_back(std::move(made));
+        return;
+    }
+    const auto standing = Standing(generates);
+    if (standing == generates.end())
+        return;
+    std::vector<WaitingText>& waiting = standing->texts;
+    std::vector<Filled>& filled = standing->filled;
+    filled.reserve(filled.size() + filling.size());
+    const std::size_t nWaited = waiting.size();
     const auto replaced = [&placedPaths](const WaitingText& text)
     { return std::find(placedPaths.begin(), placedPaths.end(), text.strPath) != placedPaths.end(); };
-    group.texts.erase(std::remove_if(group.texts.begin(), group.texts.end(), replaced), group.texts.end());
-    const bool bTaken = group.texts.size() < nWaited;
-    if (!texts.empty())
-        group.filled.clear();
-    if (!texts.empty() || bTaken)
+    waiting.erase(std::remove_if(waiting.begin(), waiting.end(), replaced), waiting.end());
+    if (waiting.size() < nWaited)
         for (CKTSyntaxEditDoc* pDoc : filling)
-            if (std::none_of(group.filled.begin(), group.filled.end(),
-                             [pDoc](const Filled& each) { return each.pDoc == pDoc; }))
-                group.filled.push_back({pDoc});
-    std::move(texts.begin(), texts.end(), std::back_inserter(group.texts));
-    if (group.texts.empty())
-        m_groups.erase(&project);
+            if (std::none_of(filled.begin(), filled.end(), [pDoc](const Filled& each) { return each.pDoc == pDoc; }))
+                filled.push_back({pDoc});
+    if (waiting.empty())
+        generates.erase(standing);
+    if (generates.empty())
+        m_projects.erase(&project);
 }
 
 void CWaitingTexts::Shown(const CKTSyntaxEditDoc& doc) noexcept
 {
     CKTSyntaxEditBufferManager* pBuffer = doc.GetDataManager();
-    for (auto& [pProject, group] : m_groups)
-        for (Filled& filled : group.filled)
-            if (filled.pDoc == &doc && pBuffer)
-                filled.nStep = pBuffer->GetUndoRedoManager()->GetDoneStep();
+    if (!pBuffer)
+        return;
+    for (auto& [pProject, generates] : m_projects)
+        for (Generate& generate : generates)
+            for (Filled& filled : generate.filled)
+                if (filled.pDoc == &doc && filled.nStep == 0)
+                    filled.nStep = pBuffer->GetUndoRedoManager()->GetDoneStep();
 }
 
 const std::vector<WaitingText>& CWaitingTexts::Of(const ProjectRecord& project)
 {
     static const std::vector<WaitingText> none;
     DropTakenBack();
-    const auto found = m_groups.find(&project);
-    return found != m_groups.end() ? found->second.texts : none;
+    const auto found = m_projects.find(&project);
+    if (found == m_projects.end())
+        return none;
+    const auto standing = Standing(found->second);
+    return standing != found->second.end() ? standing->texts : none;
 }
 
 const ProjectRecord* CWaitingTexts::DueWith(const std::vector<CKTSyntaxEditDoc*>& saving)
 {
     DropTakenBack();
-    for (const auto& [pProject, group] : m_groups)
-        for (const Filled& filled : group.filled)
-            if (std::find(saving.begin(), saving.end(), filled.pDoc) != saving.end() && filled.Holds())
-                return pProject;
+    for (auto& [pProject, generates] : m_projects)
+    {
+        const auto standing = Standing(generates);
+        if (standing != generates.end())
+            for (const Filled& filled : standing->filled)
+                if (std::find(saving.begin(), saving.end(), filled.pDoc) != saving.end() && filled.Holds())
+                    return pProject;
+    }
     return nullptr;
+}
+
+void CWaitingTexts::Written(const ProjectRecord& project)
+{
+    const auto found = m_projects.find(&project);
+    if (found == m_projects.end())
+        return;
+    Generates& generates = found->second;
+    const auto standing = Standing(generates);
+    if (standing != generates.end())
+        generates.erase(generates.begin(), std::next(standing));
+    if (generates.empty())
+        m_projects.erase(found);
 }
 
 void CWaitingTexts::Closed(const CKTSyntaxEditDoc& doc)
 {
-    for (auto& [pProject, group] : m_groups)
-        group.filled.erase(std::remove_if(group.filled.begin(), group.filled.end(),
-                                          [&doc](const Filled& filled) { return filled.pDoc == &doc; }),
-                           group.filled.end());
+    for (auto& [pProject, generates] : m_projects)
+        for (Generate& generate : generates)
+            generate.filled.erase(std::remove_if(generate.filled.begin(), generate.filled.end(),
+                                                 [&doc](const Filled& filled) { return filled.pDoc == &doc; }),
+                                  generate.filled.end());
     DropTakenBack();
 }
 
+CWaitingTexts::Generates::iterator CWaitingTexts::Standing(Generates& generates)
+{
+    const auto held = [](const Generate& generate)
+    {
+        return std::any_of(generate.filled.begin(), generate.filled.end(),
+                           [](const Filled& each) { return each.Holds(); });
+    };
+    const auto latest = std::find_if(generates.rbegin(), generates.rend(), held);
+    return latest == generates.rend() ? generates.end() : std::prev(latest.base());
+}
+
+// A Generate undone in its editors stays while a redo can bring it back, left out of saves meanwhile.
 void CWaitingTexts::DropTakenBack()
 {
-    for (auto it = m_groups.begin(); it != m_groups.end();)
+    const auto gone = [](const Generate& generate)
     {
-        const std::vector<Filled>& filled = it->second.filled;
-        const bool bHeld = std::any_of(filled.begin(), filled.end(), [](const Filled& each) { return each.Holds(); });
-        it = bHeld ? std::next(it) : m_groups.erase(it);
+        return std::none_of(generate.filled.begin(), generate.filled.end(),
+                            [](const Filled& each) { return each.MayComeBack(); });
+    };
+    for (auto it = m_projects.begin(); it != m_projects.end();)
+    {
+        Generates& generates = it->second;
+        generates.erase(std::remove_if(generates.begin(), generates.end(), gone), generates.end());
+        it = generates.empty() ? m_projects.erase(it) : std::next(it);
     }
 }

@@ -26,6 +26,24 @@ ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& 
 
 }  // namespace
 
+bool CwrenfoldDoc::s_bQuiet = false;
+
+CDocument* CwrenfoldDoc::OpenQuietly(CDocTemplate& editors, LPCTSTR lpszPathName)
+{
+    struct CQuiet
+    {
+        CQuiet() { s_bQuiet = true; }
+        ~CQuiet() { s_bQuiet = false; }
+    } quiet;
+    return editors.OpenDocumentFile(lpszPathName, TRUE);
+}
+
+void CwrenfoldDoc::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault)
+{
+    if (!s_bQuiet || bSaving)
+        CKTSyntaxEditDoc::ReportSaveLoadException(lpszPathName, e, bSaving, nIDPDefault);
+}
+
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
     CString strError;
@@ -60,7 +78,7 @@ BOOL CwrenfoldDoc::SaveWithWaiting(const std::vector<Saving>& savings, CString* 
     if (!Save(savings, pProject ? waiting.Of(*pProject) : none, pError))
         return FALSE;
     if (pProject)
-        waiting.Forget(*pProject);
+        waiting.Written(*pProject);
     return TRUE;
 }
 

@@ -23,8 +23,13 @@ public:
     // failure every file is as it was, every document stays modified, and why names the file that
     // failed and says that none of them was written.
     static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError);
+    // Opens the file in an editor of the template, saying nothing when it cannot be read: for a file whose
+    // first try the user was told of.
+    static CDocument* OpenQuietly(CDocTemplate& editors, LPCTSTR lpszPathName);
+    void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault) override;
 
 private:
+    static bool s_bQuiet;
     struct Saving
     {
         CwrenfoldDoc* pDoc;

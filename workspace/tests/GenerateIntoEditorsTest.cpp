@@ -988,3 +988,77 @@ TEST_F(TakenBackTest, AGenerateDiscardedInEveryEditorItFilledLeavesNothingOfItOn
             RunCommand(ID_PROJECT_CLOSE);
     }
 }
+
+namespace
+{
+
+// The code "win" generates now, as its files hold it once saved.
+codegen::GeneratedCode CodeOf(const ProjectRecord& project)
+{
+    codegen::GeneratedCode code;
+    std::string error;
+    EXPECT_TRUE(codegen::GenerateCode(project, code, error)) << error;
+    for (std::string* pText : {&code.header, &code.source, &code.demo})
+        *pText = WithoutCarriageReturns(*pText);
+    return code;
+}
+
+}  // namespace
+
+// Before, a Generate undone and then redone lost its header: any save, click or close between the undo and
+// the redo dropped the waiting text, and the next save wrote the new source and demo beside the old header.
+// While a redo can bring a Generate back, its texts wait, and stay out of saves meanwhile.
+TEST_F(TakenBackTest, AGenerateRedoneAfterSavesClicksAndClosesIsWrittenWhole)
+{
+    WriteOldFiles();
+    const ProjectRecord& project = GenerateWithTheHeaderClosed();
+    const codegen::GeneratedCode code = CodeOf(project);
+    RunCommand(ID_BUILD_DIAGRAM);
+    for (const std::string& file : m_filled)
+    {
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf(file)), 'Z');
+        ASSERT_FALSE(EditorOf(file)->IsModified()) << file;
+    }
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ExpectAllOld("Save All after the undo");
+    OpenAndSelect("other");
+    Select(ProjectItem("win"));
+    EditorOf("win.diagram")->OnCloseDocument();
+    for (const std::string& file : m_filled)
+    {
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf(file)), 'Y');
+        ASSERT_TRUE(EditorOf(file)->IsModified()) << file;
+    }
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+}
+
+// Before, a second Generate with the header closed dropped the first one's header: undoing the second in
+// the source and the demo, then Save All, wrote the first one's source and demo beside the header older
+// than both. Each Generate keeps its own waiting texts, and a save writes those of the one the editors hold.
+TEST_F(TakenBackTest, ASecondGenerateUndoneLeavesTheFirstOneWhole)
+{
+    WriteOldFiles();
+    ProjectRecord& project = GenerateWithTheHeaderClosed();
+    const codegen::GeneratedCode first = CodeOf(project);
+    project.basedProtocol ^= 1;
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    ASSERT_EQ("Start Generating...\r\nSuccessfully Generated!\r\n", LastGenerateOutput(*m_pFrame));
+    ASSERT_NE(first.header, CodeOf(project).header) << "the second Generate makes a header of its own";
+    for (const std::string& file : m_filled)
+    {
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf(file)), 'Z');
+        ASSERT_TRUE(EditorOf(file)->IsModified()) << file << " holds the first Generate's text";
+    }
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ(first.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    EXPECT_EQ(first.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_EQ(first.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+}

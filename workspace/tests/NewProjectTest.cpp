@@ -90,7 +90,8 @@ TEST_F(NewProjectTest, ANewProjectInAFolderWithANonAsciiNameGetsTheRuntimeLibrar
 }
 
 // Before, a design that a save cut off there had left aside was taken for absent, and the new project was
-// written over it once the writer had put it back.
+// written over it once the writer had put it back. What putting the run right did is told as every opening
+// tells it: before, File > New said nothing of it.
 TEST_F(NewProjectTest, ANewProjectNeverTakesThePlaceOfADesignASaveLeftAside)
 {
     ASSERT_TRUE(::CreateDirectory(m_folder.Path("chat").c_str(), nullptr));
@@ -103,4 +104,8 @@ TEST_F(NewProjectTest, ANewProjectNeverTakesThePlaceOfADesignASaveLeftAside)
     EXPECT_EQ("the file " + m_folder.Path("chat\\chat.kvs") + " already exists!",
               std::string(DesignerTestApp().m_messages[0]));
     EXPECT_EQ(design, m_folder.Read("chat\\chat.kvs"));
+    EXPECT_NE(-1, Output().Find(("Making " + m_folder.Path("chat\\chat.kvs") + ": an interrupted run that " +
+                                 m_folder.Path("chat\\replacing.tmr") + " recorded was put right")
+                                    .c_str()))
+        << (LPCTSTR)Output();
 }

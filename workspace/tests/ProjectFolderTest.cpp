@@ -365,6 +365,43 @@ TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpensFromTheRe
     }
 }
 
+// Before, a design set aside by a save cut off, in a folder whose run could not be put right yet, was said
+// to be gone and lost its recent entry. It waits aside: the entry stays and the box says why it will not
+// open; once the run can be put right it opens.
+TEST_F(ProjectFolderTest, ADesignAsideWhileItsRunCannotBePutRightKeepsItsRecentEntry)
+{
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    const std::string strDesign = m_folder.Read("chat.kvs");
+    CRecentFileList& recent = EmptyRecentList();
+    LeaveDesignAside(strPath, strDesign);
+    recent[0] = strPath.c_str();
+    CHeldOpen holder(m_folder.Path("chat.kvs.tmo").c_str(), FILE_SHARE_READ);
+    ASSERT_TRUE(holder.IsHeld());
+    const auto typeTheName = [&](HWND hDialog)
+    {
+        ::SetDlgItemText(hDialog, cmb13, strPath.c_str());
+        ::SetDlgItemText(hDialog, edt1, strPath.c_str());
+    };
+    ChooseRecent(0);
+    {
+        CDialogRefusalCancel refusal;
+        Answering("Open", typeTheName, [&] { RunCommand(ID_PROJECT_OPEN); });
+    }
+    EXPECT_TRUE(m_pFrame->m_projects.empty());
+    EXPECT_EQ(0, recent[0].CompareNoCase(strPath.c_str())) << "the entry stays";
+    ASSERT_EQ(2u, DesignerTestApp().m_messages.size());
+    for (const CString& strMessage : DesignerTestApp().m_messages)
+        EXPECT_EQ(0, strMessage.Find(("the file " + strPath +
+                                      " cannot be opened until the interrupted run in its folder is put right (")
+                                         .c_str()))
+            << (LPCTSTR)strMessage;
+
+    holder.Release();
+    ChooseRecent(0);
+    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+    EXPECT_EQ(strDesign, m_folder.Read("chat.kvs"));
+}
+
 // Before, every design that would not open from the recent list lost its entry. One that is held, or on a
 // drive not there now, may open later; one gone from a folder that is there goes.
 TEST_F(ProjectFolderTest, OnlyAGoneDesignLeavesTheRecentList)

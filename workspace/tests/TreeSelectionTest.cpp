@@ -5,6 +5,7 @@
 #include "DialogAnswer.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTSyntaxEditCtrl.h"
 #include "KTPropertyGridView.h"
 #include "KTTabAppearanceSet.h"
 #include "KTTabClientGroup.h"
@@ -303,18 +304,23 @@ TEST_F(TreeSelectionTest, TheFilesAfterOneThatCouldNotBeMadeGetTheirTabsAtTheNex
               ShownTabs());
 }
 
-// Before, each click on an item of the project tried the file again and raised the same box: a folder gone
-// or a header held with no sharing stood before every page change. The user is told once.
+// Before, each click on an item of the project tried the file again and raised the same box: a folder gone,
+// a header held with no sharing, or one that opens but cannot be read, stood before every page change. The
+// user is told once.
 TEST_F(TreeSelectionTest, AFileThatCannotBeOpenedIsToldOnceWhateverTheClicksOnItsProject)
 {
     CTestFolder gone("tree-selection-told-once");
+    CTestFolder unread("tree-selection-unread");
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "held").c_str());
     m_pFrame->ReadSolutionFile(ExampleNamed(gone, "lost").c_str());
+    m_pFrame->ReadSolutionFile(ExampleNamed(unread, "unread").c_str());
     m_pFrame->m_projects[1]->folder += "missing\\";
     m_folder.Write("held_api.h", "held\r\n");
     CHeldOpen locker(m_folder.Path("held_api.h").c_str());
     ASSERT_TRUE(locker.IsHeld());
-    for (const char* pszProject : {"held", "lost"})
+    // Its header opens, but no read of it succeeds.
+    m_pFrame->m_projects[2]->folder = CKTSyntaxEditCtrl::GetModuleFolder() + "unreadable\\";
+    for (const char* pszProject : {"held", "lost", "unread"})
     {
         SCOPED_TRACE(pszProject);
         DesignerTestApp().m_messages.clear();

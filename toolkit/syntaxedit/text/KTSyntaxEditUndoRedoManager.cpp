@@ -3,6 +3,7 @@
 
 #include "KTSyntaxEditUndoText.h"
 
+#include <algorithm>
 #include <iterator>
 
 BOOL CKTSyntaxEditUndoRedoManager::CanUndo() const { return m_bHasLast; }
@@ -25,6 +26,12 @@ BOOL CKTSyntaxEditUndoRedoManager::IsStepDone(unsigned long long idStep) const
         if (it == EntryList::const_iterator(m_posLastCommand))
             return FALSE;
     }
+}
+
+BOOL CKTSyntaxEditUndoRedoManager::IsStepKept(unsigned long long idStep) const
+{
+    return idStep != kNoEntry && std::any_of(m_CommandList.begin(), m_CommandList.end(),
+                                             [idStep](const Entry& entry) { return entry.id == idStep; });
 }
 
 CKTSyntaxEditUndoRedoManager::Position CKTSyntaxEditUndoRedoManager::NextAfterLast()

@@ -47,6 +47,8 @@ public:
     unsigned long long GetDoneStep() const { return CurrentId(); }
     // Whether the step is done and not undone: an edit after its undo drops it for good.
     BOOL IsStepDone(unsigned long long idStep) const;
+    // Whether the step is still in the history: done, or undone and not yet dropped, so a redo can bring it back.
+    BOOL IsStepKept(unsigned long long idStep) const;
 
     void MarkSaved() { m_idSavedMark = CurrentId(); }
     BOOL IsModified() const { return m_idSavedMark != CurrentId(); }

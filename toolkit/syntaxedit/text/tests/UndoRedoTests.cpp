@@ -169,11 +169,14 @@ TEST_F(UndoRedo, AStepIsDoneUntilUndoneAndAnEditAfterItsUndoDropsItForGood)
     EXPECT_TRUE(History().IsStepDone(step));
     Undo();
     EXPECT_FALSE(History().IsStepDone(step));
+    EXPECT_TRUE(History().IsStepKept(step)) << "a redo brings it back";
     Redo();
     EXPECT_TRUE(History().IsStepDone(step));
     Undo();
     buffer->InsertText("c", 1, 1, TRUE);
     EXPECT_FALSE(History().IsStepDone(step)) << "its redo is gone";
+    EXPECT_FALSE(History().IsStepKept(step));
+    EXPECT_FALSE(History().IsStepKept(0));
 }
 
 TEST_F(UndoRedo, RemovedEntryNeverMatchesTheSavedMarkAgain)
