@@ -97,11 +97,11 @@ public:
     CKTDockBar* CanDock(CPoint pt, CKTDockBar* pCurrent = NULL) const;
     void UpdateDelayedLayout();
     // The menu resource of what is active: the default menu, a document's template, a child frame's own.
-    UINT GetActiveDocTemplate() const;
+    virtual UINT GetActiveDocTemplate() const;
     // Into an expand button's popup: clones of the controls that did not fit in the bar's row.
-    void AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
+    virtual void AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
     // Into an expand button's popup: one entry per bar of the row, then the customise command.
-    void AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
+    virtual void AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
     void RecalcFrameLayout(BOOL bDelay = FALSE);
     // Re-lays out and redraws every bar after a colour or setting change.
     void RedrawCommandBars();

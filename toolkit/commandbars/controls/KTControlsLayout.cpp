@@ -386,9 +386,9 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder, in
         CSize sz(23, 22);
         KeepMinimumThickness(sz, dwMode, nMinLength, szBorders);
         sz += szBorders;
-        // A docked bar with nothing to show still spans its row, so it stays in sight as a place to drop on.
-        if (dwMode & (LM_STRETCH | LM_HORZDOCK | LM_VERTDOCK))
-            (bVert ? sz.cy : sz.cx) = nLength;
+        // A docked bar's free room in its row is its dock bar's to give: measured, the bar is only its block.
+        if (dwMode & LM_STRETCH)
+            (bVert ? sz.cy : sz.cx) = std::max<int>(nLength, Along(sz, bVert));
         return sz;
     }
     CSize szSeparator = pBar->GetPaintManager()->DrawCommandBarSeparator(NULL, pBar, m_controls.front(), FALSE);

@@ -21,7 +21,9 @@ void CKTCustomizeMode::SetOn(BOOL bOn)
 {
     m_pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
     m_bOn = bOn;
-    SetSelection(NULL);
+    // With nothing selected there is no change to tell the dialog of.
+    if (m_pSelection)
+        SetSelection(NULL);
     m_pCommandBars->ClosePopups();
     // With the popups closed nothing navigates by keyboard: cues that follow it show only for the mode.
     m_pCommandBars->ShowKeyboardCues(bOn);
@@ -31,8 +33,6 @@ void CKTCustomizeMode::SetOn(BOOL bOn)
 
 void CKTCustomizeMode::SetSelection(CKTControl* pControl)
 {
-    if (m_pSelection == pControl)
-        return;
     CKTSmartPtr<CKTControl> pOld = m_pSelection;
     m_pSelection = pControl;
     for (CKTControl* pRedraw : {pOld.GetInterface(), pControl})

@@ -184,7 +184,8 @@ void CKTDockBar::CommitRecords(CKTDockBarRows& records, int nLength, int nThickn
         CLayoutRecord& r = records[i];
         DWORD dwMode = r.dwMode | LM_COMMIT;
         CRect rc = r.rc;
-        if (r.pBar->GetFlags() & ktBarFlagFillGap)
+        // An empty bar takes the room its neighbours leave, so it stays in sight as a place to drop on.
+        if ((r.pBar->GetFlags() & ktBarFlagFillGap) || r.pBar->ShowsNoControls())
         {
             rc.right = i + 1 < records.size() ? records[i + 1].rc.left : nLength;
             rc.left = std::min<int>(rc.left, i > 0 ? records[i - 1].rc.right : 0);

@@ -463,9 +463,12 @@ TEST_F(CustomizeTest, PressesOnAFieldsWindowAreTheControlsAndTheBars)
 TEST_F(CustomizeTest, ARightPressOnAToolBarButtonMakesItTheCustomiseSelection)
 {
     CKTControl* pOpen = Find(m_pStandard, ID_FILE_OPEN);
+    const int nNotices = m_pFrame->m_nCustomizeSelections;
     CTestInput input(m_pStandard->GetSafeHwnd());
     ASSERT_TRUE(input.Click(pOpen->GetRect().CenterPoint(), true));
     EXPECT_EQ(pOpen, m_pCommandBars->GetCustomize()->GetSelection());
+    ASSERT_TRUE(input.Click(pOpen->GetRect().CenterPoint(), true));
+    EXPECT_EQ(nNotices + 2, m_pFrame->m_nCustomizeSelections) << "selecting the same control again is told too";
 }
 
 // Cues that follow Alt and the keyboard show while customising and hide again when it ends.

@@ -240,6 +240,35 @@ TEST_F(DialogBarTest, TheCaptionStripIsAsHighAsTheThemeMakesIt)
     m_pBar->SetPaintManager(NULL);
 }
 
+// A bar whose width its caption decides shows the whole caption, drop-down mark beside it, even when the caption
+// font is wider than the bars' own.
+TEST_F(DialogBarTest, ANarrowBarWidensToItsCaptionInTheFontItIsDrawnIn)
+{
+    CKTSmartPtr<CKTThemeStyle0> pTheme = KTMakeCounted<CKTThemeStyle0>();
+    pTheme->RefreshMetrics();
+    CFont* pCaptionFont = pTheme->GetSmallCaptionFont();
+    pCaptionFont->DeleteObject();
+    ASSERT_TRUE(pCaptionFont->CreatePointFont(160, "Tahoma"));
+    m_pBar->SetPaintManager(pTheme);
+    m_pBar->SetCaption("Find and Replace");
+    m_pBar->GetCaptionPopup()->GetControls()->Add(ktControlButton, ID_FILE_NEW)->SetCaption("&New");
+    m_pBar->SetDockedSize(CSize(20, 150));
+    Relayout();
+
+    CClientDC dc(m_pBar);
+    auto textWidth = [&dc](CFont* pFont)
+    {
+        CKTFontDC font(&dc, pFont);
+        return dc.GetTextExtent("Find and Replace").cx;
+    };
+    const int nDrawnWidth = textWidth(pCaptionFont);
+    ASSERT_GT(nDrawnWidth, textWidth(pTheme->GetRegularFont())) << "the caption font is the wider";
+    auto* pCaption = dynamic_cast<CKTDialogBarCaptionControl*>(Control(KT_ID_DIALOGBAR_CAPTION));
+    ASSERT_TRUE(pCaption != NULL && pCaption->IsCaptionEnabled());
+    EXPECT_GE(pCaption->GetRect().Width(), 2 + nDrawnWidth + 15) << "the text between its insets and the mark";
+    m_pBar->SetPaintManager(NULL);
+}
+
 // Whoever asks a theme for a bar's gripper gets the dialog-bar gripper for a dialog bar, in its size and its pixels,
 // not the docked tool bar's.
 TEST_F(DialogBarTest, TheBarGripperOfADialogBarIsItsOwnGripper)

@@ -160,6 +160,33 @@ TEST_F(DockBarRowTest, AnEmptyBarSpansItsRowAlongEitherDockButNotWhenFloating)
     EXPECT_LT(CKTClientRect(pEmpty).Width(), 60);
 }
 
+// An empty bar takes only the room its row's other bars leave, and however short it is measured it keeps its
+// block, so its gripper stays to be grabbed.
+TEST_F(DockBarRowTest, AnEmptyBarInASharedRowTakesTheRoomLeftAndNeverShrinksBelowItsBlock)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    CKTToolBar* pEmpty = m_pCommandBars->Add("Empty", ktBarTop);
+    ASSERT_TRUE(pEmpty != NULL);
+    Relayout();
+    const CRect rcStandard = Rect(pStandard);
+    const CRect rcDrop(CPoint(rcStandard.left + rcStandard.Width() / 2, rcStandard.top), CSize(30, 30));
+    m_pCommandBars->DockCommandBar(pEmpty, rcDrop, m_pTop);
+    Relayout();
+    ASSERT_EQ(rcStandard.top, Rect(pEmpty).top) << "one row";
+    EXPECT_EQ(rcStandard, Rect(pStandard)) << "Standard keeps its room";
+    EXPECT_EQ(rcStandard.right, Rect(pEmpty).left);
+    EXPECT_EQ(Rect(m_pTop).right, Rect(pEmpty).right) << "the empty bar spans the rest";
+
+    const CRect rcBorders = pEmpty->GetPaintManager()->GetCommandBarBorders(pEmpty);
+    const DWORD kModes[] = {LM_HORZ | LM_HORZDOCK, LM_VERTDOCK, LM_HORZ | LM_HORZDOCK | LM_STRETCH};
+    for (DWORD dwMode : kModes)
+    {
+        const CSize sz = pEmpty->CalcDockingLayout(1, dwMode);
+        const BOOL bVert = (dwMode & LM_VERTDOCK) != 0;
+        EXPECT_GE(bVert ? sz.cy : sz.cx, 22 + (bVert ? rcBorders.Height() : rcBorders.Width())) << dwMode;
+    }
+}
+
 TEST_F(DockBarRowTest, ARowTooShortForBarsThatCannotShrinkWrapsItsLastBarOntoAFurtherLine)
 {
     CKTToolBar* pStandard = m_pFrame->m_pStandard;

@@ -188,3 +188,32 @@ TEST_F(DocumentMenuTest, AMaximisedChildsWindowButtonsTakeTheirTipsFromTheirStri
     }
     EXPECT_EQ(kTextMenu, Captions()) << "the buttons sit beside the document's menu";
 }
+
+namespace
+{
+// Bars of an application whose text documents share the packet documents' menu.
+class CSharedMenuBars : public CKTCommandBars
+{
+    DECLARE_DYNCREATE(CSharedMenuBars)
+
+public:
+    UINT GetActiveDocTemplate() const override
+    {
+        const UINT nId = CKTCommandBars::GetActiveDocTemplate();
+        return nId == IDR_TEXTDOC ? IDR_PACKETDOC : nId;
+    }
+};
+IMPLEMENT_DYNCREATE(CSharedMenuBars, CKTCommandBars)
+
+class SharedMenuTest : public DocumentMenuTest
+{
+protected:
+    SharedMenuTest() { m_pCommandBarsClass = RUNTIME_CLASS(CSharedMenuBars); }
+};
+}  // namespace
+
+TEST_F(SharedMenuTest, TheBarsClassDecidesWhichTypesMenuAChildShows)
+{
+    ASSERT_TRUE(OpenDocument(IDR_TEXTDOC) != NULL);
+    EXPECT_TRUE(Shows(IDR_PACKETDOC)) << m_pMenuBar->GetCurrentMenuId();
+}

@@ -73,3 +73,19 @@ TEST_F(ReBarTest, AnAddedBarLeavesItsDockBarForABandOfItsOwnThatHoldsItWhole)
     m_pCommandBars->Remove(pBar);
     EXPECT_EQ(0u, m_reBar.GetBandCount()) << "removing the bar takes its band away";
 }
+
+// A bar the user made is empty at first: its band is sized to the bar's block, not to the length it is measured at,
+// since the band keeps that minimum when the bar is filled.
+TEST_F(ReBarTest, AnEmptyBarGetsABandOfItsOwnBlock)
+{
+    CKTToolBar* pBar = m_pCommandBars->Add("Custom", ktBarTop);
+    ASSERT_TRUE(pBar != NULL);
+    m_pCommandBars->OnToolBarAdded(pBar);
+    ASSERT_EQ(0, m_reBar.FindBand(pBar));
+    EXPECT_LT(pBar->CalcDockingLayout(32000, LM_HORZ | LM_HORZDOCK).cx, 60);
+    REBARBANDINFOA info = {};
+    info.cbSize = REBARBANDINFOA_V6_SIZE;
+    info.fMask = RBBIM_CHILDSIZE;
+    ASSERT_TRUE(m_reBar.SendMessage(RB_GETBANDINFOA, 0, (LPARAM)&info));
+    EXPECT_LT(info.cxMinChild, 60u);
+}

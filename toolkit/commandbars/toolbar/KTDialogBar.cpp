@@ -53,14 +53,16 @@ CSize CKTDialogBar::CalcBarLayout(CSize szClient)
     }
     CKTPaintManager* pPaintManager = GetPaintManager();
     CWindowDC dc(GetSafeHwnd() ? this : NULL);
-    CKTFontDC font(&dc, pPaintManager->GetRegularFont());
+    // Measured in the font the caption control draws it in, or a wider font cuts it short.
+    CKTFontDC font(&dc, pPaintManager->GetSmallCaptionFont());
     // The theme's caption strip sets its height, whether or not its gripper shows.
     const int nStripHeight = pPaintManager->DrawCommandBarGripper(&dc, this, FALSE).cy;
     m_nCaptionHeight = m_rcMargins.top + nStripHeight;
     sz.cy += m_nCaptionHeight;
-    // The caption keeps room for the gripper, its text, its drop-down mark and the close button.
+    // The caption keeps room for the gripper, its text with the control's insets (the drop-down mark's on the
+    // right) and the close button.
     const int nTextWidth = dc.GetTextExtent(GetCaption()).cx;
-    sz.cx = std::max<int>(sz.cx, m_rcMargins.left + GetGripperWidth() + nTextWidth + 15 + kCaptionButtonSize +
+    sz.cx = std::max<int>(sz.cx, m_rcMargins.left + GetGripperWidth() + 2 + nTextWidth + 15 + kCaptionButtonSize +
                                      m_rcMargins.right);
     LayoutCaption(sz, nStripHeight);
     return sz;

@@ -71,6 +71,8 @@ public:
     virtual BOOL IsResetEnabled();
     // The bar's "Add or Remove Buttons" list: a check item per button it can show, then Reset Toolbar.
     void FillAddRemoveList(CKTCommandBar* pPopup);
+    // Nothing to show in a row but its own caption buttons.
+    BOOL ShowsNoControls() const;
 
 protected:
     using CKTCommandBar::CreateBarWindow;

@@ -44,6 +44,18 @@ CRect CKTToolBar::GetRowBorders()
     return rcBorder;
 }
 
+BOOL CKTToolBar::ShowsNoControls() const
+{
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        const CKTControl* pControl = GetControl(i);
+        const int nId = pControl->GetID();
+        if (pControl->IsVisible(ktHideWrap) && nId != KT_ID_TOOLBAR_EXPAND && nId != KT_ID_TOOLBAR_CLOSE)
+            return FALSE;
+    }
+    return TRUE;
+}
+
 CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength)
 {
     const CSize sz = LayoutRow(nLength, dwMode, nMinLength);
