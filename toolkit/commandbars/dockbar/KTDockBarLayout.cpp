@@ -189,6 +189,7 @@ void CKTDockBar::CommitRecords(CKTDockBarRows& records, int nLength, int nThickn
         {
             rc.right = i + 1 < records.size() ? records[i + 1].rc.left : nLength;
             rc.left = std::min<int>(rc.left, i > 0 ? records[i - 1].rc.right : 0);
+            r.rc = rc;  // the next bar's room starts where this one now ends, so two such bars never overlap
             dwMode |= LM_STRETCH;
         }
         const CSize sz = r.pBar->CalcDockingLayout(rc.Width(), dwMode, nThickness);

@@ -5,6 +5,7 @@
 #include "KTControlCustom.h"
 #include "KTControls.h"
 #include "KTCustomizeMode.h"
+#include "KTDialogBar.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
@@ -185,6 +186,41 @@ TEST_F(DockBarRowTest, AnEmptyBarInASharedRowTakesTheRoomLeftAndNeverShrinksBelo
         const BOOL bVert = (dwMode & LM_VERTDOCK) != 0;
         EXPECT_GE(bVert ? sz.cy : sz.cx, 22 + (bVert ? rcBorders.Height() : rcBorders.Width())) << dwMode;
     }
+}
+
+// Only a bar that shows nothing fills the room its row leaves: a window on a dialog bar is something to show
+// even with its caption hidden, and two empty bars in one row share the room rather than overlap.
+TEST_F(DockBarRowTest, OnlyEmptyBarsFillTheirRowAndTwoOfThemNeverOverlap)
+{
+    const CRect rcStandard = Rect(m_pFrame->m_pStandard);
+    auto* pDialog = dynamic_cast<CKTDialogBar*>(m_pCommandBars->Add("Find", ktBarTop, RUNTIME_CLASS(CKTDialogBar)));
+    ASSERT_TRUE(pDialog != NULL);
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 10, 10), pDialog, 100));
+    pDialog->SetChild(&edit);
+    pDialog->SetDockedSize(CSize(120, 24));
+    pDialog->SetShowCaption(FALSE);
+    const CPoint ptDrop(rcStandard.right + 60, rcStandard.top);
+    m_pCommandBars->DockCommandBar(pDialog, CRect(ptDrop, CSize(130, 30)), m_pTop);
+    Relayout();
+    ASSERT_EQ(rcStandard.top, Rect(pDialog).top) << "one row";
+    EXPECT_EQ(ptDrop.x, Rect(pDialog).left) << "the dialog bar stays where it was dropped";
+    pDialog->SetChild(NULL);
+    edit.DestroyWindow();
+    m_pCommandBars->Remove(pDialog);
+
+    CKTToolBar* pFirst = m_pCommandBars->Add("First empty", ktBarTop);
+    CKTToolBar* pSecond = m_pCommandBars->Add("Second empty", ktBarTop);
+    ASSERT_TRUE(pFirst && pSecond);
+    m_pCommandBars->DockCommandBar(pFirst, CRect(CPoint(rcStandard.right + 10, rcStandard.top), CSize(30, 30)), m_pTop);
+    Relayout();
+    m_pCommandBars->DockCommandBar(pSecond, CRect(CPoint(rcStandard.right + 200, rcStandard.top), CSize(30, 30)),
+                                   m_pTop);
+    Relayout();
+    ASSERT_EQ(rcStandard.top, Rect(pFirst).top);
+    ASSERT_EQ(rcStandard.top, Rect(pSecond).top);
+    EXPECT_EQ(Rect(pFirst).right, Rect(pSecond).left) << "the first ends where the second begins";
+    EXPECT_EQ(Rect(m_pTop).right, Rect(pSecond).right);
 }
 
 TEST_F(DockBarRowTest, ARowTooShortForBarsThatCannotShrinkWrapsItsLastBarOntoAFurtherLine)

@@ -37,6 +37,8 @@ public:
     // The focus is in the bar or in a window it holds.
     BOOL IsActive() const { return m_bActive; }
 
+    // Its window is what it shows, whether or not its caption controls are hidden.
+    BOOL ShowsNoControls() const override { return FALSE; }
     BOOL IsResizable() const override { return m_bResizable; }
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     CSize CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength = 0) override;

@@ -72,7 +72,7 @@ public:
     // The bar's "Add or Remove Buttons" list: a check item per button it can show, then Reset Toolbar.
     void FillAddRemoveList(CKTCommandBar* pPopup);
     // Nothing to show in a row but its own caption buttons.
-    BOOL ShowsNoControls() const;
+    virtual BOOL ShowsNoControls() const;
 
 protected:
     using CKTCommandBar::CreateBarWindow;
