@@ -307,6 +307,24 @@ TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayI
     EXPECT_EQ("the user's", ReadAll(aside.c_str()));
 }
 
+// Before, a Generate whose undo could not put a file back said "nothing was generated" beside the words
+// that the file keeps the new text.
+TEST_F(GenerateAllOrNoneTest, AGenerateWhoseUndoLeavesAFileNewDoesNotSayNothingWasGenerated)
+{
+    const CFakeEditors closed;
+    CFakeEditors tried = closed;
+    std::vector<std::string> lines;
+    {
+        DiskFaults faults;
+        faults.goneAfter = 2;  // the first file aside and in, then the drive is gone
+        const CStandInDisk disk(faults);
+        lines = OutputOf(tried);
+    }
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ(0u, lines[1].find("Error: cannot replace ")) << lines[1];
+    EXPECT_NE(std::string::npos, lines[1].find(" keeps the run's new contents")) << lines[1];
+}
+
 // Before, a Generate cut off whose old header another program then held was refused at every later
 // Generate with "replacing.tmr is in the way", naming neither the file nor what to do.
 TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUntilItIsClosed)
