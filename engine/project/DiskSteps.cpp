@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -83,35 +84,36 @@ private:
     HANDLE m_handle;
 };
 
-// A name beside path that no user's file is likely to have; a clash is tried again under another.
-std::wstring FreshNameBeside(const char* path)
+// A suffix that no user's file beside is likely to have; a clash is tried again under another.
+std::wstring FreshSuffix()
 {
     static std::atomic<unsigned long> s_count{0};
     LARGE_INTEGER now = {};
     QueryPerformanceCounter(&now);
     const unsigned long mixed =
         (GetCurrentProcessId() * 2654435761UL) ^ now.LowPart ^ (++s_count * 0x9E3779B9UL) ^ GetCurrentThreadId();
-    wchar_t name[MAX_PATH * 2] = {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, name, MAX_PATH);
-    if (length == 0)
-        return std::wstring();
     wchar_t suffix[16] = {};
     swprintf(suffix, 16, L".%08lx", mixed);
-    return std::wstring(name) + suffix;
+    return suffix;
 }
 
 // Renames the open file to a fresh name beside path, leaving it where it is when that cannot be done.
 void RenameAside(HANDLE file, const char* path)
 {
+    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    if (length <= 0)
+        return;
+    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
+    if (MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), length) != length)
+        return;
+    const std::wstring own(wide.data());
     const int kTries = 16;
     for (int tries = 0; tries < kTries; tries++)
     {
-        const std::wstring fresh = FreshNameBeside(path);
-        if (fresh.empty())
-            return;
+        const std::wstring fresh = own + FreshSuffix();
         const DWORD nameBytes = static_cast<DWORD>(fresh.size() * sizeof(wchar_t));
-        std::string buffer(sizeof(FILE_RENAME_INFO) + nameBytes, '\0');
-        FILE_RENAME_INFO* info = reinterpret_cast<FILE_RENAME_INFO*>(&buffer[0]);
+        std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+        FILE_RENAME_INFO* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
         info->ReplaceIfExists = FALSE;
         info->RootDirectory = nullptr;
         info->FileNameLength = nameBytes;
