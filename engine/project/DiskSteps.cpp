@@ -5,8 +5,6 @@
 
 #include <atomic>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -84,41 +82,34 @@ private:
     HANDLE m_handle;
 };
 
-// A suffix that no user's file beside is likely to have; a clash is tried again under another.
-std::wstring FreshSuffix()
+// A number for a fresh name that no user's file beside is likely to have; a clash is tried again under another.
+unsigned long FreshNumber()
 {
     static std::atomic<unsigned long> s_count{0};
     LARGE_INTEGER now = {};
     QueryPerformanceCounter(&now);
-    const unsigned long mixed =
-        (GetCurrentProcessId() * 2654435761UL) ^ now.LowPart ^ (++s_count * 0x9E3779B9UL) ^ GetCurrentThreadId();
-    wchar_t suffix[16] = {};
-    swprintf(suffix, 16, L".%08lx", mixed);
-    return suffix;
+    return (GetCurrentProcessId() * 2654435761UL) ^ now.LowPart ^ (++s_count * 0x9E3779B9UL) ^ GetCurrentThreadId();
 }
 
-// Renames the open file to a fresh name beside path, leaving it where it is when that cannot be done.
+// Renames the open file to a fresh name beside path, leaving it where it is when that cannot be done. It takes
+// no memory from the heap: a removal runs where memory may have run out.
 void RenameAside(HANDLE file, const char* path)
 {
-    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    const int kSuffix = 9;  // ".<eight hex digits>"
+    const int kRoom = MAX_PATH + kSuffix + 1;
+    alignas(FILE_RENAME_INFO) char buffer[sizeof(FILE_RENAME_INFO) + kRoom * sizeof(wchar_t)] = {};
+    FILE_RENAME_INFO* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer);
+    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, info->FileName, kRoom - kSuffix);
     if (length <= 0)
         return;
-    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
-    if (MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), length) != length)
-        return;
-    const std::wstring own(wide.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>((length - 1 + kSuffix) * sizeof(wchar_t));
     const int kTries = 16;
     for (int tries = 0; tries < kTries; tries++)
     {
-        const std::wstring fresh = own + FreshSuffix();
-        const DWORD nameBytes = static_cast<DWORD>(fresh.size() * sizeof(wchar_t));
-        std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
-        FILE_RENAME_INFO* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-        info->ReplaceIfExists = FALSE;
-        info->RootDirectory = nullptr;
-        info->FileNameLength = nameBytes;
-        std::memcpy(info->FileName, fresh.c_str(), nameBytes);
-        if (SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(buffer.size())))
+        swprintf(info->FileName + length - 1, kSuffix + 1, L".%08lx", FreshNumber());
+        if (SetFileInformationByHandle(file, FileRenameInfo, info, sizeof(buffer)))
             return;
         const DWORD code = GetLastError();
         if (code != ERROR_ALREADY_EXISTS && code != ERROR_FILE_EXISTS)
