@@ -98,7 +98,7 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
     }
     if (!bWritten)
     {
-        if (savings.size() + texts.size() > 1)
+        if (savings.size() + texts.size() > 1 && !SaysAFileKeepsNewContents(*pError))
             *pError += "; none of " + NamesOf(savings, texts) + " was written";
         return FALSE;
     }

@@ -512,3 +512,5 @@ bool ReplaceFileContents(const char* path, const char* data, std::size_t size, C
 {
     return ReplaceFileInPieces(path, ContentsOf(data, size), error);
 }
+
+bool SaysAFileKeepsNewContents(const CString& error) { return error.Find(kKeepsNewContents) != -1; }

@@ -47,8 +47,13 @@ struct NewFileContents
 // whose folder holds a run cut off that cannot be put right, naming the file
 // another program holds or saying that the folder cannot be written or reached.
 // A run that follows a finished one whose old file another program still holds
-// goes on in that one's record, and removes the old file once it is free.
+// goes on in that one's record, and removes the old file once it is free; one
+// that shares its deletion keeps the file under a fresh name, which blocks
+// nothing (DiskSteps.h, RemoveRunFile).
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
+// The error of ReplaceFilesTogether says a file keeps the run's new contents: a
+// caller's "nothing was written" would then not be true.
+bool SaysAFileKeepsNewContents(const CString& error);
 
 // A source that gives size bytes at data, which must outlive it.
 ContentsSource ContentsOf(const char* data, std::size_t size);

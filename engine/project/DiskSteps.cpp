@@ -61,6 +61,63 @@ std::FILE* CreateNewStream(const char* path)
 }
 #endif
 
+#ifdef _WIN32
+// A system file handle, closed when it goes.
+class CFileHandle
+{
+public:
+    explicit CFileHandle(HANDLE handle) : m_handle(handle) {}
+    ~CFileHandle()
+    {
+        if (IsOpen())
+            CloseHandle(m_handle);
+    }
+    CFileHandle(const CFileHandle&) = delete;
+    CFileHandle& operator=(const CFileHandle&) = delete;
+
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+// A number for a fresh name that no user's file beside is likely to have; a clash is tried again under another.
+unsigned long FreshNumber()
+{
+    static std::atomic<unsigned long> s_count{0};
+    LARGE_INTEGER now = {};
+    QueryPerformanceCounter(&now);
+    return (GetCurrentProcessId() * 2654435761UL) ^ now.LowPart ^ (++s_count * 0x9E3779B9UL) ^ GetCurrentThreadId();
+}
+
+// Renames the open file to a fresh name beside path, leaving it where it is when that cannot be done. It takes
+// no memory from the heap: a removal runs where memory may have run out.
+void RenameAside(HANDLE file, const char* path)
+{
+    const int kSuffix = 9;  // ".<eight hex digits>"
+    const int kRoom = MAX_PATH + kSuffix + 1;
+    alignas(FILE_RENAME_INFO) char buffer[sizeof(FILE_RENAME_INFO) + kRoom * sizeof(wchar_t)] = {};
+    FILE_RENAME_INFO* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer);
+    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, info->FileName, kRoom - kSuffix);
+    if (length <= 0)
+        return;
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>((length - 1 + kSuffix) * sizeof(wchar_t));
+    const int kTries = 16;
+    for (int tries = 0; tries < kTries; tries++)
+    {
+        swprintf(info->FileName + length - 1, kSuffix + 1, L".%08lx", FreshNumber());
+        if (SetFileInformationByHandle(file, FileRenameInfo, info, sizeof(buffer)))
+            return;
+        const DWORD code = GetLastError();
+        if (code != ERROR_ALREADY_EXISTS && code != ERROR_FILE_EXISTS)
+            return;
+    }
+}
+#endif
+
 class CSystemDiskSteps : public IDiskSteps
 {
 public:
@@ -77,7 +134,7 @@ public:
         return std::rename(from, to) == 0;
 #endif
     }
-    bool Remove(const char* path) override { return std::remove(path) == 0; }
+    bool Remove(const char* path) override { return RemoveRunFile(path); }
     std::FILE* OpenRecord(const char* path, RecordAccess access) override { return OpenHeldFile(path, access); }
     bool Append(std::FILE* record, const char* text) override
     {
@@ -129,6 +186,21 @@ IDiskSteps& DiskSteps()
 }
 
 #ifdef _WIN32
+bool RemoveRunFile(const char* path, const std::function<void()>& stage)
+{
+    const CFileHandle file(CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!file.IsOpen())
+        return false;
+    if (stage)
+        stage();
+    // Where the rename is refused, the file is deleted under its own name, which stays while a holder keeps it.
+    RenameAside(file.Get(), path);
+    if (stage)
+        stage();
+    return true;
+}
+
 std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 {
     const DWORD rights = access == RecordAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
@@ -142,6 +214,8 @@ std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 
 bool IsBusyError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
 #else
+bool RemoveRunFile(const char* path, const std::function<void()>&) { return std::remove(path) == 0; }
+
 std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 {
     const int descriptor = access == RecordAccess::Create      ? open(path, O_RDWR | O_CREAT | O_EXCL, 0644)

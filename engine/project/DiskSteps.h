@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 
 // How a record is opened.
 enum class RecordAccess
@@ -59,6 +60,13 @@ private:
 
 // The steps the writer takes now, the system's unless a CDiskStepsInUse lives.
 IDiskSteps& DiskSteps();
+
+// Removes a file of a run's; false with the system's error set. On Windows the file first goes under a fresh
+// name of its own beside it (path.<hex>) and is deleted once its last holder lets go: a program holding it
+// sharing its deletion keeps the file, but not its name, from the next run. A kill between the stages closes
+// the handle, so the file goes all the same. stage, where given, is called after each (the file opened to go,
+// then renamed), where a test stops it as a kill would.
+bool RemoveRunFile(const char* path, const std::function<void()>& stage = nullptr);
 
 // The record at path, held so that no other program's run or recovery opens it meanwhile; null with the
 // system's error set, which IsBusyError tells from others when another program holds it.

@@ -143,7 +143,7 @@ CString WaitingText(const RecordedFile& file, Standing at, unsigned long code)
         return text + " is missing";
     if (at == Standing::Empty)
         return text + " is empty";
-    return text + " keeps the run's new contents";
+    return text + " " + kKeepsNewContents;
 }
 
 // The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
@@ -279,9 +279,9 @@ CString LeftText(const RunRecovery& recovery)
 {
     CString text;
     for (const CString& path : recovery.oldGone)
-        text += "; the old contents of " + path + " were gone; it keeps the run's new contents";
+        text += "; the old contents of " + path + " were gone; it " + kKeepsNewContents;
     for (const CString& path : recovery.keptNew)
-        text += "; " + path + " keeps the run's new contents";
+        text += "; " + path + " " + kKeepsNewContents;
     for (const auto& changed : recovery.changedBesideOld)
         text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
                 changed.second;
@@ -394,6 +394,8 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         outcome.blocker = BlockerOf(at, stays ? 0 : LastSystemError(), stays);
     return outcome;
 }
+
+const char kKeepsNewContents[] = "keeps the run's new contents";
 
 CString RecoveryText(const CString& at, const RunRecovery& recovery)
 {

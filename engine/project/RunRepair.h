@@ -75,6 +75,9 @@ RunRecovery RecoverInterruptedRun(const char* folder);
 // RunRecovery::record says which.
 RunRecovery RecoverRunAt(const CString& at, CRunRecord& record);
 
+// The words that say a file keeps the run's new contents.
+extern const char kKeepsNewContents[];
+
 // What the user is told of a recovery in the folder whose record is at: why a run cut off was not put right
 // and what lets it be, or that it was and which files it left as the user changed them; empty when there
 // is nothing to tell.

@@ -120,7 +120,8 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
             [&] { bWritten = ReplaceFilesTogether(files, &strError); });
     if (bWritten)
         return TRUE;
-    Report("Error: nothing was generated: " + std::string((LPCTSTR)strError));
+    const char* pszStart = SaysAFileKeepsNewContents(strError) ? "Error: " : "Error: nothing was generated: ";
+    Report(pszStart + std::string((LPCTSTR)strError));
     return FALSE;
 }
 

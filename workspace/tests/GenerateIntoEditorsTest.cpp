@@ -748,6 +748,26 @@ TEST_F(GenerateIntoEditorsTest, SaveAllWritesAProjectsGeneratedEditorsAllOrNone)
         EXPECT_FALSE(EditorOf(file)->IsModified()) << file;
 }
 
+// Before, a Save All whose undo could not put a file back added that none of the files was written to the
+// words that the file keeps the new text.
+TEST_F(GenerateIntoEditorsTest, ASaveAllWhoseUndoLeavesAFileNewDoesNotSayNoneWasWritten)
+{
+    for (const std::string& file : {"gen_api.h", "gen_api.c", "gen_api_demo.c"})
+        m_folder.Write(file, "old " + file + "\r\n");
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    {
+        DiskFaults faults;
+        faults.goneAfter = 2;  // the first file aside and in, then the drive is gone
+        const CStandInDisk disk(faults);
+        RunCommand(ID_PROJECT_SAVE_ALL);
+    }
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    const std::string message(DesignerTestApp().m_messages[0]);
+    EXPECT_NE(std::string::npos, message.find(" keeps the run's new contents")) << message;
+    EXPECT_EQ(std::string::npos, message.find("none of")) << message;
+}
+
 // Before, a generated file whose tab was closed was written at once and the others only at Save All: a
 // refused Save All, or a kill between, left a new header beside old sources. Now it waits with the
 // editors' texts and reaches the disk with them or not at all.

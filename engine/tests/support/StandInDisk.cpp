@@ -49,7 +49,7 @@ std::string NameIn(const char* path)
 
 CStandInDisk::CStandInDisk(const DiskFaults& faults) : m_faults(faults) {}
 
-bool CStandInDisk::TakeStep(Step step)
+void CStandInDisk::KillIfDue(Step step)
 {
     if (m_faults.killCount > 0 && (m_faults.killAt == Step::Any || m_faults.killAt == step) &&
         ++m_steps == m_faults.killCount)
@@ -57,6 +57,11 @@ bool CStandInDisk::TakeStep(Step step)
         m_stopped = true;
         throw Killed();
     }
+}
+
+bool CStandInDisk::TakeStep(Step step)
+{
+    KillIfDue(step);
     if (m_faults.goneAfter == 0 || m_moves <= m_faults.goneAfter)
         return true;
     SetSystemError(ENOENT, 3 /* ERROR_PATH_NOT_FOUND */);
@@ -145,7 +150,7 @@ bool CStandInDisk::Remove(const char* path)
     }
     if (m_faults.removalsStay)
         return TakeStep(Step::Remove);
-    if (!Writable(m_faults) || !TakeStep(Step::Remove) || std::remove(path) != 0)
+    if (!Writable(m_faults) || !TakeStep(Step::Remove) || !RemoveRunFile(path, [this] { KillIfDue(Step::Removing); }))
         return false;
     m_done.push_back("remove " + NameIn(path));
     return true;

@@ -15,11 +15,12 @@
 enum class Step
 {
     Any,
-    Create,  // a temporary or a reserved name made
-    Write,   // a piece of a temporary
-    Move,    // a set-aside, a temporary going in, an old file going back
-    Remove,  // a temporary, a set-aside or the record going
-    Record,  // the record made, a line of it, its start written over, or a line cut off cut away
+    Create,    // a temporary or a reserved name made
+    Write,     // a piece of a temporary
+    Move,      // a set-aside, a temporary going in, an old file going back
+    Remove,    // a temporary, a set-aside or the record going
+    Removing,  // a removal part way, on Windows: its file opened to go, then under its fresh name
+    Record,    // the record made, a line of it, its start written over, or a line cut off cut away
 };
 
 // Thrown where the writer is stopped as a kill would stop it; unwinding only closes its files.
@@ -89,6 +90,8 @@ public:
 
 private:
     bool TakeStep(Step step);
+    // Throws Killed where the faults stop the writer at this step.
+    void KillIfDue(Step step);
 
     DiskFaults m_faults;
     int m_moves = 0;  // the moves so far, which the faults count

@@ -307,6 +307,45 @@ TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayI
     EXPECT_EQ("the user's", ReadAll(aside.c_str()));
 }
 
+// Before, a Generate whose undo could not put a file back said "nothing was generated" beside the words
+// that the file keeps the new text.
+TEST_F(GenerateAllOrNoneTest, AGenerateWhoseUndoLeavesAFileNewDoesNotSayNothingWasGenerated)
+{
+    const CFakeEditors closed;
+    CFakeEditors tried = closed;
+    std::vector<std::string> lines;
+    {
+        DiskFaults faults;
+        faults.goneAfter = 2;  // the first file aside and in, then the drive is gone
+        const CStandInDisk disk(faults);
+        lines = OutputOf(tried);
+    }
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ(0u, lines[1].find("Error: cannot replace ")) << lines[1];
+    EXPECT_NE(std::string::npos, lines[1].find(" keeps the run's new contents")) << lines[1];
+}
+
+// Before, a viewer holding the header sharing its deletion let the first Generate through and refused every
+// later one, as the old header's name stayed until the viewer ended.
+TEST_F(GenerateAllOrNoneTest, EveryGenerateWorksWhileAViewerHoldsTheHeaderSharingItsDeletion)
+{
+    const CFakeEditors closed;
+    {
+        CHeldOpen viewer(m_paths[0], FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        for (int run = 0; run < 10; run++)
+        {
+            CFakeEditors tried = closed;
+            ASSERT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(tried))
+                << "Generate " << run;
+        }
+    }
+    for (std::size_t i = 0; i < m_paths.size(); i++)
+        EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
+    EXPECT_EQ(
+        3, std::distance(std::filesystem::directory_iterator(m_folder.Path()), std::filesystem::directory_iterator()))
+        << "nothing left beside the files once the viewer ends";
+}
+
 // Before, a Generate cut off whose old header another program then held was refused at every later
 // Generate with "replacing.tmr is in the way", naming neither the file nor what to do.
 TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUntilItIsClosed)
