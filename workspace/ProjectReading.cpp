@@ -71,8 +71,10 @@ FolderRecovery RecoverFolder(const CString& strFolder)
     try
     {
         const RunRecovery recovery = RecoverInterruptedRun(strFolder);
+        // A folder that is not there holds no record: a design in it is gone, not waiting for a run.
+        const bool bHeld = recovery.record == RecordLeft::Blocked || recovery.record == RecordLeft::Anothers;
         return {RecoveryText(RecordPathIn(strFolder), recovery),
-                recovery.record == RecordLeft::Blocked || recovery.record == RecordLeft::Anothers};
+                bHeld && ::GetFileAttributes(strFolder) != INVALID_FILE_ATTRIBUTES};
     }
     catch (const std::bad_alloc&)
     {
