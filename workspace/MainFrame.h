@@ -77,6 +77,8 @@ public:
     BOOL RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops = FALSE);
     // An open settings edit goes into its record, before work that reads the records starts.
     void CommitSettingsEdit();
+    // The project's open editors take the texts that wait for their files, as an edit the user can undo.
+    void ShowWaitingTexts(const ProjectRecord& project);
 
     // Posted by an editor's frame when it becomes the active one.
     static const UINT kEditorActivated = WM_APP + 2;
@@ -154,7 +156,6 @@ private:
     BOOL HasTree() const;
     TreeItemData* ItemDataOf(HTREEITEM hItem) const;
     void RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame));
-    void ShowWaitingTexts(const ProjectRecord& project);
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);

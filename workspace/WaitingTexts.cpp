@@ -58,8 +58,9 @@ void CWaitingTexts::Hold(const ProjectRecord& project, const std::vector<CString
         for (CKTSyntaxEditDoc* pDoc : filling)
             if (std::none_of(filled.begin(), filled.end(), [pDoc](const Filled& each) { return each.pDoc == pDoc; }))
                 filled.push_back({pDoc});
+    // Those before it stood only below it, and would stand with their stale texts once it went.
     if (waiting.empty())
-        generates.erase(standing);
+        generates.erase(generates.begin(), std::next(standing));
     if (generates.empty())
         m_projects.erase(&project);
 }

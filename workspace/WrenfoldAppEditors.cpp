@@ -33,9 +33,13 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::EditorsOf(const ProjectRecord& project)
     return editors;
 }
 
-// One group: a header saved beside a source of an older Generate would build a mixed set.
+// One group: a header saved beside a source of an older Generate would build a mixed set. An editor
+// opened while its Generate was taken back, then redone, takes its waiting text first, so that the file
+// and its editor agree.
 void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->ShowWaitingTexts(project);
     std::vector<CwrenfoldDoc*> modified;
     for (CwrenfoldDoc* pDoc : EditorsOf(project))
         if (pDoc->IsModified())

@@ -1082,3 +1082,71 @@ TEST_F(TakenBackTest, ASecondGenerateUndoneLeavesTheFirstOneWhole)
     EXPECT_EQ(first.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
 }
+
+// Before, the header's editor opening after two Generates took the second one's header and dropped only
+// that one: the first one's header then stood, and Save All put two texts for the header in one save and
+// was refused with words that named a stale error. The Generates before the one shown go with it.
+TEST_F(TakenBackTest, AHeaderOpenedAfterTwoGeneratesTakesTheLatestAndSaveAllWritesItWhole)
+{
+    WriteOldFiles();
+    ProjectRecord* pProject = nullptr;
+    {
+        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
+        pProject = &OpenAndSelect("win");
+        ASSERT_EQ(nullptr, EditorOf("win_api.h"));
+        for (int nGenerate = 0; nGenerate < 2; nGenerate++)
+        {
+            pProject->basedProtocol ^= 1;
+            RunCommand(ID_BUILD_GENERATE_CODE);
+        }
+    }
+    const codegen::GeneratedCode code = CodeOf(*pProject);
+    Select(BranchOf("win", "Packet"));
+    ASSERT_NE(nullptr, EditorOf("win_api.h"));
+    EXPECT_EQ(code.header, EditorText(EditorOf("win_api.h")));
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+}
+
+// Before, a header opened while its Generate was undone kept the text on disk, and Save All after the redo
+// wrote the new header under it: the editor showed the old text, unmodified, and its next save put the old
+// text back. The editor takes the waiting text before the save, as an editor opened after a Generate does.
+TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWritesAfterTheRedo)
+{
+    WriteOldFiles();
+    ProjectRecord* pProject = nullptr;
+    {
+        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
+        pProject = &OpenAndSelect("win");
+        ASSERT_EQ(nullptr, EditorOf("win_api.h"));
+        pProject->basedProtocol ^= 1;
+        RunCommand(ID_BUILD_GENERATE_CODE);
+        for (const std::string& file : m_filled)
+        {
+            CFrameKeys keys;
+            Press(ViewOf(EditorOf(file)), 'Z');
+        }
+    }
+    const codegen::GeneratedCode code = CodeOf(*pProject);
+    Select(BranchOf("win", "Packet"));
+    CDocument* pHeader = EditorOf("win_api.h");
+    ASSERT_NE(nullptr, pHeader);
+    ASSERT_EQ("old win_api.h\n", EditorText(pHeader));
+    for (const std::string& file : m_filled)
+    {
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf(file)), 'Y');
+    }
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    EXPECT_EQ(code.header, EditorText(pHeader)) << "the editor shows what is on disk";
+    EXPECT_FALSE(pHeader->IsModified());
+    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+}
