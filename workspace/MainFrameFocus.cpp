@@ -1,5 +1,6 @@
 // Where the keys go: the focus given back after a dialog, and the editors' edit keys kept to the editors.
 #include "MainFrame.h"
+#include "WorkspaceRes.h"
 
 #include <algorithm>
 #include <iterator>
@@ -9,8 +10,9 @@ namespace
 {
 
 // The commands that change or copy an editor's text; the frame's accelerators send them whatever has the focus.
-const UINT kEditorTextCommands[] = {ID_EDIT_UNDO,  ID_EDIT_REDO,  ID_EDIT_CUT,       ID_EDIT_COPY,
-                                    ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL};
+const UINT kEditorTextCommands[] = {ID_EDIT_UNDO,       ID_EDIT_REDO,      ID_EDIT_CUT,
+                                    ID_EDIT_COPY,       ID_EDIT_PASTE,     ID_EDIT_CLEAR,
+                                    ID_EDIT_SELECT_ALL, ID_EDIT_UPPERCASE, ID_EDIT_LOWERCASE};
 
 BOOL IsEditorTextCommand(UINT nID)
 {

@@ -36,8 +36,6 @@ void CProtocolSettingsPane::UpdateDataTypeList(CKTPropertyGridItem* pDataType, i
             pList->AddConstraint(kCharPointer);
         return;
     }
-    if (pDataType->GetValue() == kCharPointer)
-        pDataType->SetValue(DataTypeName(DATA_UNSIGNED_INT));
     if (nPointer != -1)
         pList->RemoveAt(nPointer);
 }
@@ -49,6 +47,9 @@ void CProtocolSettingsPane::UpdateFieldItemStates(FieldRecord& field)
     if (!pDataType)
         return;
     SetReadOnly({pTag}, field.unit != UNIT_TLV);
+    // A field the user turns to TLV cannot stay a pointer; a loaded one still shows what it holds.
+    if (field.unit == UNIT_TLV && pDataType->GetValue() == kCharPointer)
+        pDataType->SetValue(DataTypeName(DATA_UNSIGNED_INT));
     UpdateDataTypeList(pDataType, field.unit);
     if (field.unit == UNIT_BIT)
         UpdateBitItems(field);

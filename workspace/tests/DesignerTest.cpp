@@ -507,6 +507,20 @@ TEST(Designer, SelectingAProjectAndExitingLeaveItsFilesBytesAndTimesAsTheyWere)
     ::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+namespace
+{
+
+// The innermost window of the active editor's frame: the one that takes its clicks.
+HWND ActiveEditor(const CDesignerProcess& designer)
+{
+    HWND hWnd = ::FindWindowEx(designer.MainWindow(), nullptr, "MDIClient", nullptr);
+    for (HWND hChild = hWnd; hChild; hChild = ::GetWindow(hWnd, GW_CHILD))
+        hWnd = hChild;
+    return hWnd;
+}
+
+}  // namespace
+
 // The frame's edit keys belong to the editor only while it has the focus: pasted into the tree they would
 // change a file the user is not in. The output copies its own selection.
 TEST(Designer, EditKeysInTheTreeChangeNoEditorAndCtrlCInTheOutputCopiesItsText)
@@ -517,11 +531,15 @@ TEST(Designer, EditKeysInTheTreeChangeNoEditorAndCtrlCInTheOutputCopiesItsText)
     ASSERT_TRUE(designer.ClickItem("chat"));
     ASSERT_TRUE(
         PumpUntil([&] { return TitleOf(designer.MainWindow()) == "chat_api.h - Kestova"; }, kColdWineDeadlineMs));
-    const std::string strHeader = folder.Read("chat_api.h");
     ASSERT_TRUE(SetClipboardText(nullptr, "pasted"));
+    ASSERT_TRUE(designer.ClickWindow(ActiveEditor(designer)));
+    EXPECT_TRUE(designer.Key('A', VK_SHIFT));
+    EXPECT_TRUE(designer.Key('B'));
+    EXPECT_TRUE(designer.Key('A', VK_CONTROL));
     ASSERT_TRUE(designer.ClickItem("chat"));
     EXPECT_TRUE(designer.Key('V', VK_CONTROL));
     EXPECT_TRUE(designer.Key(VK_INSERT, VK_SHIFT));
+    EXPECT_TRUE(designer.Key('U', VK_CONTROL));
 
     const HWND hOutput = designer.Output();
     ASSERT_TRUE(hOutput);
@@ -533,7 +551,7 @@ TEST(Designer, EditKeysInTheTreeChangeNoEditorAndCtrlCInTheOutputCopiesItsText)
     EXPECT_TRUE(PumpUntil([] { return ClipboardText(nullptr) == "Error"; }, kColdWineDeadlineMs))
         << "the clipboard holds \"" << ClipboardText(nullptr) << "\"";
     EXPECT_EQ(0u, designer.Close());
-    EXPECT_EQ(strHeader, folder.Read("chat_api.h")) << "the keys in the tree pasted into the header";
+    EXPECT_EQ("Ab", folder.Read("chat_api.h")) << "the keys in the tree changed the header";
 }
 
 // The folder is moved away under the open project: Exit says so, then asks, and Enter stays.

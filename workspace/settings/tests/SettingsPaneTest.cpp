@@ -9,6 +9,7 @@
 #include "TestApp.h"
 #include "TestInput.h"
 #include "model/FixedText.h"
+#include "model/Vocabulary.h"
 
 namespace
 {
@@ -171,6 +172,16 @@ TEST_F(SettingsPaneTest, UnitThroughTlvAndBackTakesCharPointerOutAndIn)
     EXPECT_FALSE(FieldItem("Tag")->GetReadOnly());
     Change(FieldItem("Unit"), "byte");
     EXPECT_EQ("char *", ListOf(FieldItem("Data Type")).back());
+}
+
+TEST_F(SettingsPaneTest, ATlvPointerFieldLoadsShowingWhatItHolds)
+{
+    m_project.packets[0].fields[2].unit = UNIT_TLV;
+    const FieldRecord& field = SelectField(2);
+    EXPECT_EQ("char *", std::string(FieldItem("Data Type")->GetValue()));
+    auto types = ListOf(FieldItem("Data Type"));
+    EXPECT_EQ(types.end(), std::find(types.begin(), types.end(), "char *"));
+    EXPECT_STREQ("char *", field.dataType) << "loading a page changes no record";
 }
 
 TEST_F(SettingsPaneTest, ListItemsTakeOnlyTheirOwnTexts)
