@@ -14,16 +14,27 @@ bool EmptyWentAside(const RecordedFile& file)
            (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
 }
 
-// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
-// before any old file went aside.
+// The run's new file as its temporary was last announced: every temporary was written whole before any old
+// file went aside.
+RunProofs LastWritten(const RecordedFile& file)
+{
+    RunProofs written;
+    if (!file.temporaryProofs.contents.empty())
+        written.Prove(file.temporaryProofs.contents.back());
+    return written;
+}
+
+// The same, or any file at the temporary where an earlier designer's record names it.
 RunProofs WholeNew(const RecordedFile& file)
 {
-    RunProofs whole;
+    RunProofs whole = LastWritten(file);
     whole.any = file.temporaryProofs.any;
-    if (!file.temporaryProofs.contents.empty())
-        whole.Prove(file.temporaryProofs.contents.back());
     return whole;
 }
+
+// What proves the run's new file at its own name: once said to be in, its own proof; once its old file went
+// aside, the last proof of its temporary too, as the line saying it went in may be the one a kill tore.
+RunProofs NewAtName(const RecordedFile& file) { return file.in || !file.aside ? file.newProofs : LastWritten(file); }
 
 BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLeft = false)
 {
@@ -33,13 +44,17 @@ BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLe
 // With the set-aside proven the old file or the name the run reserved (old), by what stands at the file's name.
 BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at)
 {
-    switch (Against(at, file.newProofs, file.in))
+    const RunProofs proofs = NewAtName(file);
+    switch (Against(at, proofs, true))
     {
     case Standing::Unknown:
         return Decided(BackStep::BlockAtPath);
     case Standing::Other:
-        return old == Standing::Empty ? Decided(BackStep::RemoveAside)
-                                      : Decided(BackStep::None, BackWord::ChangedBesideOld);
+        if (old == Standing::Empty)
+            return Decided(BackStep::RemoveAside);
+        // An earlier designer's record proves no new file: nothing says the user changed it.
+        return Decided(BackStep::None,
+                       proofs.contents.empty() ? BackWord::UnprovenBesideOld : BackWord::ChangedBesideOld);
     case Standing::Empty:
         if (old == Standing::Empty)
             return Decided(BackStep::RemoveAside);
@@ -76,10 +91,7 @@ Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
 
 bool NewIsIn(const RecordedFile& file, const Seen& at)
 {
-    RunProofs written;
-    if (!file.temporaryProofs.contents.empty())
-        written.Prove(file.temporaryProofs.contents.back());
-    return Against(at, file.in ? file.newProofs : written, true) == Standing::Proven &&
+    return Against(at, file.in ? file.newProofs : LastWritten(file), true) == Standing::Proven &&
            Against(at, file.oldProofs, true) != Standing::Proven;
 }
 

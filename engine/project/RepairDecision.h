@@ -12,7 +12,12 @@
 //                                anything else                         none: the set-aside named
 //   proven the old file          missing, empty or the run's new       moved back
 //                                unreadable                            blocked at the file
-//                                anything else                         none: both named, changed since
+//                                anything else                         none: both named, changed since, or
+//                                                                      where no proof of the new file was
+//                                                                      recorded, not proven the run's
+//
+// Once the old file went aside, the last proof of its temporary proves the run's new file at its name even
+// where no line says it went in: that line may be the one a kill tore, each line coming before its step.
 //
 // Classes: BackDecision.
 #pragma once
@@ -36,9 +41,10 @@ enum class BackStep
 enum class BackWord
 {
     None,
-    Gone,              // its old contents were gone: it keeps the run's new ones
-    KeptNew,           // it keeps the run's new contents beside a set-aside that is not the run's
-    ChangedBesideOld,  // changed since the run put it in: left, its old contents waiting aside
+    Gone,               // its old contents were gone: it keeps the run's new ones
+    KeptNew,            // it keeps the run's new contents beside a set-aside that is not the run's
+    ChangedBesideOld,   // changed since the run put it in: left, its old contents waiting aside
+    UnprovenBesideOld,  // left the same way, as an earlier designer's record proves no new file there
 };
 
 struct BackDecision

@@ -55,6 +55,8 @@ struct RunRecovery
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
     // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
     std::vector<std::pair<CString, CString>> changedBesideOld;
+    // The same for files at their own names that an earlier designer's record, which proves no new file, names.
+    std::vector<std::pair<CString, CString>> unprovenBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
     std::vector<CString> keptNew;  // files kept new beside a set-aside that is not the run's, named in left
 };
