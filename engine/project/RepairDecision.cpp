@@ -32,10 +32,6 @@ RunProofs WholeNew(const RecordedFile& file)
     return whole;
 }
 
-// What proves the run's new file at its own name: once said to be in, its own proof; once its old file went
-// aside, the last proof of its temporary too, as the line saying it went in may be the one a kill tore.
-RunProofs NewAtName(const RecordedFile& file) { return file.in || !file.aside ? file.newProofs : LastWritten(file); }
-
 BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLeft = false)
 {
     return {step, word, asideLeft};
@@ -44,8 +40,7 @@ BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLe
 // With the set-aside proven the old file or the name the run reserved (old), by what stands at the file's name.
 BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at)
 {
-    const RunProofs proofs = NewAtName(file);
-    switch (Against(at, proofs, true))
+    switch (Against(at, NewAtName(file), true))
     {
     case Standing::Unknown:
         return Decided(BackStep::BlockAtPath);
@@ -53,8 +48,7 @@ BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at
         if (old == Standing::Empty)
             return Decided(BackStep::RemoveAside);
         // An earlier designer's record proves no new file: nothing says the user changed it.
-        return Decided(BackStep::None,
-                       proofs.contents.empty() ? BackWord::UnprovenBesideOld : BackWord::ChangedBesideOld);
+        return Decided(BackStep::None, file.proven ? BackWord::ChangedBesideOld : BackWord::UnprovenBesideOld);
     case Standing::Empty:
         if (old == Standing::Empty)
             return Decided(BackStep::RemoveAside);
@@ -89,9 +83,11 @@ Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
     return proven ? Standing::Proven : Standing::Other;
 }
 
+RunProofs NewAtName(const RecordedFile& file) { return file.in ? file.newProofs : LastWritten(file); }
+
 bool NewIsIn(const RecordedFile& file, const Seen& at)
 {
-    return Against(at, file.in ? file.newProofs : LastWritten(file), true) == Standing::Proven &&
+    return Against(at, NewAtName(file), true) == Standing::Proven &&
            Against(at, file.oldProofs, true) != Standing::Proven;
 }
 
@@ -103,7 +99,7 @@ BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen&
     case Standing::Absent:
         if (file.aside && at.kind == Seen::Kind::Absent && Against(temporary, WholeNew(file), true) == Standing::Proven)
             return Decided(BackStep::MoveNewIn, BackWord::Gone);
-        return Decided(BackStep::None, file.aside && file.in && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
+        return Decided(BackStep::None, file.aside && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
     case Standing::Unknown:
         return Decided(BackStep::BlockAtAside);
     case Standing::Other:

@@ -168,7 +168,9 @@ bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* 
     {
         if (!contents->Take(line.word == "old" ? RunStep::Old : RunStep::New, path))
             return false;
-        FileAt(contents, path)->temporaryProofs.any = true;
+        RecordedFile* file = FileAt(contents, path);
+        file->temporaryProofs.any = true;
+        file->proven = false;
         return true;
     }
     RecordedFile* file = FileAt(contents, path);
@@ -221,6 +223,7 @@ bool TakeNamingLine(const std::string& text, const CString& folder, RunContents*
     file.reserved = false;
     file.existed = line.word == "aside";
     file.temporaryProofs.any = true;
+    file.proven = false;
     return true;
 }
 

@@ -232,7 +232,10 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling)
     if (!file.reserved)
         return true;
     unsigned long code = 0;
-    return settling.RemoveIfTheRuns(file.path, settling.Look(file.path, file.newProofs, file.in, &code), code);
+    const Standing standing = settling.Look(file.path, NewAtName(file), true, &code);
+    if (standing == Standing::Other && !file.proven)
+        return settling.LeaveUnproven(file.path, CString());
+    return settling.RemoveIfTheRuns(file.path, standing, code);
 }
 
 // The run committed: each old file goes where it is empty or the old one by its bytes.
@@ -309,13 +312,17 @@ CString LeftText(const RunRecovery& recovery)
         text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
                 changed.second;
     for (const auto& unproven : recovery.unprovenBesideOld)
-        text += "; " + unproven.first + " cannot be proven the run's and is left as it is; its old contents wait in " +
-                unproven.second;
+    {
+        text += "; " + unproven.first + " cannot be proven the run's and is left as it is";
+        if (!unproven.second.IsEmpty())
+            text += "; its old contents wait in " + unproven.second;
+    }
     if (recovery.left.empty())
         return text;
-    // Past a damaged line the record proves nothing: a file it cannot prove is not known to be changed.
-    text += recovery.damaged ? "; these cannot be proven the run's and were left as they are:"
-                             : "; changed since, these are not the run's and were left as they are:";
+    // Past a damaged line, or in a record that proves no file, a file not proven the run's is not known changed.
+    text += recovery.damaged || recovery.proofless
+                ? "; these cannot be proven the run's and were left as they are:"
+                : "; changed since, these are not the run's and were left as they are:";
     for (const CString& path : recovery.left)
         text += " " + path;
     return text;
@@ -323,6 +330,13 @@ CString LeftText(const RunRecovery& recovery)
 
 // The words of a recovery: "an interrupted run that <record> " and what it says of the run.
 CString InterruptedRun(const CString& at, const char* said) { return "an interrupted run that " + at + " " + said; }
+
+// That the run was finished, where it was placed, else undone.
+CString RunEnded(const CString& at, const RunRecovery& recovery)
+{
+    return recovery.placed ? "the run that " + at + " recorded was finished"
+                           : InterruptedRun(at, "recorded was undone");
+}
 
 CString BlockedRunText(const CString& at, const RunBlocker& blocker)
 {
@@ -360,6 +374,8 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     outcome->found = !run.placed && settling.AnyActed();
     outcome->placed = run.placed;
     outcome->damaged = run.damaged;
+    outcome->proofless =
+        std::any_of(run.files.begin(), run.files.end(), [](const RecordedFile& file) { return !file.proven; });
     // The old files of runs finished before go once the run after them is put right: till then a file there
     // may be that run's own. A name a later run announced is that run's, its proofs alone count.
     if (run.placed || runWhole)
@@ -438,14 +454,10 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
     if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.unprovenBesideOld.empty())
         return InterruptedRun(at, "recorded could not be undone whole") + left;
     if (recovery.damaged)
-        return InterruptedRun(at, "recorded was undone only as far as its record could be read, a line of it being "
-                                  "damaged") +
-               left;
+        return RunEnded(at, recovery) + " only as far as its record could be read, a line of it being damaged" + left;
     if (recovery.found)
         return InterruptedRun(at, "recorded was put right") + left;
     if (left.IsEmpty())
         return left;
-    return (recovery.placed ? "the run that " + at + " recorded was finished"
-                            : InterruptedRun(at, "recorded was undone")) +
-           left;
+    return RunEnded(at, recovery) + left;
 }

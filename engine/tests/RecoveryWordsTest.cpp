@@ -53,6 +53,16 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAHeaderItCannotProveBesi
         }
 }
 
+// Before, a file the previous designer's record said it made was said to be changed since, and the run undone.
+TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAFileItMadeThatItCannotProve)
+{
+    Plant({"d=new d", "replacing.tmr=files being replaced together, each line after its step\nnew d\nin d\n"});
+    EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + m_folder.Path("d") +
+                  " cannot be proven the run's and is left as it is",
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"d=new d"}), Entries());
+}
+
 // Before, a demo an earlier opening had put back, whose text the Generate left as it was, was said to have lost
 // its old contents once the held header let the run be put right: the old file back matches both proofs.
 TEST_F(RecoveryWordsTest, AFileBackWithTheSameTextAsTheRunsIsSaidToBePutRight)
@@ -174,24 +184,48 @@ TEST_F(RecoveryWordsTest, ARecordDamagedInALineIsReadOnlyUpToItAndNeverCalledPut
 }
 
 // Before, a record whose last line, saying the source went in, was damaged put the old header back and left the
-// new source, called changed since. Each line comes before its step: the step of a torn last line may have been
-// taken or not, and the source's last written proof proves it the run's either way. Both go back.
+// new source, called changed since; a new file said so was left the same way. Each line comes before its step:
+// the step of a torn last line may have been taken or not, and the file's last written proof proves it the run's
+// either way. Everything goes back as it was.
 TEST_F(RecoveryWordsTest, ARecordWhoseLastLineIsTornIsUndoneWhole)
 {
-    Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
+    for (const bool madeNew : {false, true})
+    {
+        SCOPED_TRACE(madeNew ? "a new file last" : "an old file last");
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
+        RunSteps steps = {{RunStep::Old, "h"},   {RunStep::Old, "c"}, {RunStep::Wrote, "h"}, {RunStep::Wrote, "c"},
+                          {RunStep::Aside, "h"}, {RunStep::In, "h"},  {RunStep::Aside, "c"}, {RunStep::In, "c"}};
+        if (madeNew)
+        {
+            Plant({"d=new d"});
+            steps.insert(steps.begin() + 2, {RunStep::New, "d"});
+            steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        }
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        std::string record = m_folder.Read("replacing.tmr");
+        record[record.rfind("in ")] = 'x';
+        Plant({"replacing.tmr=" + record});
+        EXPECT_EQ("an interrupted run that " + At() +
+                      " recorded was undone only as far as its record could be read, a line of it being damaged",
+                  Opening());
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    }
+}
+
+// Before, a finished run whose record had a damaged line after it, as the next run's first, was said to be undone
+// while its new files stayed.
+TEST_F(RecoveryWordsTest, AFinishedRunWhoseRecordIsDamagedAfterItIsSaidToBeFinished)
+{
+    Plant({"h=new h", "h.tmo=old h"});
     ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "c"},
                                               {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "c"},
                                               {RunStep::Aside, "h"},
                                               {RunStep::In, "h"},
-                                              {RunStep::Aside, "c"},
-                                              {RunStep::In, "c"}}));
-    std::string record = m_folder.Read("replacing.tmr");
-    record[record.rfind("in ")] = 'x';
-    Plant({"replacing.tmr=" + record});
-    EXPECT_EQ("an interrupted run that " + At() +
-                  " recorded was undone only as far as its record could be read, a line of it being damaged",
+                                              {RunStep::Placed, ""}}));
+    Plant({"replacing.tmr=" + m_folder.Read("replacing.tmr") + "old c 0123456789abcdef\n"});
+    EXPECT_EQ("the run that " + At() +
+                  " recorded was finished only as far as its record could be read, a line of it being damaged",
               Opening());
-    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    EXPECT_EQ((std::vector<std::string>{"h=new h"}), Entries());
 }

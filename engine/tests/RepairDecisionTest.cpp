@@ -70,7 +70,7 @@ const std::vector<Row> kTable = {
     {Holds::Nothing, Holds::Unreadable, {"none", "none", "none"}},
     {Holds::Nothing, Holds::NoBytes, {"none", "none", "none"}},
     {Holds::Nothing, Holds::OldBytes, {"none", "none", "none"}},
-    {Holds::Nothing, Holds::NewBytes, {"none", "none", "none, old gone"}},
+    {Holds::Nothing, Holds::NewBytes, {"none", "none, old gone", "none, old gone"}},
     {Holds::Nothing, Holds::OtherBytes, {"none", "none", "none"}},
     {Holds::Unreadable, Holds::Nothing, {"block aside", "block aside", "block aside"}},
     {Holds::Unreadable, Holds::NewBytes, {"block aside", "block aside", "block aside"}},
@@ -142,6 +142,7 @@ TEST(RepairDecision, AnEarlierRecordWithoutProofsNeverCallsAFileChanged)
 {
     RecordedFile earlier("h");
     earlier.announced = earlier.existed = earlier.aside = earlier.oldProofs.any = true;
+    earlier.proven = false;
     for (const bool in : {false, true})
     {
         earlier.in = in;
