@@ -32,6 +32,14 @@ RunProofs WholeNew(const RecordedFile& file)
     return whole;
 }
 
+// What is said of the file beside a set-aside that is not the run's.
+BackWord BesideOther(const RecordedFile& file, const Seen& at)
+{
+    if (NewIsIn(file, at))
+        return BackWord::KeptNew;
+    return file.aside && at.kind == Seen::Kind::Absent ? BackWord::Missing : BackWord::None;
+}
+
 BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLeft = false)
 {
     return {step, word, asideLeft};
@@ -104,7 +112,7 @@ BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen&
         return Decided(BackStep::BlockAtAside);
     case Standing::Other:
         // As a save of the user's between the run's proof and its move: the new file keeps its place.
-        return Decided(BackStep::None, NewIsIn(file, at) ? BackWord::KeptNew : BackWord::None, true);
+        return Decided(BackStep::None, BesideOther(file, at), true);
     case Standing::Empty:
         // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
         if (!EmptyWentAside(file))

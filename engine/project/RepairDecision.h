@@ -9,6 +9,7 @@
 //   unreadable                   -                                     blocked at the set-aside
 //   empty, reserved by the run   -                                     the set-aside goes
 //   not the run's                the run's new                         none: both named, it keeps the new
+//                                missing, said to go aside             none: both named, it is missing
 //                                anything else                         none: the set-aside named
 //   proven the old file          missing, empty or the run's new       moved back
 //                                unreadable                            blocked at the file
@@ -43,6 +44,7 @@ enum class BackWord
     None,
     Gone,               // its old contents were gone: it keeps the run's new ones
     KeptNew,            // it keeps the run's new contents beside a set-aside that is not the run's
+    Missing,            // it is missing beside a set-aside that is not the run's, which the record says it went over
     ChangedBesideOld,   // changed since the run put it in: left, its old contents waiting aside
     UnprovenBesideOld,  // left the same way, as an earlier designer's record proves no new file there
 };

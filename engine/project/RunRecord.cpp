@@ -188,13 +188,12 @@ bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* 
     else if (line.word == "putting")
     {
         // The file the step ended was emptied first: the new file, or a finished run's old one.
-        file->newProofs.any = false;
         file->oldProofs.any = file->oldProofs.any && !contents->placed;
     }
     else if (line.word == "done")
     {
         file->reserved = file->aside = file->in = false;
-        file->oldProofs.any = file->newProofs.any = false;
+        file->oldProofs.any = false;
     }
     else if (line.word != "kept")
         return false;

@@ -82,6 +82,12 @@ public:
         m_outcome.keptNew.push_back(path);
         return true;
     }
+    // A file missing beside a set-aside that is not the run's, which the run moved there.
+    bool Missing(const CString& path)
+    {
+        m_outcome.missing.push_back(path);
+        return true;
+    }
     // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
     bool LeaveBesideOld(const CString& path, const CString& setAside)
     {
@@ -187,6 +193,9 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
         break;
     case BackWord::KeptNew:
         settling.KeepsNew(file.path);
+        break;
+    case BackWord::Missing:
+        settling.Missing(file.path);
         break;
     case BackWord::ChangedBesideOld:
         settling.LeaveBesideOld(file.path, file.setAside);
@@ -308,6 +317,8 @@ CString LeftText(const RunRecovery& recovery)
         text += "; the old contents of " + path + " were gone; it " + kKeepsNewContents;
     for (const CString& path : recovery.keptNew)
         text += "; " + path + " " + kKeepsNewContents;
+    for (const CString& path : recovery.missing)
+        text += "; " + path + " is missing";
     for (const auto& changed : recovery.changedBesideOld)
         text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
                 changed.second;
@@ -451,7 +462,8 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
     if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn)
         return BlockedRunText(at, recovery.blocker);
     const CString left = LeftText(recovery);
-    if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.unprovenBesideOld.empty())
+    if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
+        !recovery.unprovenBesideOld.empty())
         return InterruptedRun(at, "recorded could not be undone whole") + left;
     if (recovery.damaged)
         return RunEnded(at, recovery) + " only as far as its record could be read, a line of it being damaged" + left;

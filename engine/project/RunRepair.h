@@ -61,6 +61,7 @@ struct RunRecovery
     std::vector<std::pair<CString, CString>> unprovenBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
     std::vector<CString> keptNew;  // files kept new beside a set-aside that is not the run's, named in left
+    std::vector<CString> missing;  // files missing beside a set-aside that is not the run's, named in left
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file

@@ -28,6 +28,24 @@ protected:
     {
         EXPECT_NE(std::string::npos, words.find(part)) << words;
     }
+    // h and c replaced while a save of the user's reaches the old header as it goes aside, that move refused; the
+    // error.
+    std::string ReplaceWithAUsersSaveAside(int refusedMove) const
+    {
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        DiskFaults faults;
+        faults.afterMove = [this](int move)
+        {
+            if (move == 1)
+                Plant({"h.tmo=the user's h"});
+        };
+        faults.refusedMove = refusedMove;
+        CStandInDisk disk(faults);
+        CString error;
+        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        return std::string(error);
+    }
 };
 
 }  // namespace
@@ -134,26 +152,19 @@ TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeeps
 #endif
 
 // Before, a save of the user's reaching the header after the run proved it and before it went aside was left
-// unnamed in the set-aside, the new header kept beside the old source with no word. Both are named.
+// unnamed in the set-aside, the new header kept beside the old source with no word; and where the new header was
+// then refused its place, the header was missing with no word of it. Each is named.
 TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRunsUndo)
 {
-    Plant({"h=old h", "c=old c"});
-    DiskFaults faults;
-    faults.afterMove = [this](int move)
-    {
-        if (move == 1)
-            Plant({"h.tmo=the user's h"});
-    };
-    faults.refusedMove = 3;  // c going aside
-    CString error;
-    {
-        CStandInDisk disk(faults);
-        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-    }
-    ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " keeps the run's new contents");
-    ExpectSaid(std::string(error),
-               "; changed since, these are not the run's and were left as they are: " + m_folder.Path("h.tmo"));
+    const std::string inTheSetAside =
+        "; changed since, these are not the run's and were left as they are: " + m_folder.Path("h.tmo");
+    ExpectSaid(ReplaceWithAUsersSaveAside(3),  // c going aside
+               "; " + m_folder.Path("h") + " keeps the run's new contents" + inTheSetAside);
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h", "h=new h"}), Entries());
+
+    ExpectSaid(ReplaceWithAUsersSaveAside(2),  // the new header going in
+               "; " + m_folder.Path("h") + " is missing" + inTheSetAside);
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h"}), Entries());
 }
 
 // Before, a record whose proof of the new header was damaged had the old source put back beside the new header,

@@ -52,7 +52,8 @@ RecordedFile Recorded(bool aside, bool in)
 std::string Told(const BackDecision& decision)
 {
     const char* steps[] = {"none", "move back", "remove aside", "block aside", "block file", "move new in"};
-    const char* words[] = {"", ", old gone", ", keeps new", ", changed beside old", ", unproven beside old"};
+    const char* words[] = {"",          ", old gone",           ", keeps new",
+                           ", missing", ", changed beside old", ", unproven beside old"};
     return std::string(steps[static_cast<int>(decision.step)]) + words[static_cast<int>(decision.word)] +
            (decision.asideLeft ? ", aside named" : "");
 }
@@ -83,7 +84,9 @@ const std::vector<Row> kTable = {
     {Holds::OldBytes, Holds::OldBytes, {"none, aside named", "none, changed beside old", "none, changed beside old"}},
     {Holds::OldBytes, Holds::NewBytes, {"none, keeps new, aside named", "move back", "move back"}},
     {Holds::OldBytes, Holds::OtherBytes, {"none, aside named", "none, changed beside old", "none, changed beside old"}},
-    {Holds::OtherBytes, Holds::Nothing, {"none, aside named", "none, aside named", "none, aside named"}},
+    {Holds::OtherBytes,
+     Holds::Nothing,
+     {"none, aside named", "none, missing, aside named", "none, missing, aside named"}},
     {Holds::OtherBytes, Holds::Unreadable, {"none, aside named", "none, aside named", "none, aside named"}},
     {Holds::OtherBytes, Holds::NoBytes, {"none, aside named", "none, aside named", "none, aside named"}},
     {Holds::OtherBytes, Holds::OldBytes, {"none, aside named", "none, aside named", "none, aside named"}},
