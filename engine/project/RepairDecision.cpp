@@ -53,9 +53,9 @@ BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at
     case Standing::Unknown:
         return Decided(BackStep::BlockAtPath);
     case Standing::Other:
-        if (old == Standing::Empty)
-            return Decided(BackStep::RemoveAside);
         // An earlier designer's record proves no new file: nothing says the user changed it.
+        if (old == Standing::Empty)
+            return Decided(BackStep::RemoveAside, file.proven ? BackWord::None : BackWord::Unproven);
         return Decided(BackStep::None, file.proven ? BackWord::ChangedBesideOld : BackWord::UnprovenBesideOld);
     case Standing::Empty:
         if (old == Standing::Empty)

@@ -16,6 +16,8 @@
 //                                anything else                         none: both named, changed since, or
 //                                                                      not proven the run's where the
 //                                                                      record's form proves no new file
+//   proven an old file of no     anything else                         the set-aside goes; the file is left,
+//   bytes                                                              named where not proven the run's
 //
 // The last proof of a temporary proves the run's new file at its name even where no line says it went in: that
 // line may be the one a kill tore, each line coming before its step (NewAtName).
@@ -47,6 +49,7 @@ enum class BackWord
     Missing,            // it is missing beside a set-aside that is not the run's, which the record says it went over
     ChangedBesideOld,   // changed since the run put it in: left, its old contents waiting aside
     UnprovenBesideOld,  // left the same way, as an earlier designer's record proves no new file there
+    Unproven,           // left so where its old file had no bytes
 };
 
 struct BackDecision

@@ -203,6 +203,9 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
     case BackWord::UnprovenBesideOld:
         settling.LeaveUnproven(file.path, file.setAside);
         break;
+    case BackWord::Unproven:
+        settling.LeaveUnproven(file.path, CString());
+        break;
     case BackWord::None:
         break;
     }

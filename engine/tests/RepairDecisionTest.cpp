@@ -52,8 +52,8 @@ RecordedFile Recorded(bool aside, bool in)
 std::string Told(const BackDecision& decision)
 {
     const char* steps[] = {"none", "move back", "remove aside", "block aside", "block file", "move new in"};
-    const char* words[] = {"",          ", old gone",           ", keeps new",
-                           ", missing", ", changed beside old", ", unproven beside old"};
+    const char* words[] = {
+        "", ", old gone", ", keeps new", ", missing", ", changed beside old", ", unproven beside old", ", unproven"};
     return std::string(steps[static_cast<int>(decision.step)]) + words[static_cast<int>(decision.word)] +
            (decision.asideLeft ? ", aside named" : "");
 }
@@ -153,6 +153,11 @@ TEST(RepairDecision, AnEarlierRecordWithoutProofsNeverCallsAFileChanged)
         const Seen aside = SeenHolding(Holds::OldBytes), nothing = SeenHolding(Holds::Nothing);
         EXPECT_EQ("move back", Told(DecideBack(earlier, aside, nothing, nothing)));
         for (const Holds file : {Holds::NewBytes, Holds::OtherBytes})
+        {
             EXPECT_EQ("none, unproven beside old", Told(DecideBack(earlier, aside, SeenHolding(file), nothing)));
+            // An old file of no bytes holds nothing to lose: its set-aside goes, and the file is named all the same.
+            EXPECT_EQ("remove aside, unproven",
+                      Told(DecideBack(earlier, SeenHolding(Holds::NoBytes), SeenHolding(file), nothing)));
+        }
     }
 }
