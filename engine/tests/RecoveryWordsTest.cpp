@@ -28,6 +28,12 @@ protected:
     {
         EXPECT_NE(std::string::npos, words.find(part)) << words;
     }
+    // The steps of a run replacing h and a second file, killed once both went in.
+    static RunSteps BothIn(const std::string& second)
+    {
+        return {{RunStep::Old, "h"},   {RunStep::Old, second}, {RunStep::Wrote, "h"},    {RunStep::Wrote, second},
+                {RunStep::Aside, "h"}, {RunStep::In, "h"},     {RunStep::Aside, second}, {RunStep::In, second}};
+    }
     // h and c replaced while a save of the user's reaches the old header as it goes aside, that move refused; the
     // error.
     std::string ReplaceWithAUsersSaveAside(int refusedMove) const
@@ -64,7 +70,7 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAHeaderItCannotProveBesi
             Reset();
             Plant({header, "h.tmo=old h", "c=old c", "c.tmp=new c", std::string("replacing.tmr=") + record});
             EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + m_folder.Path("h") +
-                          " cannot be proven the run's and is left as it is; its old contents " + "wait in " +
+                          " cannot be proven the run's and is left as it is; its old contents wait in " +
                           m_folder.Path("h.tmo"),
                       Opening());
             EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", header}), Entries());
@@ -86,14 +92,7 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAFileItMadeThatItCannotP
 TEST_F(RecoveryWordsTest, AFileBackWithTheSameTextAsTheRunsIsSaidToBePutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "d=same d", "d.tmo=same d"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "d"},
-                                              {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "d"},
-                                              {RunStep::Aside, "h"},
-                                              {RunStep::In, "h"},
-                                              {RunStep::Aside, "d"},
-                                              {RunStep::In, "d"}}));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), BothIn("d")));
     std::filesystem::remove(m_folder.Path("d.tmo"));
     EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
     EXPECT_EQ((std::vector<std::string>{"d=same d", "h=old h"}), Entries());
@@ -173,14 +172,7 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
 TEST_F(RecoveryWordsTest, ARecordDamagedInALineIsReadOnlyUpToItAndNeverCalledPutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "c"},
-                                              {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "c"},
-                                              {RunStep::Aside, "h"},
-                                              {RunStep::In, "h"},
-                                              {RunStep::Aside, "c"},
-                                              {RunStep::In, "c"}}));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), BothIn("c")));
     // A digit of the header's proof goes wrong.
     std::string record = m_folder.Read("replacing.tmr");
     const std::size_t sum = record.find(' ', record.find("wrote ") + 6) + 1;
@@ -205,8 +197,7 @@ TEST_F(RecoveryWordsTest, ARecordWhoseLastLineIsTornIsUndoneWhole)
         SCOPED_TRACE(madeNew ? "a new file last" : "an old file last");
         Reset();
         Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
-        RunSteps steps = {{RunStep::Old, "h"},   {RunStep::Old, "c"}, {RunStep::Wrote, "h"}, {RunStep::Wrote, "c"},
-                          {RunStep::Aside, "h"}, {RunStep::In, "h"},  {RunStep::Aside, "c"}, {RunStep::In, "c"}};
+        RunSteps steps = BothIn("c");
         if (madeNew)
         {
             Plant({"d=new d"});
