@@ -14,15 +14,30 @@ bool EmptyWentAside(const RecordedFile& file)
            (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
 }
 
-// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
-// before any old file went aside.
+// The run's new file as its temporary was last announced: every temporary was written whole before any old
+// file went aside.
+RunProofs LastWritten(const RecordedFile& file)
+{
+    RunProofs written;
+    if (!file.temporaryProofs.contents.empty())
+        written.Prove(file.temporaryProofs.contents.back());
+    return written;
+}
+
+// The same, or any file at the temporary where an earlier designer's record names it.
 RunProofs WholeNew(const RecordedFile& file)
 {
-    RunProofs whole;
+    RunProofs whole = LastWritten(file);
     whole.any = file.temporaryProofs.any;
-    if (!file.temporaryProofs.contents.empty())
-        whole.Prove(file.temporaryProofs.contents.back());
     return whole;
+}
+
+// What is said of the file beside a set-aside that is not the run's.
+BackWord BesideOther(const RecordedFile& file, const Seen& at)
+{
+    if (NewIsIn(file, at))
+        return BackWord::KeptNew;
+    return file.aside && at.kind == Seen::Kind::Absent ? BackWord::Missing : BackWord::None;
 }
 
 BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLeft = false)
@@ -33,13 +48,15 @@ BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLe
 // With the set-aside proven the old file or the name the run reserved (old), by what stands at the file's name.
 BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at)
 {
-    switch (Against(at, file.newProofs, file.in))
+    switch (Against(at, NewAtName(file), true))
     {
     case Standing::Unknown:
         return Decided(BackStep::BlockAtPath);
     case Standing::Other:
-        return old == Standing::Empty ? Decided(BackStep::RemoveAside)
-                                      : Decided(BackStep::None, BackWord::ChangedBesideOld);
+        // An earlier designer's record proves no new file: nothing says the user changed it.
+        if (old == Standing::Empty)
+            return Decided(BackStep::RemoveAside, file.proven ? BackWord::None : BackWord::Unproven);
+        return Decided(BackStep::None, file.proven ? BackWord::ChangedBesideOld : BackWord::UnprovenBesideOld);
     case Standing::Empty:
         if (old == Standing::Empty)
             return Decided(BackStep::RemoveAside);
@@ -74,12 +91,11 @@ Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
     return proven ? Standing::Proven : Standing::Other;
 }
 
+RunProofs NewAtName(const RecordedFile& file) { return file.in ? file.newProofs : LastWritten(file); }
+
 bool NewIsIn(const RecordedFile& file, const Seen& at)
 {
-    RunProofs written;
-    if (!file.temporaryProofs.contents.empty())
-        written.Prove(file.temporaryProofs.contents.back());
-    return Against(at, file.in ? file.newProofs : written, true) == Standing::Proven &&
+    return Against(at, NewAtName(file), true) == Standing::Proven &&
            Against(at, file.oldProofs, true) != Standing::Proven;
 }
 
@@ -91,12 +107,12 @@ BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen&
     case Standing::Absent:
         if (file.aside && at.kind == Seen::Kind::Absent && Against(temporary, WholeNew(file), true) == Standing::Proven)
             return Decided(BackStep::MoveNewIn, BackWord::Gone);
-        return Decided(BackStep::None, file.aside && file.in && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
+        return Decided(BackStep::None, file.aside && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
     case Standing::Unknown:
         return Decided(BackStep::BlockAtAside);
     case Standing::Other:
         // As a save of the user's between the run's proof and its move: the new file keeps its place.
-        return Decided(BackStep::None, NewIsIn(file, at) ? BackWord::KeptNew : BackWord::None, true);
+        return Decided(BackStep::None, BesideOther(file, at), true);
     case Standing::Empty:
         // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
         if (!EmptyWentAside(file))

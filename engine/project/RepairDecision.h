@@ -4,15 +4,23 @@
 //   set-aside                    file at its name                     decision
 //   missing, said to go aside    missing, the run's new file whole    the new file goes in: the old contents
 //                                at the temporary                     were gone
-//   missing                      the run's new, said to be in          none: its old contents were gone
+//   missing                      the run's new, said to go aside       none: its old contents were gone
 //                                anything else                         none
 //   unreadable                   -                                     blocked at the set-aside
 //   empty, reserved by the run   -                                     the set-aside goes
 //   not the run's                the run's new                         none: both named, it keeps the new
+//                                missing, said to go aside             none: both named, it is missing
 //                                anything else                         none: the set-aside named
 //   proven the old file          missing, empty or the run's new       moved back
 //                                unreadable                            blocked at the file
-//                                anything else                         none: both named, changed since
+//                                anything else                         none: both named, changed since, or
+//                                                                      not proven the run's where the
+//                                                                      record's form proves no new file
+//   proven an old file of no     anything else                         the set-aside goes; the file is left,
+//   bytes                                                              named where not proven the run's
+//
+// The last proof of a temporary proves the run's new file at its name even where no line says it went in: that
+// line may be the one a kill tore, each line coming before its step (NewAtName).
 //
 // Classes: BackDecision.
 #pragma once
@@ -36,9 +44,12 @@ enum class BackStep
 enum class BackWord
 {
     None,
-    Gone,              // its old contents were gone: it keeps the run's new ones
-    KeptNew,           // it keeps the run's new contents beside a set-aside that is not the run's
-    ChangedBesideOld,  // changed since the run put it in: left, its old contents waiting aside
+    Gone,               // its old contents were gone: it keeps the run's new ones
+    KeptNew,            // it keeps the run's new contents beside a set-aside that is not the run's
+    Missing,            // it is missing beside a set-aside that is not the run's, which the record says it went over
+    ChangedBesideOld,   // changed since the run put it in: left, its old contents waiting aside
+    UnprovenBesideOld,  // left the same way, as an earlier designer's record proves no new file there
+    Unproven,           // left so where its old file had no bytes
 };
 
 struct BackDecision
@@ -48,8 +59,10 @@ struct BackDecision
     bool asideLeft = false;  // the set-aside is not the run's: it stays, and is named
 };
 
+// What proves the run's new file at its own name: once said to be in, its own proof; before, the last proof of
+// its temporary, as the line saying it went in may be the one a kill tore.
+RunProofs NewAtName(const RecordedFile& file);
 // The run's new file stands at its name, as seen there, and not the old one's: a Generate often leaves a text as
-// it was, and an old file put back then matches the new proof too. Where no line says it went in, as after a torn
-// one, the last proof of its temporary proves it.
+// it was, and an old file put back then matches the new proof too.
 bool NewIsIn(const RecordedFile& file, const Seen& at);
 BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at, const Seen& temporary);

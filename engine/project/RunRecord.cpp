@@ -168,7 +168,9 @@ bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* 
     {
         if (!contents->Take(line.word == "old" ? RunStep::Old : RunStep::New, path))
             return false;
-        FileAt(contents, path)->temporaryProofs.any = true;
+        RecordedFile* file = FileAt(contents, path);
+        file->temporaryProofs.any = true;
+        file->proven = false;
         return true;
     }
     RecordedFile* file = FileAt(contents, path);
@@ -186,13 +188,12 @@ bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* 
     else if (line.word == "putting")
     {
         // The file the step ended was emptied first: the new file, or a finished run's old one.
-        file->newProofs.any = false;
         file->oldProofs.any = file->oldProofs.any && !contents->placed;
     }
     else if (line.word == "done")
     {
         file->reserved = file->aside = file->in = false;
-        file->oldProofs.any = file->newProofs.any = false;
+        file->oldProofs.any = false;
     }
     else if (line.word != "kept")
         return false;
@@ -221,6 +222,7 @@ bool TakeNamingLine(const std::string& text, const CString& folder, RunContents*
     file.reserved = false;
     file.existed = line.word == "aside";
     file.temporaryProofs.any = true;
+    file.proven = false;
     return true;
 }
 

@@ -70,6 +70,7 @@ struct RecordedFile
     bool reserved = true;    // that name was made empty by the run: empty there, it is the run's to remove
     bool aside = false;      // the old file was announced going over setAside
     bool in = false;         // the temporary was announced going over path
+    bool proven = true;      // the record proves the new file by its bytes: an earlier designer's never does
     RunProofs temporaryProofs;
     RunProofs oldProofs;  // of setAside, once aside
     RunProofs newProofs;  // of path, once in

@@ -82,10 +82,22 @@ public:
         m_outcome.keptNew.push_back(path);
         return true;
     }
+    // A file missing beside a set-aside that is not the run's, which the run moved there.
+    bool Missing(const CString& path)
+    {
+        m_outcome.missing.push_back(path);
+        return true;
+    }
     // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
     bool LeaveBesideOld(const CString& path, const CString& setAside)
     {
         m_outcome.changedBesideOld.emplace_back(path, setAside);
+        return true;
+    }
+    // The same for a file the record cannot prove either way.
+    bool LeaveUnproven(const CString& path, const CString& setAside)
+    {
+        m_outcome.unprovenBesideOld.emplace_back(path, setAside);
         return true;
     }
     // The old file of a placed run that could not go: it goes once it is free.
@@ -134,21 +146,33 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen
     return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
-// What the user is told of an old file waiting aside, and of what stands at its name meanwhile (at).
-CString WaitingText(const RecordedFile& file, Standing at, unsigned long code)
+// What stands at the file's name, as seen there, while its old contents wait aside.
+CString Meanwhile(const RecordedFile& file, const Seen& at)
 {
-    const CString text = "; " + file.path + " could not be put back yet, its old contents wait in " + file.setAside +
-                         " (" + SystemErrorText(code) + "); meanwhile " + file.path;
-    if (at == Standing::Absent)
-        return text + " is missing";
-    if (at == Standing::Empty)
-        return text + " is empty";
-    return text + " " + kKeepsNewContents;
+    if (at.kind == Seen::Kind::Absent)
+        return " is missing";
+    if (at.kind == Seen::Kind::File && at.proof.size == 0)
+        return " is empty";
+    // One that cannot be read, as while another program holds it, is still what the run moved in.
+    if (NewIsIn(file, at) || (at.kind == Seen::Kind::Unknown && file.in))
+        return CString(" ") + kKeepsNewContents;
+    return " is left as it is";
+}
+
+// What the user is told of an old file that cannot go back yet, and of what stands at its name meanwhile;
+// nothing where its old contents never went aside, or stand at its name still.
+CString WaitingText(const RecordedFile& file, const Seen& at, unsigned long code)
+{
+    const RunProofs old = {file.oldProofs.contents, false};
+    if (!file.aside || Against(at, old, true) == Standing::Proven)
+        return CString();
+    return "; " + file.path + " could not be put back yet, its old contents wait in " + file.setAside + " (" +
+           SystemErrorText(code) + "); meanwhile " + file.path + Meanwhile(file, at);
 }
 
 // The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
 // left while it cannot go.
-bool MoveBack(const RecordedFile& file, Standing at, CSettling& settling, CString* waiting)
+bool MoveBack(const RecordedFile& file, const Seen& at, CSettling& settling, CString* waiting)
 {
     CString why;
     if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
@@ -170,8 +194,17 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
     case BackWord::KeptNew:
         settling.KeepsNew(file.path);
         break;
+    case BackWord::Missing:
+        settling.Missing(file.path);
+        break;
     case BackWord::ChangedBesideOld:
         settling.LeaveBesideOld(file.path, file.setAside);
+        break;
+    case BackWord::UnprovenBesideOld:
+        settling.LeaveUnproven(file.path, file.setAside);
+        break;
+    case BackWord::Unproven:
+        settling.LeaveUnproven(file.path, CString());
         break;
     case BackWord::None:
         break;
@@ -190,12 +223,14 @@ bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen&
     case BackStep::None:
         break;
     case BackStep::MoveBack:
-        return MoveBack(file, Against(at, file.newProofs, file.in), settling, waiting);
+        return MoveBack(file, at, settling, waiting);
     case BackStep::RemoveAside:
         return settling.Remove(file.setAside);
     case BackStep::BlockAtAside:
+        *waiting = WaitingText(file, at, aside.code);
         return settling.Blocked(file.setAside, aside.code);
     case BackStep::BlockAtPath:
+        *waiting = WaitingText(file, at, at.code);
         return settling.Blocked(file.path, at.code);
     case BackStep::MoveNewIn:
         break;
@@ -209,7 +244,10 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling)
     if (!file.reserved)
         return true;
     unsigned long code = 0;
-    return settling.RemoveIfTheRuns(file.path, settling.Look(file.path, file.newProofs, file.in, &code), code);
+    const Standing standing = settling.Look(file.path, NewAtName(file), true, &code);
+    if (standing == Standing::Other && !file.proven)
+        return settling.LeaveUnproven(file.path, CString());
+    return settling.RemoveIfTheRuns(file.path, standing, code);
 }
 
 // The run committed: each old file goes where it is empty or the old one by its bytes.
@@ -282,20 +320,41 @@ CString LeftText(const RunRecovery& recovery)
         text += "; the old contents of " + path + " were gone; it " + kKeepsNewContents;
     for (const CString& path : recovery.keptNew)
         text += "; " + path + " " + kKeepsNewContents;
+    for (const CString& path : recovery.missing)
+        text += "; " + path + " is missing";
     for (const auto& changed : recovery.changedBesideOld)
         text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
                 changed.second;
+    for (const auto& unproven : recovery.unprovenBesideOld)
+    {
+        text += "; " + unproven.first + " cannot be proven the run's and is left as it is";
+        if (!unproven.second.IsEmpty())
+            text += "; its old contents wait in " + unproven.second;
+    }
     if (recovery.left.empty())
         return text;
-    text += "; changed since, these are not the run's and were left as they are:";
+    // Past a damaged line, or in a record that proves no file, a file not proven the run's is not known changed.
+    text += recovery.damaged || recovery.proofless
+                ? "; these cannot be proven the run's and were left as they are:"
+                : "; changed since, these are not the run's and were left as they are:";
     for (const CString& path : recovery.left)
         text += " " + path;
     return text;
 }
 
+// The words of a recovery: "an interrupted run that <record> " and what it says of the run.
+CString InterruptedRun(const CString& at, const char* said) { return "an interrupted run that " + at + " " + said; }
+
+// That the run was finished, where it was placed, else undone.
+CString RunEnded(const CString& at, const RunRecovery& recovery)
+{
+    return recovery.placed ? "the run that " + at + " recorded was finished"
+                           : InterruptedRun(at, "recorded was undone");
+}
+
 CString BlockedRunText(const CString& at, const RunBlocker& blocker)
 {
-    const CString run = "an interrupted run that " + at + " records cannot be put right";
+    const CString run = InterruptedRun(at, "records cannot be put right");
     if (blocker.held)
         return run + " while another program holds " + blocker.path +
                "; closing that program lets the run be put right at the next Save or opening";
@@ -329,6 +388,8 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     outcome->found = !run.placed && settling.AnyActed();
     outcome->placed = run.placed;
     outcome->damaged = run.damaged;
+    outcome->proofless =
+        std::any_of(run.files.begin(), run.files.end(), [](const RecordedFile& file) { return !file.proven; });
     // The old files of runs finished before go once the run after them is put right: till then a file there
     // may be that run's own. A name a later run announced is that run's, its proofs alone count.
     if (run.placed || runWhole)
@@ -364,7 +425,7 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         // Not even read where the folder is there: it may be a run's, and it stays in the way.
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
-            outcome.blocker = {at, code, IsHeldFileError(code), false};
+            outcome.blocker = BlockerOf(at, code, false);
         outcome.record = RecordLeft::Blocked;
         RestoreSystemError(code);
         return outcome;
@@ -404,16 +465,14 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
     if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn)
         return BlockedRunText(at, recovery.blocker);
     const CString left = LeftText(recovery);
-    if (!recovery.oldGone.empty() || !recovery.keptNew.empty())
-        return "an interrupted run that " + at + " recorded could not be undone whole" + left;
+    if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
+        !recovery.unprovenBesideOld.empty())
+        return InterruptedRun(at, "recorded could not be undone whole") + left;
     if (recovery.damaged)
-        return "an interrupted run that " + at + " recorded was undone only as far as its record could be read, " +
-               "a line of it being damaged" + left;
+        return RunEnded(at, recovery) + " only as far as its record could be read, a line of it being damaged" + left;
     if (recovery.found)
-        return "an interrupted run that " + at + " recorded was put right" + left;
+        return InterruptedRun(at, "recorded was put right") + left;
     if (left.IsEmpty())
         return left;
-    return (recovery.placed ? "the run that " + at + " recorded was finished"
-                            : "an interrupted run that " + at + " recorded was undone") +
-           left;
+    return RunEnded(at, recovery) + left;
 }

@@ -45,18 +45,23 @@ enum class RecordLeft
 struct RunRecovery
 {
     RecordLeft record = RecordLeft::None;
-    bool found = false;     // a run cut off before it was placed was read, and files moved or removed to undo it
-    bool foreign = false;   // a file of the record's name is no record of the designer's
-    bool placed = false;    // the run read was placed: it was finished, not undone
-    bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
-    bool damaged = false;   // its record was read only up to a damaged line
+    bool found = false;      // a run cut off before it was placed was read, and files moved or removed to undo it
+    bool foreign = false;    // a file of the record's name is no record of the designer's
+    bool placed = false;     // the run read was placed: it was finished, not undone
+    bool finished = false;   // the run was placed or undone, and only old files of placed runs keep its record
+    bool damaged = false;    // its record was read only up to a damaged line
+    bool proofless = false;  // its record, an earlier designer's, proves no file at its own name by its bytes
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
     // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
     std::vector<std::pair<CString, CString>> changedBesideOld;
+    // The same for files at their own names that an earlier designer's record, which proves no new file, names;
+    // the second is empty where the run made the file.
+    std::vector<std::pair<CString, CString>> unprovenBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
     std::vector<CString> keptNew;  // files kept new beside a set-aside that is not the run's, named in left
+    std::vector<CString> missing;  // files missing beside a set-aside that is not the run's, named in left
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file

@@ -4,9 +4,16 @@
 #include "LeftRecord.h"
 #include "StandInDisk.h"
 
+#ifdef _WIN32
+#include "SaveFaults.h"
+
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,27 +28,63 @@ protected:
     {
         EXPECT_NE(std::string::npos, words.find(part)) << words;
     }
+    // The steps of a run replacing h and a second file, killed once both went in.
+    static RunSteps BothIn(const std::string& second)
+    {
+        return {{RunStep::Old, "h"},   {RunStep::Old, second}, {RunStep::Wrote, "h"},    {RunStep::Wrote, second},
+                {RunStep::Aside, "h"}, {RunStep::In, "h"},     {RunStep::Aside, second}, {RunStep::In, second}};
+    }
+    // h and c replaced while a save of the user's reaches the old header as it goes aside, that move refused; the
+    // error.
+    std::string ReplaceWithAUsersSaveAside(int refusedMove) const
+    {
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        DiskFaults faults;
+        faults.afterMove = [this](int move)
+        {
+            if (move == 1)
+                Plant({"h.tmo=the user's h"});
+        };
+        faults.refusedMove = refusedMove;
+        CStandInDisk disk(faults);
+        CString error;
+        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        return std::string(error);
+    }
 };
 
 }  // namespace
 
 // Before, the previous designer's record saying the header went in put the old header back over the line the
-// user added since, and so did the record of the one before it once it said the files were being placed.
-// Nothing proves the file at the header's own name the run's: both stay, and are named.
+// user added since, and so did the record of the one before it once it said the files were being placed; once
+// that was fixed, the header the run left as it was was said to be changed since, and the run put right.
+// Nothing proves the file at the header's own name the run's, nor changed: both stay, and are named so.
 TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAHeaderItCannotProveBesideTheOldOne)
 {
     for (const char* record : {"files being replaced together, each line after its step\nold h\nold c\naside h\nin h\n",
                                "files being replaced together\naside h\naside c\nplacing\n"})
-    {
-        SCOPED_TRACE(record);
-        Reset();
-        Plant({"h=new h and the user's line", "h.tmo=old h", "c=old c", "c.tmp=new c",
-               std::string("replacing.tmr=") + record});
-        ExpectSaid(Opening(), "; " + m_folder.Path("h") +
-                                  " was changed since and is left as it is; its old contents wait in " +
-                                  m_folder.Path("h.tmo"));
-        EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h=new h and the user's line"}), Entries());
-    }
+        for (const std::string header : {"h=new h", "h=new h and the user's line"})
+        {
+            SCOPED_TRACE(record + header);
+            Reset();
+            Plant({header, "h.tmo=old h", "c=old c", "c.tmp=new c", std::string("replacing.tmr=") + record});
+            EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + m_folder.Path("h") +
+                          " cannot be proven the run's and is left as it is; its old contents wait in " +
+                          m_folder.Path("h.tmo"),
+                      Opening());
+            EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", header}), Entries());
+        }
+}
+
+// Before, a file the previous designer's record said it made was said to be changed since, and the run undone.
+TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAFileItMadeThatItCannotProve)
+{
+    Plant({"d=new d", "replacing.tmr=files being replaced together, each line after its step\nnew d\nin d\n"});
+    EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + m_folder.Path("d") +
+                  " cannot be proven the run's and is left as it is",
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"d=new d"}), Entries());
 }
 
 // Before, a demo an earlier opening had put back, whose text the Generate left as it was, was said to have lost
@@ -49,14 +92,7 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAHeaderItCannotProveBesi
 TEST_F(RecoveryWordsTest, AFileBackWithTheSameTextAsTheRunsIsSaidToBePutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "d=same d", "d.tmo=same d"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "d"},
-                                              {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "d"},
-                                              {RunStep::Aside, "h"},
-                                              {RunStep::In, "h"},
-                                              {RunStep::Aside, "d"},
-                                              {RunStep::In, "d"}}));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), BothIn("d")));
     std::filesystem::remove(m_folder.Path("d.tmo"));
     EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
     EXPECT_EQ((std::vector<std::string>{"d=same d", "h=old h"}), Entries());
@@ -82,27 +118,52 @@ TEST_F(RecoveryWordsTest, AnOldFileTheRunsOwnUndoCannotPutBackSaysWhatStandsAtIt
     EXPECT_EQ("new h", m_folder.Read("h"));
 }
 
-// Before, a save of the user's reaching the header after the run proved it and before it went aside was left
-// unnamed in the set-aside, the new header kept beside the old source with no word. Both are named.
-TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRunsUndo)
+#ifdef _WIN32
+// Before, a run whose source could not go aside, and whose new header another program opened with no sharing once
+// it went in, said only why it failed, and the caller added that nothing was generated: the header keeps the run's
+// new contents until it can be put back, and says so.
+TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeepsTheNewContents)
 {
     Plant({"h=old h", "c=old c"});
+    CHeldOpen source(m_folder.Path("c").c_str());
+    std::unique_ptr<CHeldOpen> header;
     DiskFaults faults;
-    faults.afterMove = [this](int move)
+    faults.afterMove = [this, &header](int move)
     {
-        if (move == 1)
-            Plant({"h.tmo=the user's h"});
+        if (move == 2)  // the new header in
+            header = std::make_unique<CHeldOpen>(m_folder.Path("h").c_str());
     };
-    faults.refusedMove = 3;  // c going aside
     CString error;
     {
         CStandInDisk disk(faults);
         EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
     }
-    ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " keeps the run's new contents");
-    ExpectSaid(std::string(error),
-               "; changed since, these are not the run's and were left as they are: " + m_folder.Path("h.tmo"));
+    ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
+                                       m_folder.Path("h.tmo") + " (");
+    ExpectSaid(std::string(error), "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents");
+    EXPECT_TRUE(SaysAFileKeepsNewContents(error));
+    header.reset();
+    source.Release();
+    EXPECT_EQ("new h", m_folder.Read("h"));
+    EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+}
+#endif
+
+// Before, a save of the user's reaching the header after the run proved it and before it went aside was left
+// unnamed in the set-aside, the new header kept beside the old source with no word; and where the new header was
+// then refused its place, the header was missing with no word of it. Each is named.
+TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRunsUndo)
+{
+    const std::string inTheSetAside =
+        "; changed since, these are not the run's and were left as they are: " + m_folder.Path("h.tmo");
+    ExpectSaid(ReplaceWithAUsersSaveAside(3),  // c going aside
+               "; " + m_folder.Path("h") + " keeps the run's new contents" + inTheSetAside);
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h", "h=new h"}), Entries());
+
+    ExpectSaid(ReplaceWithAUsersSaveAside(2),  // the new header going in
+               "; " + m_folder.Path("h") + " is missing" + inTheSetAside);
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h"}), Entries());
 }
 
 // Before, a record whose proof of the new header was damaged had the old source put back beside the new header,
@@ -111,23 +172,62 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
 TEST_F(RecoveryWordsTest, ARecordDamagedInALineIsReadOnlyUpToItAndNeverCalledPutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "c"},
-                                              {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "c"},
-                                              {RunStep::Aside, "h"},
-                                              {RunStep::In, "h"},
-                                              {RunStep::Aside, "c"},
-                                              {RunStep::In, "c"}}));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), BothIn("c")));
     // A digit of the header's proof goes wrong.
     std::string record = m_folder.Read("replacing.tmr");
     const std::size_t sum = record.find(' ', record.find("wrote ") + 6) + 1;
     record[sum] = record[sum] == '0' ? '1' : '0';
     Plant({"replacing.tmr=" + record});
     EXPECT_EQ("an interrupted run that " + At() +
-                  " recorded was undone only as far as its record could be read, a line of it being damaged; changed "
-                  "since, these are not the run's and were left as they are: " +
+                  " recorded was undone only as far as its record could be read, a line of it being damaged; these "
+                  "cannot be proven the run's and were left as they are: " +
                   m_folder.Path("c.tmo") + " " + m_folder.Path("h.tmo"),
               Opening());
     EXPECT_EQ((std::vector<std::string>{"c.tmo=old c", "c=new c", "h.tmo=old h", "h=new h"}), Entries());
+}
+
+// Before, a record whose last line, saying the source went in, was damaged put the old header back and left the
+// new source, called changed since; a new file said so was left the same way. Each line comes before its step:
+// the step of a torn last line may have been taken or not, and the file's last written proof proves it the run's
+// either way. Everything goes back as it was.
+TEST_F(RecoveryWordsTest, ARecordWhoseLastLineIsTornIsUndoneWhole)
+{
+    for (const bool madeNew : {false, true})
+    {
+        SCOPED_TRACE(madeNew ? "a new file last" : "an old file last");
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
+        RunSteps steps = BothIn("c");
+        if (madeNew)
+        {
+            Plant({"d=new d"});
+            steps.insert(steps.begin() + 2, {RunStep::New, "d"});
+            steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        }
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        std::string record = m_folder.Read("replacing.tmr");
+        record[record.rfind("in ")] = 'x';
+        Plant({"replacing.tmr=" + record});
+        EXPECT_EQ("an interrupted run that " + At() +
+                      " recorded was undone only as far as its record could be read, a line of it being damaged",
+                  Opening());
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    }
+}
+
+// Before, a finished run whose record had a damaged line after it, as the next run's first, was said to be undone
+// while its new files stayed.
+TEST_F(RecoveryWordsTest, AFinishedRunWhoseRecordIsDamagedAfterItIsSaidToBeFinished)
+{
+    Plant({"h=new h", "h.tmo=old h"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
+                                              {RunStep::Wrote, "h"},
+                                              {RunStep::Aside, "h"},
+                                              {RunStep::In, "h"},
+                                              {RunStep::Placed, ""}}));
+    Plant({"replacing.tmr=" + m_folder.Read("replacing.tmr") + "old c 0123456789abcdef\n"});
+    EXPECT_EQ("the run that " + At() +
+                  " recorded was finished only as far as its record could be read, a line of it being damaged",
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"h=new h"}), Entries());
 }

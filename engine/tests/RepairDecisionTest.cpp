@@ -52,7 +52,8 @@ RecordedFile Recorded(bool aside, bool in)
 std::string Told(const BackDecision& decision)
 {
     const char* steps[] = {"none", "move back", "remove aside", "block aside", "block file", "move new in"};
-    const char* words[] = {"", ", old gone", ", keeps new", ", changed beside old"};
+    const char* words[] = {
+        "", ", old gone", ", keeps new", ", missing", ", changed beside old", ", unproven beside old", ", unproven"};
     return std::string(steps[static_cast<int>(decision.step)]) + words[static_cast<int>(decision.word)] +
            (decision.asideLeft ? ", aside named" : "");
 }
@@ -70,7 +71,7 @@ const std::vector<Row> kTable = {
     {Holds::Nothing, Holds::Unreadable, {"none", "none", "none"}},
     {Holds::Nothing, Holds::NoBytes, {"none", "none", "none"}},
     {Holds::Nothing, Holds::OldBytes, {"none", "none", "none"}},
-    {Holds::Nothing, Holds::NewBytes, {"none", "none", "none, old gone"}},
+    {Holds::Nothing, Holds::NewBytes, {"none", "none, old gone", "none, old gone"}},
     {Holds::Nothing, Holds::OtherBytes, {"none", "none", "none"}},
     {Holds::Unreadable, Holds::Nothing, {"block aside", "block aside", "block aside"}},
     {Holds::Unreadable, Holds::NewBytes, {"block aside", "block aside", "block aside"}},
@@ -81,9 +82,11 @@ const std::vector<Row> kTable = {
     {Holds::OldBytes, Holds::Unreadable, {"none, aside named", "block file", "block file"}},
     {Holds::OldBytes, Holds::NoBytes, {"none, aside named", "move back", "move back"}},
     {Holds::OldBytes, Holds::OldBytes, {"none, aside named", "none, changed beside old", "none, changed beside old"}},
-    {Holds::OldBytes, Holds::NewBytes, {"none, keeps new, aside named", "none, changed beside old", "move back"}},
+    {Holds::OldBytes, Holds::NewBytes, {"none, keeps new, aside named", "move back", "move back"}},
     {Holds::OldBytes, Holds::OtherBytes, {"none, aside named", "none, changed beside old", "none, changed beside old"}},
-    {Holds::OtherBytes, Holds::Nothing, {"none, aside named", "none, aside named", "none, aside named"}},
+    {Holds::OtherBytes,
+     Holds::Nothing,
+     {"none, aside named", "none, missing, aside named", "none, missing, aside named"}},
     {Holds::OtherBytes, Holds::Unreadable, {"none, aside named", "none, aside named", "none, aside named"}},
     {Holds::OtherBytes, Holds::NoBytes, {"none, aside named", "none, aside named", "none, aside named"}},
     {Holds::OtherBytes, Holds::OldBytes, {"none, aside named", "none, aside named", "none, aside named"}},
@@ -134,4 +137,27 @@ TEST(RepairDecision, TheCasesOutsideTheTable)
     RecordedFile unreserved = Recorded(false, false);
     unreserved.reserved = false;
     EXPECT_EQ("none", Told(DecideBack(unreserved, SeenHolding(Holds::NoBytes), SeenHolding(Holds::OldBytes), nothing)));
+}
+
+// An earlier designer's record proves the set-aside by its line alone and no new file at all: the old file goes
+// back only where nothing stands at its name, and a file there is neither the run's nor proven changed.
+TEST(RepairDecision, AnEarlierRecordWithoutProofsNeverCallsAFileChanged)
+{
+    RecordedFile earlier("h");
+    earlier.announced = earlier.existed = earlier.aside = earlier.oldProofs.any = true;
+    earlier.proven = false;
+    for (const bool in : {false, true})
+    {
+        earlier.in = in;
+        earlier.temporaryProofs.any = !in;
+        const Seen aside = SeenHolding(Holds::OldBytes), nothing = SeenHolding(Holds::Nothing);
+        EXPECT_EQ("move back", Told(DecideBack(earlier, aside, nothing, nothing)));
+        for (const Holds file : {Holds::NewBytes, Holds::OtherBytes})
+        {
+            EXPECT_EQ("none, unproven beside old", Told(DecideBack(earlier, aside, SeenHolding(file), nothing)));
+            // An old file of no bytes holds nothing to lose: its set-aside goes, and the file is named all the same.
+            EXPECT_EQ("remove aside, unproven",
+                      Told(DecideBack(earlier, SeenHolding(Holds::NoBytes), SeenHolding(file), nothing)));
+        }
+    }
 }
