@@ -5,6 +5,7 @@
 #include "project/AtomicFile.h"
 #include "WrenfoldApp.h"
 
+#include <algorithm>
 #include <new>
 
 IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
@@ -67,18 +68,25 @@ BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString*
     return SaveWithWaiting(savings, pError);
 }
 
-BOOL CwrenfoldDoc::SaveWithWaiting(const std::vector<Saving>& savings, CString* pError)
+// An open editor of a waiting text takes it first and is saved with the rest, whichever save it is: its
+// file and its editor then agree.
+BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
 {
-    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
+    CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
+    CWaitingTexts& waiting = app.WaitingTexts();
     std::vector<CKTSyntaxEditDoc*> docs;
     for (const Saving& saving : savings)
         docs.push_back(saving.pDoc);
     const ProjectRecord* pProject = waiting.DueWith(docs);
-    static const std::vector<WaitingText> none;
-    if (!Save(savings, pProject ? waiting.Of(*pProject) : none, pError))
+    if (!pProject)
+        return Save(savings, {}, pError);
+    for (CKTSyntaxEditDoc* pTaking : app.ShowWaitingTexts(*pProject))
+        if (auto* pDoc = dynamic_cast<CwrenfoldDoc*>(pTaking);
+            pDoc && std::find(docs.begin(), docs.end(), pTaking) == docs.end())
+            savings.push_back({pDoc, pDoc->GetPathName()});
+    if (!Save(savings, waiting.Of(*pProject), pError))
         return FALSE;
-    if (pProject)
-        waiting.Written(*pProject);
+    waiting.Written(*pProject);
     return TRUE;
 }
 

@@ -1150,3 +1150,41 @@ TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWrit
     EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
     EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
 }
+
+// Before, closing the source after the redo and answering Yes wrote the waiting header to its file while
+// the header's open editor went on showing the old text, unmodified: its next save put the old header
+// back. A save of one editor shows the waiting text first, as Save All does, and writes that editor with it.
+TEST_F(TakenBackTest, ASaveOfOneEditorAfterTheRedoShowsTheWaitingTextInItsOpenEditorAndWritesItThere)
+{
+    WriteOldFiles();
+    ProjectRecord* pProject = nullptr;
+    {
+        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
+        pProject = &OpenAndSelect("win");
+        pProject->basedProtocol ^= 1;
+        RunCommand(ID_BUILD_GENERATE_CODE);
+        for (const std::string& file : m_filled)
+        {
+            CFrameKeys keys;
+            Press(ViewOf(EditorOf(file)), 'Z');
+        }
+    }
+    const codegen::GeneratedCode code = CodeOf(*pProject);
+    Select(BranchOf("win", "Packet"));
+    CDocument* pHeader = EditorOf("win_api.h");
+    ASSERT_NE(nullptr, pHeader);
+    for (const std::string& file : m_filled)
+    {
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf(file)), 'Y');
+    }
+    DesignerTestApp().m_messages.clear();
+    DesignerTestApp().m_nAnswer = IDYES;
+    CloseByKeys(EditorOf("win_api.c"));
+    DesignerTestApp().m_nAnswer = IDOK;
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size()) << "the question alone";
+    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    EXPECT_EQ(code.header, EditorText(pHeader)) << "the editor shows what is on disk";
+    EXPECT_FALSE(pHeader->IsModified());
+}
