@@ -254,7 +254,7 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
 
 // An editor opened after a Generate shows the text that waits for its file, unsaved, as the editors open
 // then show theirs. Without the memory to, the text still waits and the save writes it.
-std::vector<CKTSyntaxEditDoc*> CMainFrame::ShowWaitingTexts(const ProjectRecord& project)
+std::vector<CKTSyntaxEditDoc*> CMainFrame::ShowWaitingTexts(const ProjectRecord& project, BOOL bTakenBack)
 {
     CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
     CProjectEditors editors(project, m_wndStatusBar);
@@ -262,7 +262,7 @@ std::vector<CKTSyntaxEditDoc*> CMainFrame::ShowWaitingTexts(const ProjectRecord&
     try
     {
         std::vector<CString> shown;
-        for (const WaitingText& text : waiting.Of(project))
+        for (const WaitingText& text : bTakenBack ? waiting.Of(project) : waiting.GeneratedOf(project))
             if (editors.PrepareText(text.strPath, text.text))
                 shown.push_back(text.strPath);
         taking = editors.Filling();

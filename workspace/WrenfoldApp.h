@@ -34,7 +34,8 @@ public:
     // Generated texts of the project that no editor shows wait for that save (IProjectEditors::HoldTexts),
     // with the editors their Generate filled.
     CWaitingTexts& WaitingTexts() { return m_waitingTexts; }
-    // The project's open editors of files whose texts wait take them; returns those editors.
+    // The project's open editors of files whose texts wait take them, as a save writes them; returns those
+    // editors.
     std::vector<CKTSyntaxEditDoc*> ShowWaitingTexts(const ProjectRecord& project);
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);

@@ -48,7 +48,7 @@ void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector
 std::vector<CKTSyntaxEditDoc*> CwrenfoldApp::ShowWaitingTexts(const ProjectRecord& project)
 {
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd);
-    return pFrame ? pFrame->ShowWaitingTexts(project) : std::vector<CKTSyntaxEditDoc*>();
+    return pFrame ? pFrame->ShowWaitingTexts(project, TRUE) : std::vector<CKTSyntaxEditDoc*>();
 }
 
 BOOL CwrenfoldApp::ReportSaveFailures(const std::vector<CString>& failures)

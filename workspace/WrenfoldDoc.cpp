@@ -6,7 +6,10 @@
 #include "WrenfoldApp.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <new>
+#include <string>
 
 IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 
@@ -23,6 +26,28 @@ ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& 
         CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
         return pBuffer->Store(write, strPath, why) != FALSE;
     };
+}
+
+// What the files hold now, given back when their Generate is taken back. A file that cannot be read is left
+// out: it keeps the Generate's text.
+std::vector<WaitingText> HeldNow(const std::vector<WaitingText>& texts)
+{
+    std::vector<WaitingText> held;
+    try
+    {
+        for (const WaitingText& text : texts)
+        {
+            std::ifstream in((LPCTSTR)text.strPath, std::ios::binary);
+            std::string read((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            if (in.is_open() && !in.bad())
+                held.push_back({text.strPath, std::move(read)});
+        }
+    }
+    catch (const std::bad_alloc&)
+    {
+        held.clear();
+    }
+    return held;
 }
 
 }  // namespace
@@ -84,9 +109,11 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
         if (auto* pDoc = dynamic_cast<CwrenfoldDoc*>(pTaking);
             pDoc && std::find(docs.begin(), docs.end(), pTaking) == docs.end())
             savings.push_back({pDoc, pDoc->GetPathName()});
-    if (!Save(savings, waiting.Of(*pProject), pError))
+    const std::vector<WaitingText>& texts = waiting.Of(*pProject);
+    std::vector<WaitingText> before = waiting.FilesAsTheyWere(*pProject) ? HeldNow(texts) : std::vector<WaitingText>();
+    if (!Save(savings, texts, pError))
         return FALSE;
-    waiting.Written(*pProject);
+    waiting.Written(*pProject, std::move(before));
     return TRUE;
 }
 
