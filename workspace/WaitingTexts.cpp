@@ -110,6 +110,27 @@ bool CWaitingTexts::FilesAsTheyWere(const ProjectRecord& project) const
     return found != m_projects.end() && found->second.nOnDisk == 0;
 }
 
+void CWaitingTexts::KeepChanged(const ProjectRecord& project,
+                                const std::function<bool(const WaitingText& written)>& holds)
+{
+    const auto found = m_projects.find(&project);
+    if (found == m_projects.end() || Standing(found->second.generates) != found->second.generates.end())
+        return;
+    Project& held = found->second;
+    const auto onDisk = std::find_if(held.generates.begin(), held.generates.end(),
+                                     [&held](const Generate& each) { return each.nNumber == held.nOnDisk; });
+    const auto changed = [&](const WaitingText& before)
+    {
+        if (onDisk == held.generates.end())
+            return true;
+        const auto written =
+            std::find_if(onDisk->texts.begin(), onDisk->texts.end(),
+                         [&before](const WaitingText& each) { return each.strPath == before.strPath; });
+        return written == onDisk->texts.end() || !holds(*written);
+    };
+    held.before.erase(std::remove_if(held.before.begin(), held.before.end(), changed), held.before.end());
+}
+
 const ProjectRecord* CWaitingTexts::DueWith(const std::vector<CKTSyntaxEditDoc*>& saving)
 {
     DropTakenBack();

@@ -6,6 +6,7 @@
 
 #include "ProjectBuild.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     // Whether the next write of the project's waiting texts is the first that puts a Generate's texts over
     // the files: what they held then is what a Generate taken back gives back.
     bool FilesAsTheyWere(const ProjectRecord& project) const;
+    // Before a Generate taken back gives the files back what they held: a file that no longer holds what the
+    // Generate wrote (changed since by another program) keeps what it holds.
+    void KeepChanged(const ProjectRecord& project, const std::function<bool(const WaitingText& written)>& holds);
     // The project whose waiting texts a save of these documents writes with them: one whose standing
     // Generate's text one of them holds, or one of whose Generates they take back. Null when none does.
     const ProjectRecord* DueWith(const std::vector<CKTSyntaxEditDoc*>& saving);

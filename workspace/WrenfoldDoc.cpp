@@ -28,6 +28,13 @@ ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& 
     };
 }
 
+bool ReadFile(const CString& strPath, std::string* pText)
+{
+    std::ifstream in((LPCTSTR)strPath, std::ios::binary);
+    pText->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return in.is_open() && !in.bad();
+}
+
 // What the files hold now, given back when their Generate is taken back. A file that cannot be read is left
 // out: it keeps the Generate's text.
 std::vector<WaitingText> HeldNow(const std::vector<WaitingText>& texts)
@@ -37,9 +44,8 @@ std::vector<WaitingText> HeldNow(const std::vector<WaitingText>& texts)
     {
         for (const WaitingText& text : texts)
         {
-            std::ifstream in((LPCTSTR)text.strPath, std::ios::binary);
-            std::string read((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            if (in.is_open() && !in.bad())
+            std::string read;
+            if (ReadFile(text.strPath, &read))
                 held.push_back({text.strPath, std::move(read)});
         }
     }
@@ -48,6 +54,20 @@ std::vector<WaitingText> HeldNow(const std::vector<WaitingText>& texts)
         held.clear();
     }
     return held;
+}
+
+// Without the memory to read it, a file is taken for changed: it is left as it is.
+bool HoldsStill(const WaitingText& written)
+{
+    try
+    {
+        std::string read;
+        return ReadFile(written.strPath, &read) && read == written.text;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return false;
+    }
 }
 
 }  // namespace
@@ -105,6 +125,7 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     const ProjectRecord* pProject = waiting.DueWith(docs);
     if (!pProject)
         return Save(savings, {}, pError);
+    waiting.KeepChanged(*pProject, HoldsStill);
     for (CKTSyntaxEditDoc* pTaking : app.ShowWaitingTexts(*pProject))
         if (auto* pDoc = dynamic_cast<CwrenfoldDoc*>(pTaking);
             pDoc && std::find(docs.begin(), docs.end(), pTaking) == docs.end())

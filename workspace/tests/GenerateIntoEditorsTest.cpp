@@ -1242,3 +1242,19 @@ TEST_F(TakenBackTest, AHeaderOpenedAfterItsSavedGenerateWasUndoneTakesItsOldText
     EXPECT_EQ("old win_api.h\n", EditorText(pHeader)) << "the editor shows what is on disk";
     EXPECT_FALSE(pHeader->IsModified());
 }
+
+// A header changed by another program after the Generate was saved is the user's: taking the Generate back
+// gives the source and the demo their old texts and leaves the header as it is.
+TEST_F(TakenBackTest, AHeaderChangedSinceItsGenerateWasSavedIsKeptWhenTheGenerateIsTakenBack)
+{
+    WriteOldFiles();
+    GenerateWithTheHeaderClosed();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(m_folder.Write("win_api.h", "mine\r\n"));
+    PressInFilled('Z');
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ("mine\r\n", m_folder.Read("win_api.h"));
+    EXPECT_EQ("old win_api.c\r\n", m_folder.Read("win_api.c"));
+    EXPECT_EQ("old win_api_demo.c\r\n", m_folder.Read("win_api_demo.c"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+}
