@@ -24,6 +24,7 @@
 extern CString g_strExampleFolder;
 
 class CKTDockingPane;
+class CKTSyntaxEditDoc;
 class CNewProject;
 class CProjectReading;
 class CProjectBuild;
@@ -77,8 +78,9 @@ public:
     BOOL RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops = FALSE);
     // An open settings edit goes into its record, before work that reads the records starts.
     void CommitSettingsEdit();
-    // The project's open editors take the texts that wait for their files, as an edit the user can undo.
-    void ShowWaitingTexts(const ProjectRecord& project);
+    // The project's open editors take the texts that wait for their files, as an edit the user can undo,
+    // with what a Generate taken back gives back where bTakenBack; returns those editors.
+    std::vector<CKTSyntaxEditDoc*> ShowWaitingTexts(const ProjectRecord& project, BOOL bTakenBack);
 
     // Posted by an editor's frame when it becomes the active one.
     static const UINT kEditorActivated = WM_APP + 2;

@@ -113,10 +113,14 @@ public:
     // The texts wait with the editors this build fills.
     void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) override
     {
+        App().WaitingTexts().Hold(m_project, placedPaths, std::move(texts), Filling());
+    }
+    std::vector<CKTSyntaxEditDoc*> Filling() const
+    {
         std::vector<CKTSyntaxEditDoc*> filling;
         for (const PreparedText& prepared : m_prepared)
             filling.push_back(prepared.pView->GetDocument());
-        App().WaitingTexts().Hold(m_project, placedPaths, std::move(texts), filling);
+        return filling;
     }
     BOOL SaveAll() override
     {
@@ -250,24 +254,27 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
 
 // An editor opened after a Generate shows the text that waits for its file, unsaved, as the editors open
 // then show theirs. Without the memory to, the text still waits and the save writes it.
-void CMainFrame::ShowWaitingTexts(const ProjectRecord& project)
+std::vector<CKTSyntaxEditDoc*> CMainFrame::ShowWaitingTexts(const ProjectRecord& project, BOOL bTakenBack)
 {
     CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
     CProjectEditors editors(project, m_wndStatusBar);
+    std::vector<CKTSyntaxEditDoc*> taking;
     try
     {
         std::vector<CString> shown;
-        for (const WaitingText& text : waiting.Of(project))
+        for (const WaitingText& text : bTakenBack ? waiting.Of(project) : waiting.GeneratedOf(project))
             if (editors.PrepareText(text.strPath, text.text))
                 shown.push_back(text.strPath);
+        taking = editors.Filling();
         editors.HoldTexts(shown, {});
     }
     catch (const std::bad_alloc&)
     {
         editors.DropPreparedTexts();
-        return;
+        return {};
     }
     editors.ShowPreparedTexts();
+    return taking;
 }
 
 void CMainFrame::OnGenerateCode()

@@ -58,6 +58,9 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     RunLongWork("Reading " + project.folder + "...", [&] { recovery = RecoverFolder(project.folder); });
     if (!recovery.strTold.IsEmpty())
         m_wndOutput.AddLine("Making " + strPath + ": " + recovery.strTold);
+    // The run may hold a design aside: made now, the new project would take its place once the run ends.
+    if (recovery.pending != FolderRecovery::Pending::None)
+        return ShowError("the file " + strPath + " cannot be made" + recovery.Until() + "!");
     if (FileExists(strPath))
         return ShowError("the file " + strPath + " already exists!");
     const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);

@@ -56,30 +56,51 @@ void TellWhyNotOpened(CProjectReading::Result& read)
     read.nOpenError = OpenErrorOf(strPath);
     if (read.nOpenError == ERROR_SUCCESS)
         return;
-    const CString strWhy = " (" + SystemErrorText(read.nOpenError) + ")";
-    read.bGone = !read.recovery.bPending && IsGone(strPath, read.nOpenError);
+    const CString strUntil = read.recovery.Until();
+    read.bGone = strUntil.IsEmpty() && IsGone(strPath, read.nOpenError);
     read.strMessage =
-        read.recovery.bPending
-            ? "the file " + strPath + " cannot be opened until the interrupted run in its folder is put right" + strWhy
-            : "the file " + strPath + " cannot be opened" + strWhy;
+        "the file " + strPath + " cannot be opened" + strUntil + " (" + SystemErrorText(read.nOpenError) + ")";
 }
 
 }  // namespace
+
+CString FolderRecovery::Until() const
+{
+    switch (pending)
+    {
+    case Pending::Blocked:
+        return " until the interrupted run in its folder is put right";
+    case Pending::Anothers:
+        return " while another program is saving files in its folder";
+    case Pending::None:
+        break;
+    }
+    return CString();
+}
 
 FolderRecovery RecoverFolder(const CString& strFolder)
 {
     try
     {
         const RunRecovery recovery = RecoverInterruptedRun(strFolder);
+        const CString strTold = RecoveryText(RecordPathIn(strFolder), recovery);
         // A folder that is not there holds no record: a design in it is gone, not waiting for a run.
-        const bool bHeld = recovery.record == RecordLeft::Blocked || recovery.record == RecordLeft::Anothers;
-        return {RecoveryText(RecordPathIn(strFolder), recovery),
-                bHeld && ::GetFileAttributes(strFolder) != INVALID_FILE_ATTRIBUTES};
+        if (::GetFileAttributes(strFolder) == INVALID_FILE_ATTRIBUTES)
+            return {strTold};
+        switch (recovery.record)
+        {
+        case RecordLeft::Blocked:
+            return {strTold, FolderRecovery::Pending::Blocked};
+        case RecordLeft::Anothers:
+            return {strTold, FolderRecovery::Pending::Anothers};
+        default:
+            return {strTold};
+        }
     }
     catch (const std::bad_alloc&)
     {
         // The record stays: the next write into the folder puts the run right.
-        return {CString(), true};
+        return {CString(), FolderRecovery::Pending::Blocked};
     }
 }
 

@@ -15,8 +15,17 @@
 // What putting right a run of the writer cut off in a folder told, before a design there is read or made.
 struct FolderRecovery
 {
-    CString strTold;        // empty when there is nothing to tell
-    bool bPending = false;  // the run is not put right yet: a design it set aside is not at its name meanwhile
+    // A run not put right yet may hold a design aside, not at its name meanwhile.
+    enum class Pending
+    {
+        None,
+        Blocked,   // cut off, and cannot be put right yet
+        Anothers,  // another program's, going on
+    };
+    CString strTold;  // empty when there is nothing to tell
+    Pending pending = Pending::None;
+    // Until when a design there cannot be read or made, " until ..." or " while ..."; empty when nothing waits.
+    CString Until() const;
 };
 
 // A design whose save was cut off may wait aside until then. Each later write puts right its own.

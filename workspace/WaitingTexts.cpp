@@ -30,37 +30,46 @@ void CWaitingTexts::Hold(const ProjectRecord& project, const std::vector<CString
     const auto found = m_projects.find(&project);
     if (texts.empty() && found == m_projects.end())
         return;
-    Generates& generates = found != m_projects.end() ? found->second : m_projects[&project];
+    Project& held = found != m_projects.end() ? found->second : m_projects[&project];
+    Generates& generates = held.generates;
     for (Generate& generate : generates)
         generate.filled.erase(std::remove_if(generate.filled.begin(), generate.filled.end(),
                                              [](const Filled& filled) { return filled.nStep == 0; }),
                               generate.filled.end());
+    const auto replaced = [&placedPaths](const WaitingText& text)
+    { return std::find(placedPaths.begin(), placedPaths.end(), text.strPath) != placedPaths.end(); };
     if (!texts.empty())
     {
-        Generate made{std::move(texts), {}};
+        Generate made{std::move(texts), {}, held.nMade + 1};
         for (CKTSyntaxEditDoc* pDoc : filling)
             made.filled.push_back({pDoc});
         generates.reserve(generates.size() + 1);
         generates.push_back(std::move(made));
+        held.nMade++;
         return;
     }
     const auto standing = Standing(generates);
+    // What the files held before comes back in their editors, which then give it to the files.
     if (standing == generates.end())
+    {
+        held.before.erase(std::remove_if(held.before.begin(), held.before.end(), replaced), held.before.end());
         return;
+    }
     std::vector<WaitingText>& waiting = standing->texts;
     std::vector<Filled>& filled = standing->filled;
     filled.reserve(filled.size() + filling.size());
     const std::size_t nWaited = waiting.size();
-    const auto replaced = [&placedPaths](const WaitingText& text)
-    { return std::find(placedPaths.begin(), placedPaths.end(), text.strPath) != placedPaths.end(); };
     waiting.erase(std::remove_if(waiting.begin(), waiting.end(), replaced), waiting.end());
     if (waiting.size() < nWaited)
         for (CKTSyntaxEditDoc* pDoc : filling)
             if (std::none_of(filled.begin(), filled.end(), [pDoc](const Filled& each) { return each.pDoc == pDoc; }))
                 filled.push_back({pDoc});
-    // Those before it stood only below it, and would stand with their stale texts once it went.
+    // Those before it stood only below it, and would stand with their stale texts once it went; the one whose
+    // texts the files hold stays, to stand again with nothing to write.
     if (waiting.empty())
-        generates.erase(generates.begin(), std::next(standing));
+        generates.erase(std::remove_if(generates.begin(), std::next(standing),
+                                       [&held](const Generate& each) { return each.nNumber != held.nOnDisk; }),
+                        std::next(standing));
     if (generates.empty())
         m_projects.erase(&project);
 }
@@ -70,55 +79,99 @@ void CWaitingTexts::Shown(const CKTSyntaxEditDoc& doc) noexcept
     CKTSyntaxEditBufferManager* pBuffer = doc.GetDataManager();
     if (!pBuffer)
         return;
-    for (auto& [pProject, generates] : m_projects)
-        for (Generate& generate : generates)
+    for (auto& [pProject, held] : m_projects)
+        for (Generate& generate : held.generates)
             for (Filled& filled : generate.filled)
                 if (filled.pDoc == &doc && filled.nStep == 0)
                     filled.nStep = pBuffer->GetUndoRedoManager()->GetDoneStep();
 }
 
-const std::vector<WaitingText>& CWaitingTexts::Of(const ProjectRecord& project)
+const std::vector<WaitingText>& CWaitingTexts::Of(const ProjectRecord& project) { return Due(project, true); }
+
+const std::vector<WaitingText>& CWaitingTexts::GeneratedOf(const ProjectRecord& project) { return Due(project, false); }
+
+const std::vector<WaitingText>& CWaitingTexts::Due(const ProjectRecord& project, bool bBefore)
 {
     static const std::vector<WaitingText> none;
     DropTakenBack();
     const auto found = m_projects.find(&project);
     if (found == m_projects.end())
         return none;
-    const auto standing = Standing(found->second);
-    return standing != found->second.end() ? standing->texts : none;
+    Project& held = found->second;
+    const auto standing = Standing(held.generates);
+    if (standing == held.generates.end())
+        return bBefore && held.nOnDisk != 0 ? held.before : none;
+    return standing->nNumber != held.nOnDisk ? standing->texts : none;
+}
+
+bool CWaitingTexts::FilesAsTheyWere(const ProjectRecord& project) const
+{
+    const auto found = m_projects.find(&project);
+    return found != m_projects.end() && found->second.nOnDisk == 0;
+}
+
+void CWaitingTexts::KeepChanged(const ProjectRecord& project,
+                                const std::function<bool(const WaitingText& written)>& holds)
+{
+    const auto found = m_projects.find(&project);
+    if (found == m_projects.end() || Standing(found->second.generates) != found->second.generates.end())
+        return;
+    Project& held = found->second;
+    const auto onDisk = std::find_if(held.generates.begin(), held.generates.end(),
+                                     [&held](const Generate& each) { return each.nNumber == held.nOnDisk; });
+    const auto changed = [&](const WaitingText& before)
+    {
+        if (onDisk == held.generates.end())
+            return true;
+        const auto written =
+            std::find_if(onDisk->texts.begin(), onDisk->texts.end(),
+                         [&before](const WaitingText& each) { return each.strPath == before.strPath; });
+        return written == onDisk->texts.end() || !holds(*written);
+    };
+    held.before.erase(std::remove_if(held.before.begin(), held.before.end(), changed), held.before.end());
 }
 
 const ProjectRecord* CWaitingTexts::DueWith(const std::vector<CKTSyntaxEditDoc*>& saving)
 {
     DropTakenBack();
-    for (auto& [pProject, generates] : m_projects)
+    const auto among = [&saving](const Filled& filled)
+    { return std::find(saving.begin(), saving.end(), filled.pDoc) != saving.end(); };
+    const auto filledAmong = [&among](const Generate& generate)
+    { return std::any_of(generate.filled.begin(), generate.filled.end(), among); };
+    for (auto& [pProject, held] : m_projects)
     {
+        Generates& generates = held.generates;
         const auto standing = Standing(generates);
-        if (standing != generates.end())
-            for (const Filled& filled : standing->filled)
-                if (std::find(saving.begin(), saving.end(), filled.pDoc) != saving.end() && filled.Holds())
-                    return pProject;
+        if (standing == generates.end())
+        {
+            if (held.nOnDisk != 0 && std::any_of(generates.begin(), generates.end(), filledAmong))
+                return pProject;
+        }
+        else if (standing->nNumber != held.nOnDisk &&
+                 std::any_of(standing->filled.begin(), standing->filled.end(),
+                             [&among](const Filled& filled) { return among(filled) && filled.Holds(); }))
+            return pProject;
     }
     return nullptr;
 }
 
-void CWaitingTexts::Written(const ProjectRecord& project)
+void CWaitingTexts::Written(const ProjectRecord& project, std::vector<WaitingText> before)
 {
     const auto found = m_projects.find(&project);
     if (found == m_projects.end())
         return;
-    Generates& generates = found->second;
-    const auto standing = Standing(generates);
-    if (standing != generates.end())
-        generates.erase(generates.begin(), std::next(standing));
-    if (generates.empty())
-        m_projects.erase(found);
+    Project& held = found->second;
+    const auto standing = Standing(held.generates);
+    const unsigned nNow = standing != held.generates.end() ? standing->nNumber : 0;
+    if (held.nOnDisk == 0 && nNow != 0)
+        held.before = std::move(before);
+    held.nOnDisk = nNow;
 }
 
 void CWaitingTexts::Closed(const CKTSyntaxEditDoc& doc)
 {
-    for (auto& [pProject, generates] : m_projects)
-        for (Generate& generate : generates)
+    for (auto& [pProject, held] : m_projects)
+        for (Generate& generate : held.generates)
             generate.filled.erase(std::remove_if(generate.filled.begin(), generate.filled.end(),
                                                  [&doc](const Filled& filled) { return filled.pDoc == &doc; }),
                                   generate.filled.end());
@@ -136,17 +189,21 @@ CWaitingTexts::Generates::iterator CWaitingTexts::Standing(Generates& generates)
     return latest == generates.rend() ? generates.end() : std::prev(latest.base());
 }
 
-// A Generate undone in its editors stays while a redo can bring it back, left out of saves meanwhile.
+// A Generate undone in its editors stays while a redo can bring it back, left out of saves meanwhile. The
+// one whose texts the files hold stays while an editor it filled is open: that editor's save takes it back.
 void CWaitingTexts::DropTakenBack()
 {
-    const auto gone = [](const Generate& generate)
-    {
-        return std::none_of(generate.filled.begin(), generate.filled.end(),
-                            [](const Filled& each) { return each.MayComeBack(); });
-    };
     for (auto it = m_projects.begin(); it != m_projects.end();)
     {
-        Generates& generates = it->second;
+        const unsigned nOnDisk = it->second.nOnDisk;
+        const auto gone = [nOnDisk](const Generate& generate)
+        {
+            if (generate.nNumber == nOnDisk)
+                return generate.filled.empty();
+            return std::none_of(generate.filled.begin(), generate.filled.end(),
+                                [](const Filled& each) { return each.MayComeBack(); });
+        };
+        Generates& generates = it->second.generates;
         generates.erase(std::remove_if(generates.begin(), generates.end(), gone), generates.end());
         it = generates.empty() ? m_projects.erase(it) : std::next(it);
     }

@@ -6,6 +6,7 @@
 
 #include "ProjectBuild.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -14,6 +15,8 @@ class CKTSyntaxEditDoc;
 // A Generate's texts that no editor showed belong to it: they reach the disk only with a text it put into
 // an editor, and go once no editor holds one of those or can bring it back (undone past its redo, or
 // closed unsaved). Each Generate keeps its own, so that undoing a later one brings back the earlier one's.
+// Once written, a Generate taken back in every editor it filled takes its texts back off the disk with the
+// next save of those editors: the files get what they held before.
 class CWaitingTexts
 {
 public:
@@ -24,13 +27,23 @@ public:
               const std::vector<CKTSyntaxEditDoc*>& filling);
     // The editor has just taken its text, as the last step it did.
     void Shown(const CKTSyntaxEditDoc& doc) noexcept;
-    // What waits for the project's files with the Generate that stands: the latest one an editor holds.
+    // What waits for the project's files: the texts of the latest Generate an editor holds, or, where a
+    // written one is taken back with no other held, what they held before it; none where they hold it now.
     const std::vector<WaitingText>& Of(const ProjectRecord& project);
+    // The same, but only the texts of a Generate: an editor opened meanwhile shows its file.
+    const std::vector<WaitingText>& GeneratedOf(const ProjectRecord& project);
+    // Whether the next write of the project's waiting texts is the first that puts a Generate's texts over
+    // the files: what they held then is what a Generate taken back gives back.
+    bool FilesAsTheyWere(const ProjectRecord& project) const;
+    // Before a Generate taken back gives the files back what they held: a file that no longer holds what the
+    // Generate wrote (changed since by another program) keeps what it holds.
+    void KeepChanged(const ProjectRecord& project, const std::function<bool(const WaitingText& written)>& holds);
     // The project whose waiting texts a save of these documents writes with them: one whose standing
-    // Generate's text one of them holds. Null when none does.
+    // Generate's text one of them holds, or one of whose Generates they take back. Null when none does.
     const ProjectRecord* DueWith(const std::vector<CKTSyntaxEditDoc*>& saving);
-    // The standing Generate's texts are on disk: it and those before it wait no more.
-    void Written(const ProjectRecord& project);
+    // The texts Of gave are on disk; before, read before they went (only where FilesAsTheyWere), what the
+    // files held.
+    void Written(const ProjectRecord& project, std::vector<WaitingText> before);
     void Forget(const ProjectRecord& project) { m_projects.erase(&project); }
     // The editor's text is saved or discarded with it: it no longer stands for its Generate.
     void Closed(const CKTSyntaxEditDoc& doc);
@@ -47,10 +60,19 @@ private:
     {
         std::vector<WaitingText> texts;
         std::vector<Filled> filled;
+        unsigned nNumber = 0;  // from 1, in the order made
     };
     using Generates = std::vector<Generate>;  // oldest first
+    struct Project
+    {
+        Generates generates;
+        std::vector<WaitingText> before;  // what the files held before the first Generate written
+        unsigned nOnDisk = 0;             // the Generate whose texts the files hold; 0: as they were
+        unsigned nMade = 0;
+    };
     static Generates::iterator Standing(Generates& generates);
+    const std::vector<WaitingText>& Due(const ProjectRecord& project, bool bBefore);
     void DropTakenBack();
 
-    std::map<const ProjectRecord*, Generates> m_projects;
+    std::map<const ProjectRecord*, Project> m_projects;
 };

@@ -12,6 +12,7 @@
 #include "WaitingTexts.h"
 
 class CProjectReading;
+class CKTSyntaxEditDoc;
 class CwrenfoldDoc;
 struct ProjectRecord;
 
@@ -33,6 +34,9 @@ public:
     // Generated texts of the project that no editor shows wait for that save (IProjectEditors::HoldTexts),
     // with the editors their Generate filled.
     CWaitingTexts& WaitingTexts() { return m_waitingTexts; }
+    // The project's open editors of files whose texts wait take them, as a save writes them; returns those
+    // editors.
+    std::vector<CKTSyntaxEditDoc*> ShowWaitingTexts(const ProjectRecord& project);
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);

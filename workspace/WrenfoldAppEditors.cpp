@@ -33,13 +33,9 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::EditorsOf(const ProjectRecord& project)
     return editors;
 }
 
-// One group: a header saved beside a source of an older Generate would build a mixed set. An editor
-// opened while its Generate was taken back, then redone, takes its waiting text first, so that the file
-// and its editor agree.
+// One group: a header saved beside a source of an older Generate would build a mixed set.
 void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
-    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
-        pFrame->ShowWaitingTexts(project);
     std::vector<CwrenfoldDoc*> modified;
     for (CwrenfoldDoc* pDoc : EditorsOf(project))
         if (pDoc->IsModified())
@@ -47,6 +43,12 @@ void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector
     CString strError;
     if (!CwrenfoldDoc::SaveTogether(modified, &strError))
         pFailures->push_back(strError);
+}
+
+std::vector<CKTSyntaxEditDoc*> CwrenfoldApp::ShowWaitingTexts(const ProjectRecord& project)
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd);
+    return pFrame ? pFrame->ShowWaitingTexts(project, TRUE) : std::vector<CKTSyntaxEditDoc*>();
 }
 
 BOOL CwrenfoldApp::ReportSaveFailures(const std::vector<CString>& failures)

@@ -5,7 +5,11 @@
 #include "project/AtomicFile.h"
 #include "WrenfoldApp.h"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <new>
+#include <string>
 
 IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 
@@ -22,6 +26,48 @@ ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& 
         CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
         return pBuffer->Store(write, strPath, why) != FALSE;
     };
+}
+
+bool ReadFile(const CString& strPath, std::string* pText)
+{
+    std::ifstream in((LPCTSTR)strPath, std::ios::binary);
+    pText->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return in.is_open() && !in.bad();
+}
+
+// What the files hold now, given back when their Generate is taken back. A file that cannot be read is left
+// out: it keeps the Generate's text.
+std::vector<WaitingText> HeldNow(const std::vector<WaitingText>& texts)
+{
+    std::vector<WaitingText> held;
+    try
+    {
+        for (const WaitingText& text : texts)
+        {
+            std::string read;
+            if (ReadFile(text.strPath, &read))
+                held.push_back({text.strPath, std::move(read)});
+        }
+    }
+    catch (const std::bad_alloc&)
+    {
+        held.clear();
+    }
+    return held;
+}
+
+// Without the memory to read it, a file is taken for changed: it is left as it is.
+bool HoldsStill(const WaitingText& written)
+{
+    try
+    {
+        std::string read;
+        return ReadFile(written.strPath, &read) && read == written.text;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return false;
+    }
 }
 
 }  // namespace
@@ -67,18 +113,28 @@ BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString*
     return SaveWithWaiting(savings, pError);
 }
 
-BOOL CwrenfoldDoc::SaveWithWaiting(const std::vector<Saving>& savings, CString* pError)
+// An open editor of a waiting text takes it first and is saved with the rest, whichever save it is: its
+// file and its editor then agree.
+BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
 {
-    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
+    CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
+    CWaitingTexts& waiting = app.WaitingTexts();
     std::vector<CKTSyntaxEditDoc*> docs;
     for (const Saving& saving : savings)
         docs.push_back(saving.pDoc);
     const ProjectRecord* pProject = waiting.DueWith(docs);
-    static const std::vector<WaitingText> none;
-    if (!Save(savings, pProject ? waiting.Of(*pProject) : none, pError))
+    if (!pProject)
+        return Save(savings, {}, pError);
+    waiting.KeepChanged(*pProject, HoldsStill);
+    for (CKTSyntaxEditDoc* pTaking : app.ShowWaitingTexts(*pProject))
+        if (auto* pDoc = dynamic_cast<CwrenfoldDoc*>(pTaking);
+            pDoc && std::find(docs.begin(), docs.end(), pTaking) == docs.end())
+            savings.push_back({pDoc, pDoc->GetPathName()});
+    const std::vector<WaitingText>& texts = waiting.Of(*pProject);
+    std::vector<WaitingText> before = waiting.FilesAsTheyWere(*pProject) ? HeldNow(texts) : std::vector<WaitingText>();
+    if (!Save(savings, texts, pError))
         return FALSE;
-    if (pProject)
-        waiting.Written(*pProject);
+    waiting.Written(*pProject, std::move(before));
     return TRUE;
 }
 

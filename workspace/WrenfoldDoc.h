@@ -36,7 +36,7 @@ private:
         CString strPath;
     };
     // With the texts of their Generate that wait, which then no longer do.
-    static BOOL SaveWithWaiting(const std::vector<Saving>& savings, CString* pError);
+    static BOOL SaveWithWaiting(std::vector<Saving> savings, CString* pError);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
     static CString NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
     static BOOL WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);

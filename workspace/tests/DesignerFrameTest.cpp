@@ -27,7 +27,7 @@ std::string ProgramFile(const std::string& strRelative)
 int CDesignerTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
 {
     m_messages.push_back(lpszPrompt);
-    return IDOK;
+    return m_nAnswer;
 }
 
 CDesignerTestApp& DesignerTestApp() { return theApp; }

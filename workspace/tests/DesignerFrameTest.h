@@ -15,6 +15,7 @@ class CDesignerTestApp : public CwrenfoldApp
 {
 public:
     std::vector<CString> m_messages;
+    int m_nAnswer = IDOK;  // what each box answers
     int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override;
 };
 

@@ -910,6 +910,29 @@ protected:
         CTestInput input(pView->GetEditCtrl()->GetSafeHwnd());
         ASSERT_TRUE(input.Key(wKey, CTestInput::kControl));
     }
+    // "win" selected while another program holds its header: the header's editor is not open.
+    ProjectRecord& SelectWithTheHeaderUnopened()
+    {
+        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
+        ProjectRecord& project = OpenAndSelect("win");
+        EXPECT_EQ(nullptr, EditorOf("win_api.h"));
+        return project;
+    }
+    // Ctrl+<key> in each editor the Generate filled.
+    void PressInFilled(WORD wKey)
+    {
+        for (const std::string& file : m_filled)
+        {
+            CFrameKeys keys;
+            Press(ViewOf(EditorOf(file)), wKey);
+        }
+    }
+    void ExpectWrittenWhole(const codegen::GeneratedCode& code) const
+    {
+        EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+        EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+        EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    }
     void WriteOldFiles() const
     {
         for (const std::string& file : m_files)
@@ -1052,9 +1075,7 @@ TEST_F(TakenBackTest, AGenerateRedoneAfterSavesClicksAndClosesIsWrittenWhole)
         ASSERT_TRUE(EditorOf(file)->IsModified()) << file;
     }
     RunCommand(ID_PROJECT_SAVE_ALL);
-    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
-    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
-    EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    ExpectWrittenWhole(code);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
 }
 
@@ -1077,9 +1098,7 @@ TEST_F(TakenBackTest, ASecondGenerateUndoneLeavesTheFirstOneWhole)
         ASSERT_TRUE(EditorOf(file)->IsModified()) << file << " holds the first Generate's text";
     }
     RunCommand(ID_PROJECT_SAVE_ALL);
-    EXPECT_EQ(first.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
-    EXPECT_EQ(first.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
-    EXPECT_EQ(first.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    ExpectWrittenWhole(first);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
 }
 
@@ -1107,9 +1126,7 @@ TEST_F(TakenBackTest, AHeaderOpenedAfterTwoGeneratesTakesTheLatestAndSaveAllWrit
     DesignerTestApp().m_messages.clear();
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
-    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
-    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
-    EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    ExpectWrittenWhole(code);
 }
 
 // Before, a header opened while its Generate was undone kept the text on disk, and Save All after the redo
@@ -1125,22 +1142,14 @@ TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWrit
         ASSERT_EQ(nullptr, EditorOf("win_api.h"));
         pProject->basedProtocol ^= 1;
         RunCommand(ID_BUILD_GENERATE_CODE);
-        for (const std::string& file : m_filled)
-        {
-            CFrameKeys keys;
-            Press(ViewOf(EditorOf(file)), 'Z');
-        }
+        PressInFilled('Z');
     }
     const codegen::GeneratedCode code = CodeOf(*pProject);
     Select(BranchOf("win", "Packet"));
     CDocument* pHeader = EditorOf("win_api.h");
     ASSERT_NE(nullptr, pHeader);
     ASSERT_EQ("old win_api.h\n", EditorText(pHeader));
-    for (const std::string& file : m_filled)
-    {
-        CFrameKeys keys;
-        Press(ViewOf(EditorOf(file)), 'Y');
-    }
+    PressInFilled('Y');
     DesignerTestApp().m_messages.clear();
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
@@ -1149,4 +1158,103 @@ TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWrit
     EXPECT_FALSE(pHeader->IsModified());
     EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
     EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+}
+
+// Before, closing the source after the redo and answering Yes wrote the waiting header to its file while
+// the header's open editor went on showing the old text, unmodified: its next save put the old header
+// back. A save of one editor shows the waiting text first, as Save All does, and writes that editor with it.
+TEST_F(TakenBackTest, ASaveOfOneEditorAfterTheRedoShowsTheWaitingTextInItsOpenEditorAndWritesItThere)
+{
+    WriteOldFiles();
+    ProjectRecord* pProject = nullptr;
+    {
+        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
+        pProject = &OpenAndSelect("win");
+        pProject->basedProtocol ^= 1;
+        RunCommand(ID_BUILD_GENERATE_CODE);
+        PressInFilled('Z');
+    }
+    const codegen::GeneratedCode code = CodeOf(*pProject);
+    Select(BranchOf("win", "Packet"));
+    CDocument* pHeader = EditorOf("win_api.h");
+    ASSERT_NE(nullptr, pHeader);
+    PressInFilled('Y');
+    DesignerTestApp().m_messages.clear();
+    DesignerTestApp().m_nAnswer = IDYES;
+    CloseByKeys(EditorOf("win_api.c"));
+    DesignerTestApp().m_nAnswer = IDOK;
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size()) << "the question alone";
+    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    EXPECT_EQ(code.header, EditorText(pHeader)) << "the editor shows what is on disk";
+    EXPECT_FALSE(pHeader->IsModified());
+}
+
+// Before, a Generate saved whole and then undone in every editor it filled left its header on disk: Save All
+// wrote the old source and demo beside the new header, and Compile built two generations. Taken back in
+// every editor it filled, it takes the header's text back with them; redone, it writes it again.
+TEST_F(TakenBackTest, AGenerateSavedAndThenUndoneInEveryEditorItFilledTakesItsHeaderBackWithThem)
+{
+    WriteOldFiles();
+    const ProjectRecord& project = GenerateWithTheHeaderClosed();
+    const codegen::GeneratedCode code = CodeOf(project);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    const CString strStubs = WriteStubTools(project.folder);
+    m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
+    for (const std::string& file : m_filled)
+    {
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf(file)), 'Z');
+        ASSERT_TRUE(EditorOf(file)->IsModified()) << file;
+    }
+    RunCommand(ID_BUILD_COMPILE);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
+    EXPECT_EQ("old win_api.c\n", WithoutCarriageReturns(ReadAll(strStubs + "\\seen.c"))) << "one generation built";
+    ExpectAllOld("Compile");
+
+    PressInFilled('Y');
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ExpectWrittenWhole(code);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+}
+
+// The header's editor opened once the saved Generate was undone shows its file; Save All then puts the text
+// from before into it and writes it there, so that the editor and the file agree, and no text is given twice.
+TEST_F(TakenBackTest, AHeaderOpenedAfterItsSavedGenerateWasUndoneTakesItsOldTextAtTheSave)
+{
+    WriteOldFiles();
+    ProjectRecord& project = SelectWithTheHeaderUnopened();
+    project.basedProtocol ^= 1;
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    const std::string header = CodeOf(project).header;
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    PressInFilled('Z');
+    Select(BranchOf("win", "Packet"));
+    CDocument* pHeader = EditorOf("win_api.h");
+    ASSERT_NE(nullptr, pHeader);
+    EXPECT_EQ(header, EditorText(pHeader)) << "its file";
+    EXPECT_FALSE(pHeader->IsModified());
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectAllOld("Save All after the undo");
+    EXPECT_EQ("old win_api.h\n", EditorText(pHeader)) << "the editor shows what is on disk";
+    EXPECT_FALSE(pHeader->IsModified());
+}
+
+// A header changed by another program after the Generate was saved is the user's: taking the Generate back
+// gives the source and the demo their old texts and leaves the header as it is.
+TEST_F(TakenBackTest, AHeaderChangedSinceItsGenerateWasSavedIsKeptWhenTheGenerateIsTakenBack)
+{
+    WriteOldFiles();
+    GenerateWithTheHeaderClosed();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(m_folder.Write("win_api.h", "mine\r\n"));
+    PressInFilled('Z');
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ("mine\r\n", m_folder.Read("win_api.h"));
+    EXPECT_EQ("old win_api.c\r\n", m_folder.Read("win_api.c"));
+    EXPECT_EQ("old win_api_demo.c\r\n", m_folder.Read("win_api_demo.c"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
 }

@@ -8,9 +8,14 @@
 #include "KestovaDialogsRes.h"
 #include "LeftRecord.h"
 #include "NativeBuild.h"
+#include "SaveFaults.h"
+#include "StandInDisk.h"
 #include "WorkspaceRes.h"
 #include "model/Vocabulary.h"
 #include "project/ProjectFile.h"
+#include "project/RunRecord.h"
+
+#include <memory>
 
 namespace
 {
@@ -108,4 +113,53 @@ TEST_F(NewProjectTest, ANewProjectNeverTakesThePlaceOfADesignASaveLeftAside)
                                  m_folder.Path("chat\\replacing.tmr") + " recorded was put right")
                                     .c_str()))
         << (LPCTSTR)Output();
+}
+
+// Before, File > New in a folder where another program was saving its design found no design there, as the
+// run held it aside, waited for that run, and then wrote the new project over the design it had just put
+// in. Until the run in the folder ends, or one cut off is put right, no project is made there.
+TEST_F(NewProjectTest, ANewProjectWaitsForNoRunThatHoldsADesignAside)
+{
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("chat").c_str(), nullptr));
+    const std::string strPath = m_folder.Path("chat\\chat.kvs");
+    const std::string design = "<solution><project name=\"chat\"/></solution>";
+    ASSERT_TRUE(m_folder.Write("chat\\chat.kvs.tmo", design));
+    auto pOther = std::make_unique<CRunRecord>();
+    ASSERT_EQ(CRunRecord::Opened::Held, pOther->Create(RecordPathOf(strPath.c_str())));
+    const auto otherEnds = [&]
+    {
+        if (!pOther)
+            return;
+        EXPECT_TRUE(::MoveFile(m_folder.Path("chat\\chat.kvs.tmo").c_str(), strPath.c_str()));
+        EXPECT_TRUE(pOther->Remove());
+        pOther.reset();
+    };
+    DiskFaults ends;
+    ends.onPause = otherEnds;
+    {
+        CStandInDisk disk(ends);
+        EXPECT_EQ(nullptr, NewProject("chat"));
+    }
+    otherEnds();
+    EXPECT_EQ(design, m_folder.Read("chat\\chat.kvs")) << "the other program's design";
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_EQ("the file " + strPath + " cannot be made while another program is saving files in its folder!",
+              std::string(DesignerTestApp().m_messages[0]));
+
+    // A run cut off that cannot be put right yet holds it as long.
+    DesignerTestApp().m_messages.clear();
+    ASSERT_TRUE(::MoveFile(strPath.c_str(), m_folder.Path("chat\\chat.kvs.tmo").c_str()));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path("chat"), StepsUntilTheFirstWentIn({"chat.kvs"})));
+    {
+        CHeldOpen holder(m_folder.Path("chat\\chat.kvs.tmo").c_str(), FILE_SHARE_READ);
+        ASSERT_TRUE(holder.IsHeld());
+        EXPECT_EQ(nullptr, NewProject("chat"));
+    }
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_EQ(
+        0,
+        DesignerTestApp().m_messages[0].Find(
+            ("the file " + strPath + " cannot be made until the interrupted run in its folder is put right!").c_str()))
+        << (LPCTSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ(design, m_folder.Read("chat\\chat.kvs.tmo"));
 }
