@@ -31,8 +31,10 @@ private:
 };
 
 // The most bytes a run writes to a temporary past one proof before it announces the next: bytes no proof covers
-// are never more.
-const std::uint64_t kLongestBlock = std::uint64_t(1) << 20;
+// are never more, however long a block an earlier designer announced. Small, as a user's file at the temporary's
+// name that begins with the run's proven bytes and ends within it is taken for the run's; each block costs the
+// record a line put on the disk.
+const std::uint64_t kLongestBlock = std::uint64_t(64) << 10;
 
 // What stands at a path, as far as the disk lets it be told.
 enum class Standing
