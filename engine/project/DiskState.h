@@ -89,4 +89,6 @@ bool WaitsForAHolder(const char* path);
 // Removes the file: true only once its name is gone, as for a move. The system may take a removal and keep
 // the name, while another program holds the file sharing its deletion (it goes when that program lets go), or
 // for good where the folder cannot be written (as Wine does): *stays then says so, and no system error tells.
+// Windows refuses the removal of a file pending deletion, which stays as well, and of one another program maps,
+// which is then told as held.
 bool Removed(const char* path, bool* stays);

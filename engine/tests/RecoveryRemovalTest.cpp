@@ -124,4 +124,38 @@ TEST_F(RecoveryRemovalTest, AKillPartWayThroughARemovalIsPutRightByTheNextOpenin
     }
     EXPECT_GT(count, 2) << "each removal's stages were reached";
 }
+
+// Before, Windows' refusal to remove an old header pending deletion (a kill between the stages of its removal,
+// a viewer holding it sharing its deletion) or mapped by another program was taken for a folder that cannot be
+// written. Either is the viewer's to let go: the run is finished, the save that needs the name says who holds
+// it, and nothing is left once the viewer ends.
+TEST_F(RecoveryRemovalTest, AnOldHeaderWindowsWillNotRemoveWhileAViewerHasItIsTheViewersToLetGo)
+{
+    for (const bool mapped : {false, true})
+    {
+        SCOPED_TRACE(mapped ? "mapped" : "pending deletion");
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        CHeldOpen viewer(m_folder.Path("h").c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        if (!mapped)
+            ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Removing, 1));
+        DiskFaults windows;
+        (mapped ? windows.mappedRemoval : windows.pendingRemoval) = "h.tmo";
+        CString error;
+        {
+            CStandInDisk disk(windows);
+            if (mapped)
+                ASSERT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+            EXPECT_EQ("", Opening());
+            EXPECT_TRUE(Replace({"c"}, "newer", &error)) << error;
+            EXPECT_FALSE(Replace({"h"}, "newer", &error));
+        }
+        EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": another program holds " + m_folder.Path("h.tmo") +
+                      ", the old file of an earlier run; closing that program lets it go",
+                  std::string(error));
+        viewer.Release();
+        ASSERT_TRUE(Replace({"h"}, "newer", &error)) << error;
+        EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
+    }
+}
 #endif
