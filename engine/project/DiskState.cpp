@@ -388,3 +388,68 @@ Seen SeenAt(const char* path)
     seen.code = LastSystemError();
     return seen;
 }
+
+namespace
+{
+
+#ifdef _WIN32
+// A search of a folder's names, ended when it goes.
+class CFolderSearch
+{
+public:
+    CFolderSearch(const char* pattern, WIN32_FIND_DATAA* found) : m_search(FindFirstFileA(pattern, found)) {}
+    ~CFolderSearch()
+    {
+        if (Found())
+            FindClose(m_search);
+    }
+    CFolderSearch(const CFolderSearch&) = delete;
+    CFolderSearch& operator=(const CFolderSearch&) = delete;
+
+    bool Found() const { return m_search != INVALID_HANDLE_VALUE; }
+    bool Next(WIN32_FIND_DATAA* found) const { return FindNextFileA(m_search, found) != FALSE; }
+
+private:
+    HANDLE m_search;
+};
+
+// Deletes the named file of the folder where it is a run's leftover. Under a fresh name already, it goes at
+// once, or when its holder lets go.
+void DeleteIfALeftover(const char* folder, std::size_t length, const WIN32_FIND_DATAA& found)
+{
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !IsRemovedRunFileName(found.cFileName))
+        return;
+    char path[MAX_PATH];
+    const std::size_t name = std::strlen(found.cFileName);
+    if (length + name >= sizeof path)
+        return;
+    std::memcpy(path, folder, length);
+    std::memcpy(path + length, found.cFileName, name + 1);
+    DeleteFileA(path);
+}
+#endif
+
+}  // namespace
+
+void RemoveRunLeftoversBeside(const char* record)
+{
+#ifdef _WIN32
+    // Asked without memory from the heap, as the recovery it goes with.
+    char pattern[MAX_PATH];
+    const std::size_t length = static_cast<std::size_t>(NameOf(record) - record);
+    if (length + 2 > sizeof pattern)
+        return;
+    std::memcpy(pattern, record, length);
+    std::memcpy(pattern + length, "*", 2);
+    WIN32_FIND_DATAA found;
+    const CFolderSearch search(pattern, &found);
+    if (!search.Found())
+        return;
+    do
+    {
+        DeleteIfALeftover(record, length, found);
+    } while (search.Next(&found));
+#else
+    (void)record;
+#endif
+}

@@ -158,4 +158,23 @@ TEST_F(RecoveryRemovalTest, AnOldHeaderWindowsWillNotRemoveWhileAViewerHasItIsTh
         EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
     }
 }
+
+// Before, a power loss once a run's file went under its fresh name, before the system deleted it, left it there
+// for good: nothing named or removed it. The next opening deletes such leftovers, one another program holds once
+// it lets go, and never a file whose name is not of that form.
+TEST_F(RecoveryRemovalTest, WhatAPowerLossLeftUnderARemovalsFreshNameGoesAtTheNextOpening)
+{
+    const std::vector<std::string> users{".tmo.0badf00d=mine",      "h.0badf00d=mine",         "h.tmo.0badf00g=mine",
+                                         "h.tmo.0badf00=mine",      "h.tmo.0badf00d.bak=mine", "h.tmo.0badf00dd=mine",
+                                         "notes.txt.0badf00d=mine", "replacing.tmr.x=mine"};
+    Plant(users);
+    Plant({"h=new h", "c=new c", "h.tmo.0badf00d=old h", "c.tmp.12345678=new", "replacing.tmr.9abcdef0=placed"});
+    CHeldOpen viewer(m_folder.Path("c.tmp.12345678").c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    EXPECT_EQ("", Opening());
+    viewer.Release();
+    std::vector<std::string> left = users;
+    left.insert(left.end(), {"c=new c", "h=new h"});
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, Entries());
+}
 #endif
