@@ -13,6 +13,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <winternl.h>
 
 extern "C" __declspec(dllimport) LONG NTAPI RtlGetLastNtStatus(void);
 #else
@@ -328,6 +329,15 @@ const LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
 const LONG kStatusCannotDelete = static_cast<LONG>(0xC0000121);
 #endif
 
+// The system keeps the status of its last failure until another fails, whatever succeeded since: forgotten
+// before a step, none is read that the step did not leave.
+void ForgetSystemStatus()
+{
+#ifdef _WIN32
+    RtlNtStatusToDosError(0);
+#endif
+}
+
 // A removal the system refused as access denied, where its own status says the file is another program's to
 // let go: one pending deletion (a removal taken before, a kill between its stages, while that program holds
 // it) stays until then; one that program maps, not read-only, cannot go till it unmaps it. Wine refuses
@@ -355,6 +365,7 @@ void TellRefusedRemoval(const char* path, bool* stays)
 bool Removed(const char* path, bool* stays)
 {
     *stays = false;
+    ForgetSystemStatus();
     if (DiskSteps().Remove(path))
     {
         *stays = Exists(path);

@@ -1,5 +1,6 @@
 // A removal counts only where the name is gone: the system may take it and keep the name, for as long as
 // another program holds the file sharing its deletion, or for good in a folder that cannot be written.
+#include "project/DiskState.h"
 #include "RecoveryTest.h"
 #include "StandInDisk.h"
 
@@ -176,5 +177,20 @@ TEST_F(RecoveryRemovalTest, WhatAPowerLossLeftUnderARemovalsFreshNameGoesAtTheNe
     left.insert(left.end(), {"c=new c", "h=new h"});
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, Entries());
+}
+
+// A refusal the system gives no status of its own, as a read-only file's here, is not taken for the one before it.
+TEST_F(RecoveryRemovalTest, ARefusedRemovalIsToldByItsOwnStatusNotAnEarlierOnes)
+{
+    Plant({"a.tmo=a", "b.tmo=b"});
+    DiskFaults faults;
+    faults.pendingRemoval = "a.tmo";
+    faults.refusedRemoval = "b.tmo";
+    CStandInDisk disk(faults);
+    bool stays = false;
+    EXPECT_FALSE(Removed(m_folder.Path("a.tmo").c_str(), &stays));
+    EXPECT_TRUE(stays) << "pending deletion";
+    EXPECT_FALSE(Removed(m_folder.Path("b.tmo").c_str(), &stays));
+    EXPECT_FALSE(stays) << "refused as read-only";
 }
 #endif
