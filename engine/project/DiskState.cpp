@@ -2,6 +2,7 @@
 #include "DiskState.h"
 
 #include "DiskSteps.h"
+#include "FileHandle.h"
 #include "RunFiles.h"
 #include "SystemError.h"
 
@@ -12,6 +13,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <winternl.h>
+
+extern "C" __declspec(dllimport) LONG NTAPI RtlGetLastNtStatus(void);
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -76,17 +80,14 @@ bool SumFile(const char* path, Sum* sum)
     // On the stack: settling a run asks no memory of the heap.
     std::array<char, kReadBlock> block;
 #ifdef _WIN32
-    const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const CFileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.IsOpen())
         return false;
     DWORD read = 0;
     BOOL ok = TRUE;
-    while ((ok = ReadFile(file, block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) && read > 0)
+    while ((ok = ReadFile(file.Get(), block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) && read > 0)
         sum->Add(block.data(), read);
-    const DWORD code = GetLastError();
-    CloseHandle(file);
-    SetLastError(code);
     return ok != FALSE;
 #else
     const int file = open(path, O_RDONLY);
@@ -297,11 +298,9 @@ bool MovedOver(const char* from, const char* to, CString* why)
 bool IsHeldOpen(const char* path)
 {
 #ifdef _WIN32
-    const HANDLE file = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-    return file == INVALID_HANDLE_VALUE && IsHeldFileError(GetLastError());
+    const CFileHandle file(CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file.IsOpen() && IsHeldFileError(GetLastError());
 #else
     (void)path;
     return false;
@@ -311,12 +310,9 @@ bool IsHeldOpen(const char* path)
 bool WaitsForAHolder(const char* path)
 {
 #ifdef _WIN32
-    const HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-    {
-        CloseHandle(file);
+    const CFileHandle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.IsOpen())
         return false;
-    }
     const DWORD code = GetLastError();
     return IsHeldFileError(code) || code == ERROR_ACCESS_DENIED;
 #else
@@ -325,13 +321,58 @@ bool WaitsForAHolder(const char* path)
 #endif
 }
 
+namespace
+{
+
+#ifdef _WIN32
+const LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
+const LONG kStatusCannotDelete = static_cast<LONG>(0xC0000121);
+#endif
+
+// The system keeps the status of its last failure until another fails, whatever succeeded since: forgotten
+// before a step, none is read that the step did not leave.
+void ForgetSystemStatus()
+{
+#ifdef _WIN32
+    RtlNtStatusToDosError(0);
+#endif
+}
+
+// A removal the system refused as access denied, where its own status says the file is another program's to
+// let go: one pending deletion (a removal taken before, a kill between its stages, while that program holds
+// it) stays until then; one that program maps, not read-only, cannot go till it unmaps it. Wine refuses
+// neither.
+void TellRefusedRemoval(const char* path, bool* stays)
+{
+#ifdef _WIN32
+    if (GetLastError() != ERROR_ACCESS_DENIED)
+        return;
+    const LONG status = RtlGetLastNtStatus();
+    *stays = status == kStatusDeletePending;
+    if (status != kStatusCannotDelete)
+        return;
+    const DWORD attributes = GetFileAttributesA(path);
+    const bool mapped = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+    SetLastError(mapped ? ERROR_USER_MAPPED_FILE : ERROR_ACCESS_DENIED);
+#else
+    (void)path;
+    (void)stays;
+#endif
+}
+
+}  // namespace
+
 bool Removed(const char* path, bool* stays)
 {
     *stays = false;
-    if (!DiskSteps().Remove(path))
-        return false;
-    *stays = Exists(path);
-    return !*stays;
+    ForgetSystemStatus();
+    if (DiskSteps().Remove(path))
+    {
+        *stays = Exists(path);
+        return !*stays;
+    }
+    TellRefusedRemoval(path, stays);
+    return false;
 }
 
 Seen SeenAt(const char* path)
@@ -357,4 +398,69 @@ Seen SeenAt(const char* path)
     seen.kind = Seen::Kind::Unknown;
     seen.code = LastSystemError();
     return seen;
+}
+
+namespace
+{
+
+#ifdef _WIN32
+// A search of a folder's names, ended when it goes.
+class CFolderSearch
+{
+public:
+    CFolderSearch(const char* pattern, WIN32_FIND_DATAA* found) : m_search(FindFirstFileA(pattern, found)) {}
+    ~CFolderSearch()
+    {
+        if (Found())
+            FindClose(m_search);
+    }
+    CFolderSearch(const CFolderSearch&) = delete;
+    CFolderSearch& operator=(const CFolderSearch&) = delete;
+
+    bool Found() const { return m_search != INVALID_HANDLE_VALUE; }
+    bool Next(WIN32_FIND_DATAA* found) const { return FindNextFileA(m_search, found) != FALSE; }
+
+private:
+    HANDLE m_search;
+};
+
+// Deletes the named file of the folder where it is a run's leftover. Under a fresh name already, it goes at
+// once, or when its holder lets go.
+void DeleteIfALeftover(const char* folder, std::size_t length, const WIN32_FIND_DATAA& found)
+{
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !IsRemovedRunFileName(found.cFileName))
+        return;
+    char path[MAX_PATH];
+    const std::size_t name = std::strlen(found.cFileName);
+    if (length + name >= sizeof path)
+        return;
+    std::memcpy(path, folder, length);
+    std::memcpy(path + length, found.cFileName, name + 1);
+    DeleteFileA(path);
+}
+#endif
+
+}  // namespace
+
+void RemoveRunLeftoversBeside(const char* record)
+{
+#ifdef _WIN32
+    // Asked without memory from the heap, as the recovery it goes with.
+    char pattern[MAX_PATH];
+    const std::size_t length = static_cast<std::size_t>(NameOf(record) - record);
+    if (length + 2 > sizeof pattern)
+        return;
+    std::memcpy(pattern, record, length);
+    std::memcpy(pattern + length, "*", 2);
+    WIN32_FIND_DATAA found;
+    const CFolderSearch search(pattern, &found);
+    if (!search.Found())
+        return;
+    do
+    {
+        DeleteIfALeftover(record, length, found);
+    } while (search.Next(&found));
+#else
+    (void)record;
+#endif
 }

@@ -31,8 +31,10 @@ private:
 };
 
 // The most bytes a run writes to a temporary past one proof before it announces the next: bytes no proof covers
-// are never more.
-const std::uint64_t kLongestBlock = std::uint64_t(1) << 20;
+// are never more, however long a block an earlier designer announced. Small, as a user's file at the temporary's
+// name that begins with the run's proven bytes and ends within it is taken for the run's; each block costs the
+// record a line put on the disk.
+const std::uint64_t kLongestBlock = std::uint64_t(64) << 10;
 
 // What stands at a path, as far as the disk lets it be told.
 enum class Standing
@@ -87,4 +89,10 @@ bool WaitsForAHolder(const char* path);
 // Removes the file: true only once its name is gone, as for a move. The system may take a removal and keep
 // the name, while another program holds the file sharing its deletion (it goes when that program lets go), or
 // for good where the folder cannot be written (as Wine does): *stays then says so, and no system error tells.
+// Windows refuses the removal of a file pending deletion, which stays as well, and of one another program maps,
+// which is then told as held.
 bool Removed(const char* path, bool* stays);
+// Deletes, in the folder of the record at path, each file a run's removal left under its fresh name
+// (IsRemovedRunFileName), as a power loss leaves one before the system deleted it. One another program holds
+// goes when it lets go; one the folder keeps stays. Only Windows makes such names.
+void RemoveRunLeftoversBeside(const char* record);

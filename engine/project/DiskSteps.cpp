@@ -2,6 +2,7 @@
 #include "DiskSteps.h"
 
 #include "FileFlush.h"
+#include "FileHandle.h"
 
 #include <atomic>
 #include <cstring>
@@ -62,26 +63,6 @@ std::FILE* CreateNewStream(const char* path)
 #endif
 
 #ifdef _WIN32
-// A system file handle, closed when it goes.
-class CFileHandle
-{
-public:
-    explicit CFileHandle(HANDLE handle) : m_handle(handle) {}
-    ~CFileHandle()
-    {
-        if (IsOpen())
-            CloseHandle(m_handle);
-    }
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
 // A number for a fresh name that no user's file beside is likely to have; a clash is tried again under another.
 unsigned long FreshNumber()
 {

@@ -10,6 +10,11 @@ CString TemporaryPathOf(const char* path);
 // a path that fits one fits both.
 CString SetAsidePathOf(const char* path);
 
+// A name a file of a run takes as it is removed on Windows, "<name>.<eight hex digits>" (DiskSteps.h), where
+// <name> is one of a run's own forms: a temporary's, a set-aside's or the record's. Only such a name is
+// claimed for a run's leftover, which a power loss may leave before the system deleted it.
+bool IsRemovedRunFileName(const char* name);
+
 // Where a run writing path keeps its record: one name per folder, so that two programs never run there at once.
 // A run's files all lie in that folder, and the record names them by their names alone.
 CString RecordPathOf(const char* path);

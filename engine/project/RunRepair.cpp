@@ -415,6 +415,7 @@ RunRecovery RecoverInterruptedRun(const char* folder)
 RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
 {
     RunRecovery outcome;
+    RemoveRunLeftoversBeside(at);
     RunContents run;
     switch (record.Open(at))
     {

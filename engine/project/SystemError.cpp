@@ -39,7 +39,10 @@ unsigned long LastSystemError() { return GetLastError(); }
 
 void RestoreSystemError(unsigned long code) { SetLastError(code); }
 
-bool IsHeldFileError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+bool IsHeldFileError(unsigned long code)
+{
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION || code == ERROR_USER_MAPPED_FILE;
+}
 
 unsigned long PathNotFoundError() { return ERROR_PATH_NOT_FOUND; }
 

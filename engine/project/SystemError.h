@@ -17,7 +17,8 @@ CString LastSystemErrorText();
 unsigned long LastSystemError();
 void RestoreSystemError(unsigned long code);
 
-// Whether the error says that another program holds the file open, so that it cannot be moved or removed.
+// Whether the error says that another program holds the file open, or maps it, so that it cannot be moved or
+// removed.
 bool IsHeldFileError(unsigned long code);
 
 // The error of a name whose folder is not there.

@@ -1,5 +1,6 @@
 // A removal counts only where the name is gone: the system may take it and keep the name, for as long as
 // another program holds the file sharing its deletion, or for good in a folder that cannot be written.
+#include "project/DiskState.h"
 #include "RecoveryTest.h"
 #include "StandInDisk.h"
 
@@ -123,5 +124,73 @@ TEST_F(RecoveryRemovalTest, AKillPartWayThroughARemovalIsPutRightByTheNextOpenin
         EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
     }
     EXPECT_GT(count, 2) << "each removal's stages were reached";
+}
+
+// Before, Windows' refusal to remove an old header pending deletion (a kill between the stages of its removal,
+// a viewer holding it sharing its deletion) or mapped by another program was taken for a folder that cannot be
+// written. Either is the viewer's to let go: the run is finished, the save that needs the name says who holds
+// it, and nothing is left once the viewer ends.
+TEST_F(RecoveryRemovalTest, AnOldHeaderWindowsWillNotRemoveWhileAViewerHasItIsTheViewersToLetGo)
+{
+    for (const bool mapped : {false, true})
+    {
+        SCOPED_TRACE(mapped ? "mapped" : "pending deletion");
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        CHeldOpen viewer(m_folder.Path("h").c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        if (!mapped)
+            ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Removing, 1));
+        DiskFaults windows;
+        (mapped ? windows.mappedRemoval : windows.pendingRemoval) = "h.tmo";
+        CString error;
+        {
+            CStandInDisk disk(windows);
+            if (mapped)
+                ASSERT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+            EXPECT_EQ("", Opening());
+            EXPECT_TRUE(Replace({"c"}, "newer", &error)) << error;
+            EXPECT_FALSE(Replace({"h"}, "newer", &error));
+        }
+        EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": another program holds " + m_folder.Path("h.tmo") +
+                      ", the old file of an earlier run; closing that program lets it go",
+                  std::string(error));
+        viewer.Release();
+        ASSERT_TRUE(Replace({"h"}, "newer", &error)) << error;
+        EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
+    }
+}
+
+// Before, a power loss once a run's file went under its fresh name, before the system deleted it, left it there
+// for good: nothing named or removed it. The next opening deletes such leftovers, one another program holds once
+// it lets go, and never a file whose name is not of that form.
+TEST_F(RecoveryRemovalTest, WhatAPowerLossLeftUnderARemovalsFreshNameGoesAtTheNextOpening)
+{
+    const std::vector<std::string> users{".tmo.0badf00d=mine",      "h.0badf00d=mine",         "h.tmo.0badf00g=mine",
+                                         "h.tmo.0badf00=mine",      "h.tmo.0badf00d.bak=mine", "h.tmo.0badf00dd=mine",
+                                         "notes.txt.0badf00d=mine", "replacing.tmr.x=mine"};
+    Plant(users);
+    Plant({"h=new h", "c=new c", "h.tmo.0badf00d=old h", "c.tmp.12345678=new", "replacing.tmr.9abcdef0=placed"});
+    CHeldOpen viewer(m_folder.Path("c.tmp.12345678").c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    EXPECT_EQ("", Opening());
+    viewer.Release();
+    std::vector<std::string> left = users;
+    left.insert(left.end(), {"c=new c", "h=new h"});
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, Entries());
+}
+
+// A refusal the system gives no status of its own, as a read-only file's here, is not taken for the one before it.
+TEST_F(RecoveryRemovalTest, ARefusedRemovalIsToldByItsOwnStatusNotAnEarlierOnes)
+{
+    Plant({"a.tmo=a", "b.tmo=b"});
+    DiskFaults faults;
+    faults.pendingRemoval = "a.tmo";
+    faults.refusedRemoval = "b.tmo";
+    CStandInDisk disk(faults);
+    bool stays = false;
+    EXPECT_FALSE(Removed(m_folder.Path("a.tmo").c_str(), &stays));
+    EXPECT_TRUE(stays) << "pending deletion";
+    EXPECT_FALSE(Removed(m_folder.Path("b.tmo").c_str(), &stays));
+    EXPECT_FALSE(stays) << "refused as read-only";
 }
 #endif

@@ -167,3 +167,29 @@ TEST_F(RecoveryTest, AUsersFileBeginningWithABigOnePieceTextsFirstBlockIsKeptAft
             EXPECT_EQ(usersSince ? 2u : 1u, Entries().size());
         }
 }
+
+// Before, bytes past the last proof reached the next announced size, up to a megabyte: killed after the first
+// 4 KiB, a user's file at the temporary's name made of them and 300 KiB of the user's own was the run's, and
+// was removed. The writer announces small blocks throughout, so the run's own cut-off temporary still goes.
+TEST_F(RecoveryTest, AUsersFileEndingWithinAMegabytePastTheLastProofIsKeptAfterAKill)
+{
+    std::string text;
+    for (int i = 0; text.size() < 2 * kPieceBlockSize + 3 * kFirstBlockSize; i++)
+        text += "int small_" + std::to_string(i) + "(void);\n";
+    const std::string users = text.substr(0, kFirstBlockSize) + std::string(300 * 1024, 'u');
+    const std::string path = m_folder.Path("small_api.c");
+    for (const bool usersSince : {false, true})
+    {
+        SCOPED_TRACE(usersSince ? "the user's file since" : "the run's own temporary");
+        Reset();
+        Plant({"small_api.c=old source"});
+        KillAfterTheFirstBlock(path, text, false);
+        if (usersSince)
+            Plant({"small_api.c.tmp=" + users});
+        const std::string said(Opening());
+        EXPECT_EQ("old source", m_folder.Read("small_api.c"));
+        EXPECT_EQ(usersSince, std::filesystem::exists(path + ".tmp"));
+        EXPECT_TRUE(!usersSince || m_folder.Read("small_api.c.tmp") == users) << "the user's file is changed";
+        EXPECT_EQ(usersSince, said.find(path + ".tmp") != std::string::npos) << said;
+    }
+}

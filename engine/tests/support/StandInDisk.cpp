@@ -9,6 +9,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <winternl.h>
 #endif
 
 namespace
@@ -29,6 +30,19 @@ bool Writable(const DiskFaults& faults)
 {
     if (!faults.readOnly)
         return true;
+    SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
+    return false;
+}
+
+// False, as the system's refusal of a removal: access denied, the system's own status behind it kept as
+// Windows keeps it.
+bool RefusedAsWindowsDoes(unsigned long status)
+{
+#ifdef _WIN32
+    RtlNtStatusToDosError(static_cast<LONG>(status));
+#else
+    (void)status;
+#endif
     SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
     return false;
 }
@@ -148,6 +162,10 @@ bool CStandInDisk::Remove(const char* path)
         SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
         return false;
     }
+    if (EndsWith(path, m_faults.pendingRemoval))
+        return RefusedAsWindowsDoes(0xC0000056 /* STATUS_DELETE_PENDING */);
+    if (EndsWith(path, m_faults.mappedRemoval))
+        return RefusedAsWindowsDoes(0xC0000121 /* STATUS_CANNOT_DELETE */);
     if (m_faults.removalsStay)
         return TakeStep(Step::Remove);
     if (!Writable(m_faults) || !TakeStep(Step::Remove) || !RemoveRunFile(path, [this] { KillIfDue(Step::Removing); }))

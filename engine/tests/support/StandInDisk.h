@@ -45,6 +45,9 @@ struct DiskFaults
     std::string refusedLine;     // a line of the record that begins so is written half, and fails
     std::string held;            // the name of a file another program holds open: it cannot be removed
     std::string refusedRemoval;  // the name of a file whose removal is refused as access denied, as a read-only one's
+    std::string pendingRemoval;  // one whose removal Windows refuses as access denied, the file pending deletion
+                                 // while another program holds it (Wine takes it)
+    std::string mappedRemoval;   // one whose removal Windows refuses as access denied, another program mapping it
     std::string heldInPlace;     // one held so that it can neither be moved nor have a file moved over it
     std::string killedLine;      // the writer is stopped as it is about to write a line that begins so
     std::string deletedFirst;    // the name of a file the user deletes just before the writer moves it
