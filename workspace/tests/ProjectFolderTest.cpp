@@ -9,8 +9,7 @@
 #include "model/FixedText.h"
 #include "LeftRecord.h"
 #include "SaveFaults.h"
-
-#include <dlgs.h>
+#include "TestInput.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -23,6 +22,19 @@ namespace
 {
 
 namespace fs = std::filesystem;
+
+// The name typed key by key into the open dialog's file name box, as a user gives it.
+void TypeTheName(HWND hDialog, const std::string& strPath)
+{
+    // The dialog opens with the focus in its file name box, whatever the box is made of.
+    const HWND hName = ::GetFocus();
+    ASSERT_TRUE(hName && ::IsChild(hDialog, hName));
+    CTestInput input(hName);
+    ASSERT_TRUE(input.Text(strPath.c_str()));
+    char szShown[MAX_PATH] = "";
+    ::GetWindowText(hName, szShown, MAX_PATH);
+    EXPECT_EQ(strPath, szShown);
+}
 
 // Every file and folder under the folder.
 std::set<std::string> EntriesUnder(const std::string& folder)
@@ -336,11 +348,7 @@ TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpensFromTheRe
     const std::string strPath = ExampleNamed(m_folder, "chat");
     const std::string strDesign = m_folder.Read("chat.kvs");
     CRecentFileList& recent = EmptyRecentList();
-    const auto typeTheName = [&](HWND hDialog)
-    {
-        ::SetDlgItemText(hDialog, cmb13, strPath.c_str());
-        ::SetDlgItemText(hDialog, edt1, strPath.c_str());
-    };
+    const auto typeTheName = [&](HWND hDialog) { TypeTheName(hDialog, strPath); };
     const std::vector<std::pair<const char*, std::function<void()>>> ways = {
         {"the recent list", [&] { ChooseRecent(0); }},
         {"File > Open", [&]
@@ -377,11 +385,7 @@ TEST_F(ProjectFolderTest, ADesignAsideWhileItsRunCannotBePutRightKeepsItsRecentE
     recent[0] = strPath.c_str();
     CHeldOpen holder(m_folder.Path("chat.kvs.tmo").c_str(), FILE_SHARE_READ);
     ASSERT_TRUE(holder.IsHeld());
-    const auto typeTheName = [&](HWND hDialog)
-    {
-        ::SetDlgItemText(hDialog, cmb13, strPath.c_str());
-        ::SetDlgItemText(hDialog, edt1, strPath.c_str());
-    };
+    const auto typeTheName = [&](HWND hDialog) { TypeTheName(hDialog, strPath); };
     ChooseRecent(0);
     {
         CDialogRefusalCancel refusal;
