@@ -78,9 +78,11 @@ public:
     BOOL RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops = FALSE);
     // An open settings edit goes into its record, before work that reads the records starts.
     void CommitSettingsEdit();
-    // The project's open editors take the texts that wait for their files, as an edit the user can undo,
-    // with what a Generate taken back gives back where bTakenBack; returns those editors.
-    std::vector<CKTSyntaxEditDoc*> ShowWaitingTexts(const ProjectRecord& project, BOOL bTakenBack);
+    // The project's open editors take the texts that wait for their files, as an edit the user can undo;
+    // returns those editors. At a save (pEdited given) they also take what a Generate taken back gives back,
+    // and an editor the user has edited since it opened takes its text too, its path added to pEdited; at a
+    // selection such an editor keeps the user's text.
+    std::vector<CKTSyntaxEditDoc*> ShowWaitingTexts(const ProjectRecord& project, std::vector<CString>* pEdited);
 
     // Posted by an editor's frame when it becomes the active one.
     static const UINT kEditorActivated = WM_APP + 2;

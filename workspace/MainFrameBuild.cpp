@@ -72,13 +72,12 @@ public:
     }
     BOOL PrepareText(const CString& strPath, const std::string& text) override
     {
-        CDocument* pDoc = FindEditor([&](CDocument& doc) { return doc.GetPathName().CompareNoCase(strPath) == 0; });
-        auto* pEditor = dynamic_cast<CKTSyntaxEditDoc*>(pDoc);
+        CKTSyntaxEditDoc* pEditor = EditorOf(strPath);
         CKTSyntaxEditView* pView = pEditor ? pEditor->GetFirstView() : nullptr;
         if (!pView || !pView->GetEditCtrl()->CanEditDoc())
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
-        const CString strStep = "Putting the new text into " + pDoc->GetTitle() + "...";
+        const CString strStep = "Putting the new text into " + pEditor->GetTitle() + "...";
         PreparedText prepared;
         prepared.pView = pView;
         prepared.pText = Prepare(*pEditor->GetDataManager(), strPath, text, strStep);
@@ -110,6 +109,13 @@ public:
         return bAllTold;
     }
     void DropPreparedTexts() override { m_prepared.clear(); }
+    // Opening a file leaves its editor no history: any step in it is an edit made since.
+    BOOL IsEditedSinceOpened(const CString& strPath) const
+    {
+        CKTSyntaxEditDoc* pEditor = EditorOf(strPath);
+        CKTSyntaxEditBufferManager* pBuffer = pEditor ? pEditor->GetDataManager() : nullptr;
+        return pBuffer && pBuffer->GetUndoRedoManager()->GetCount() != 0;
+    }
     // The texts wait with the editors this build fills.
     void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) override
     {
@@ -139,6 +145,11 @@ public:
 
 private:
     static CwrenfoldApp& App() { return *static_cast<CwrenfoldApp*>(AfxGetApp()); }
+    CKTSyntaxEditDoc* EditorOf(const CString& strPath) const
+    {
+        return dynamic_cast<CKTSyntaxEditDoc*>(
+            FindEditor([&](CDocument& doc) { return doc.GetPathName().CompareNoCase(strPath) == 0; }));
+    }
     template <typename Match>
     CDocument* FindEditor(Match match) const
     {
@@ -253,8 +264,10 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
 }
 
 // An editor opened after a Generate shows the text that waits for its file, unsaved, as the editors open
-// then show theirs. Without the memory to, the text still waits and the save writes it.
-std::vector<CKTSyntaxEditDoc*> CMainFrame::ShowWaitingTexts(const ProjectRecord& project, BOOL bTakenBack)
+// then show theirs. Without the memory to, the text still waits and the save writes it. What the user typed
+// into such an editor is newer than the text: a selection leaves it; a save puts the text in to be seen,
+// naming the editor first, so that the save writes nothing even where memory runs out before it goes in.
+std::vector<CKTSyntaxEditDoc*> CMainFrame::ShowWaitingTexts(const ProjectRecord& project, std::vector<CString>* pEdited)
 {
     CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
     CProjectEditors editors(project, m_wndStatusBar);
@@ -262,9 +275,17 @@ std::vector<CKTSyntaxEditDoc*> CMainFrame::ShowWaitingTexts(const ProjectRecord&
     try
     {
         std::vector<CString> shown;
-        for (const WaitingText& text : bTakenBack ? waiting.Of(project) : waiting.GeneratedOf(project))
+        for (const WaitingText& text : pEdited ? waiting.Of(project) : waiting.GeneratedOf(project))
+        {
+            if (editors.IsEditedSinceOpened(text.strPath))
+            {
+                if (!pEdited)
+                    continue;
+                pEdited->push_back(text.strPath);
+            }
             if (editors.PrepareText(text.strPath, text.text))
                 shown.push_back(text.strPath);
+        }
         taking = editors.Filling();
         editors.HoldTexts(shown, {});
     }

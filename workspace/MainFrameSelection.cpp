@@ -132,7 +132,7 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetr
             m_unopenedEditors.erase(std::remove(m_unopenedEditors.begin(), m_unopenedEditors.end(), strPath),
                                     m_unopenedEditors.end());
     }
-    ShowWaitingTexts(project, FALSE);
+    ShowWaitingTexts(project, nullptr);
 }
 
 BOOL CMainFrame::HasUnopenedEditors(const ProjectRecord& project) const

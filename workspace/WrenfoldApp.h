@@ -35,8 +35,8 @@ public:
     // with the editors their Generate filled.
     CWaitingTexts& WaitingTexts() { return m_waitingTexts; }
     // The project's open editors of files whose texts wait take them, as a save writes them; returns those
-    // editors.
-    std::vector<CKTSyntaxEditDoc*> ShowWaitingTexts(const ProjectRecord& project);
+    // editors. One the user has edited since it opened is added to pEdited (CMainFrame::ShowWaitingTexts).
+    std::vector<CKTSyntaxEditDoc*> ShowWaitingTexts(const ProjectRecord& project, std::vector<CString>* pEdited);
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);

@@ -45,10 +45,11 @@ void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector
         pFailures->push_back(strError);
 }
 
-std::vector<CKTSyntaxEditDoc*> CwrenfoldApp::ShowWaitingTexts(const ProjectRecord& project)
+std::vector<CKTSyntaxEditDoc*> CwrenfoldApp::ShowWaitingTexts(const ProjectRecord& project,
+                                                              std::vector<CString>* pEdited)
 {
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd);
-    return pFrame ? pFrame->ShowWaitingTexts(project, TRUE) : std::vector<CKTSyntaxEditDoc*>();
+    return pFrame ? pFrame->ShowWaitingTexts(project, pEdited) : std::vector<CKTSyntaxEditDoc*>();
 }
 
 BOOL CwrenfoldApp::ReportSaveFailures(const std::vector<CString>& failures)

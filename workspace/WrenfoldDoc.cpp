@@ -126,11 +126,17 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     if (!pProject)
         return Save(savings, {}, pError);
     waiting.KeepChanged(*pProject, HoldsStill);
-    for (CKTSyntaxEditDoc* pTaking : app.ShowWaitingTexts(*pProject))
+    std::vector<CString> edited;
+    for (CKTSyntaxEditDoc* pTaking : app.ShowWaitingTexts(*pProject, &edited))
         if (auto* pDoc = dynamic_cast<CwrenfoldDoc*>(pTaking);
             pDoc && std::find(docs.begin(), docs.end(), pTaking) == docs.end())
             savings.push_back({pDoc, pDoc->GetPathName()});
     const std::vector<WaitingText>& texts = waiting.Of(*pProject);
+    if (!edited.empty())
+    {
+        *pError = UnseenText(edited, savings, texts);
+        return FALSE;
+    }
     std::vector<WaitingText> before = waiting.FilesAsTheyWere(*pProject) ? HeldNow(texts) : std::vector<WaitingText>();
     if (!Save(savings, texts, pError))
         return FALSE;
@@ -163,7 +169,17 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
     return TRUE;
 }
 
-// The files by their names alone, as their editors' tabs show them.
+// A text that took the place of the user's edits is written only once the user has seen it, and the rest of
+// its group with it. The save fails, so that a Close or an Exit does not throw the editors away.
+CString CwrenfoldDoc::UnseenText(const std::vector<CString>& edited, const std::vector<Saving>& savings,
+                                 const std::vector<WaitingText>& texts)
+{
+    return "what waited for " + NamesOf(edited) +
+           (edited.size() > 1 ? " was put into their editors" : " was put into its editor") +
+           " in place of your edits (Ctrl+Z there brings them back); none of " + NamesOf(savings, texts) +
+           " was written, so that you see it first: saving again writes them";
+}
+
 CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)
 {
     std::vector<CString> paths;
@@ -171,6 +187,12 @@ CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings, const std::vec
         paths.push_back(saving.strPath);
     for (const WaitingText& text : texts)
         paths.push_back(text.strPath);
+    return NamesOf(paths);
+}
+
+// The files by their names alone, as their editors' tabs show them.
+CString CwrenfoldDoc::NamesOf(const std::vector<CString>& paths)
+{
     CString strNames;
     for (const CString& strPath : paths)
         strNames += (strNames.IsEmpty() ? "" : ", ") + strPath.Mid(strPath.ReverseFind('\\') + 1);

@@ -38,7 +38,10 @@ private:
     // With the texts of their Generate that wait, which then no longer do.
     static BOOL SaveWithWaiting(std::vector<Saving> savings, CString* pError);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
+    static CString UnseenText(const std::vector<CString>& edited, const std::vector<Saving>& savings,
+                              const std::vector<WaitingText>& texts);
     static CString NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
+    static CString NamesOf(const std::vector<CString>& paths);
     static BOOL WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
     void MarkSaved(LPCTSTR lpszPathName);
 };

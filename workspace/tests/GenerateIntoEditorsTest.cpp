@@ -903,12 +903,12 @@ protected:
         Press(pView, VK_F4);
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hChild); })) << "closed";
     }
-    void Press(CKTSyntaxEditView* pView, WORD wKey)
+    void Press(CKTSyntaxEditView* pView, WORD wKey) { ASSERT_TRUE(InputTo(pView).Key(wKey, CTestInput::kControl)); }
+    CTestInput InputTo(CKTSyntaxEditView* pView)
     {
         static_cast<CMDIChildWnd*>(pView->GetParentFrame())->MDIActivate();
         PumpMessages();
-        CTestInput input(pView->GetEditCtrl()->GetSafeHwnd());
-        ASSERT_TRUE(input.Key(wKey, CTestInput::kControl));
+        return CTestInput(pView->GetEditCtrl()->GetSafeHwnd());
     }
     // "win" selected while another program holds its header: the header's editor is not open.
     ProjectRecord& SelectWithTheHeaderUnopened()
@@ -1257,4 +1257,52 @@ TEST_F(TakenBackTest, AHeaderChangedSinceItsGenerateWasSavedIsKeptWhenTheGenerat
     EXPECT_EQ("old win_api.c\r\n", m_folder.Read("win_api.c"));
     EXPECT_EQ("old win_api_demo.c\r\n", m_folder.Read("win_api_demo.c"));
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+}
+
+// Before, typing in a header opened while its Generate was undone was replaced by the Generate's header at the
+// redo's next click on the project or save, and that save wrote the header unseen; Close then threw the typing
+// away with the editor, saved or not. A click leaves the typing; a save puts the header in as a step Ctrl+Z
+// takes back, writes nothing and says so, and a Close stays open; the next one writes the Generate whole.
+TEST_F(TakenBackTest, TypingInAHeaderOpenedAfterItsGenerateIsKeptUntilTheGeneratesHeaderIsSeen)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "other").c_str());
+    for (const auto& [bSaveTheTyping, nSave] : {std::pair{false, ID_PROJECT_SAVE_ALL}, {true, ID_PROJECT_CLOSE}})
+    {
+        SCOPED_TRACE(bSaveTheTyping ? "saved, Close" : "Save All");
+        WriteOldFiles();
+        ProjectRecord& project = SelectWithTheHeaderUnopened();
+        project.basedProtocol ^= 1;
+        const codegen::GeneratedCode code = CodeOf(project);
+        RunCommand(ID_BUILD_GENERATE_CODE);
+        PressInFilled('Z');
+        Select(BranchOf("win", "Packet"));
+        CDocument* pHeader = EditorOf("win_api.h");
+        ASSERT_NE(nullptr, pHeader);
+        ASSERT_TRUE(InputTo(ViewOf(pHeader)).Text("mine "));
+        const std::string before = bSaveTheTyping ? "mine old win_api.h\r\n" : "old win_api.h\r\n";
+        if (CFrameKeys keys; bSaveTheTyping)
+            Press(ViewOf(pHeader), 'S');
+        PressInFilled('Y');
+        Select(ProjectItem("other"));
+        Select(ProjectItem("win"));
+        EXPECT_EQ("mine old win_api.h\n", EditorText(pHeader)) << "clicks keep the typing";
+        DesignerTestApp().m_messages.clear();
+        RunCommand(nSave);
+        EXPECT_EQ(1u, DesignerTestApp().m_messages.size());
+        ASSERT_EQ(2u, m_pFrame->m_projects.size()) << "still open";
+        EXPECT_EQ(before, m_folder.Read("win_api.h"));
+        EXPECT_EQ("old win_api.c\r\n", m_folder.Read("win_api.c"));
+        EXPECT_EQ(code.header, EditorText(pHeader));
+        {
+            CFrameKeys keys;
+            Press(ViewOf(pHeader), 'Z');
+            EXPECT_EQ("mine old win_api.h\n", EditorText(pHeader)) << "Ctrl+Z brings the typing back";
+            Press(ViewOf(pHeader), 'Y');
+        }
+        DesignerTestApp().m_messages.clear();
+        RunCommand(nSave);
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+        ExpectWrittenWhole(code);
+        RunCommand(ID_PROJECT_CLOSE);
+    }
 }
