@@ -15,8 +15,8 @@ namespace
 {
 
 const std::size_t kBigText = std::size_t(24) << 20;
-const std::size_t kCopyLimit = std::size_t(4) << 20;  // far below the text: no copy of it fits
-const std::size_t kStarvedLimit = std::size_t(256) << 10;
+const std::size_t kCopyLimit = std::size_t(4) << 20;      // far below the text: no copy of it fits
+const std::size_t kStarvedLimit = std::size_t(32) << 10;  // below one block the writer announces
 
 // Long rows of C, each ended by CRLF, about nBytes in all.
 std::string BigText(std::size_t nBytes)
