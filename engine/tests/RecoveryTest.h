@@ -82,16 +82,21 @@ protected:
     {
         return ReplaceOn(KillingAt(step, count), names, age).killed;
     }
+    // The files replaced with "new" on a disk with those faults, which fail the run; the error.
+    std::string FailedOn(const DiskFaults& faults, const std::vector<std::string>& names) const
+    {
+        CStandInDisk disk(faults);
+        CString error;
+        EXPECT_FALSE(Replace(names, "new", &error));
+        return std::string(error);
+    }
     // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
     std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
     {
         DiskFaults faults;
         faults.doneButFails = doneButFails;
         faults.goneAfter = goneAfter;
-        CStandInDisk disk(faults);
-        CString error;
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-        return std::string(error);
+        return FailedOn(faults, {"h", "c", "d"});
     }
     void Reset() const
     {
@@ -102,11 +107,8 @@ protected:
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> entries;
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
-        {
-            const std::string name = entry.path().filename().string();
+        for (const std::string& name : NamesIn(m_folder.Path()))
             entries.push_back(name + "=" + m_folder.Read(name));
-        }
         std::sort(entries.begin(), entries.end());
         return entries;
     }

@@ -49,14 +49,7 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAHeaderItCannotProveBesi
 TEST_F(RecoveryWordsTest, AFileBackWithTheSameTextAsTheRunsIsSaidToBePutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "d=same d", "d.tmo=same d"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "d"},
-                                              {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "d"},
-                                              {RunStep::Aside, "h"},
-                                              {RunStep::In, "h"},
-                                              {RunStep::Aside, "d"},
-                                              {RunStep::In, "d"}}));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h", "d"})));
     std::filesystem::remove(m_folder.Path("d.tmo"));
     EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
     EXPECT_EQ((std::vector<std::string>{"d=same d", "h=old h"}), Entries());
@@ -69,11 +62,7 @@ TEST_F(RecoveryWordsTest, AnOldFileTheRunsOwnUndoCannotPutBackSaysWhatStandsAtIt
     Plant({"h=old h", "c=old c"});
     DiskFaults gone;
     gone.goneAfter = 2;  // h aside and in, then the drive is gone as c goes aside
-    CString error;
-    {
-        CStandInDisk disk(gone);
-        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-    }
+    const std::string error = FailedOn(gone, {"h", "c"});
     ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
                                        m_folder.Path("h.tmo"));
     ExpectSaid(std::string(error), "; meanwhile " + m_folder.Path("h") +
@@ -94,11 +83,7 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
             Plant({"h.tmo=the user's h"});
     };
     faults.refusedMove = 3;  // c going aside
-    CString error;
-    {
-        CStandInDisk disk(faults);
-        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-    }
+    const std::string error = FailedOn(faults, {"h", "c"});
     ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " keeps the run's new contents");
     ExpectSaid(std::string(error),
                "; changed since, these are not the run's and were left as they are: " + m_folder.Path("h.tmo"));
@@ -111,14 +96,7 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
 TEST_F(RecoveryWordsTest, ARecordDamagedInALineIsReadOnlyUpToItAndNeverCalledPutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "c"},
-                                              {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "c"},
-                                              {RunStep::Aside, "h"},
-                                              {RunStep::In, "h"},
-                                              {RunStep::Aside, "c"},
-                                              {RunStep::In, "c"}}));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h", "c"})));
     // A digit of the header's proof goes wrong.
     std::string record = m_folder.Read("replacing.tmr");
     const std::size_t sum = record.find(' ', record.find("wrote ") + 6) + 1;

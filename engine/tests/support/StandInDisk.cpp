@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -237,6 +238,15 @@ std::set<std::string> NamesMade(const std::vector<std::string>& done)
     for (const std::string& step : done)
         if (step.rfind("create ", 0) == 0 || step.rfind("move ", 0) == 0)
             names.insert(step.substr(step.find(' ') + 1));
+    return names;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
     return names;
 }
 

@@ -106,3 +106,5 @@ private:
 std::string NameIn(const char* path);
 // Every name a run made a file at, in done.
 std::set<std::string> NamesMade(const std::vector<std::string>& done);
+// The names in folder, sorted; no file is read, as one held while pending deletion may not be.
+std::vector<std::string> NamesIn(const std::string& folder);
