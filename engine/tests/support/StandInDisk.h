@@ -60,7 +60,8 @@ struct DiskFaults
     Full full = Full::ShortWithNoError;
 };
 
-// In use for as long as it lives. Without faults it is the system's disk.
+// In use for as long as it lives. Without faults it is the system's disk, but that the record's lines are left to
+// the system rather than waited for on the disk itself: the kills it stands for stop the program, not the machine.
 class CStandInDisk : public IDiskSteps
 {
 public:
