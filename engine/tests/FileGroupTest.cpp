@@ -43,11 +43,8 @@ protected:
         EXPECT_EQ("old header", m_folder.Read(m_names[0]));
         EXPECT_EQ("old source", m_folder.Read(m_names[1]));
         EXPECT_FALSE(std::filesystem::exists(PathOf(2))) << "a file the group made is gone again";
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
-        {
-            const std::string name = entry.path().filename().string();
+        for (const std::string& name : NamesIn(m_folder.Path()))
             EXPECT_TRUE(name == m_names[0] || name == m_names[1]) << name << " left behind";
-        }
     }
 };
 
@@ -89,8 +86,7 @@ TEST_F(FileGroupTest, AGroupIsReplacedWholeWithNothingLeftBeside)
     ASSERT_TRUE(Replace(&error)) << error;
     for (std::size_t i = 0; i < m_names.size(); i++)
         EXPECT_EQ(m_new[i], m_folder.Read(m_names[i]));
-    EXPECT_EQ(
-        3, std::distance(std::filesystem::directory_iterator(m_folder.Path()), std::filesystem::directory_iterator()));
+    EXPECT_EQ(3u, NamesIn(m_folder.Path()).size());
 }
 
 // Before, each file was replaced as it came and the first failure stopped the rest: a new header beside

@@ -64,16 +64,6 @@ TEST_F(RecoveryRemovalTest, ARunCutOffInAFolderWhoseRemovalsStayIsNamedAtTheOpen
 namespace
 {
 
-// The names in the folder: a file held while pending deletion may not be read.
-std::vector<std::string> NamesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // The old header's leftover under its fresh name: h.tmo.<eight hex digits>.
 bool IsHeldLeftover(const std::string& name)
 {

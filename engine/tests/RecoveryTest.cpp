@@ -160,11 +160,7 @@ TEST_F(RecoveryTest, AGroupWhosePlacedLineCannotBeWrittenIsUndone)
     DiskFaults faults;
     faults.refusedLine = "placed";
     faults.doneButFails = 4;  // c goes in, and the system calls its move failed
-    CString error;
-    {
-        CStandInDisk disk(faults);
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-    }
+    const std::string error = FailedOn(faults, {"h", "c", "d"});
     EXPECT_EQ(0u, std::string(error).find("cannot write " + m_folder.Path("h") + " while replacing it: cannot write " +
                                           m_folder.Path("replacing.tmr") + ": "))
         << error;
@@ -233,17 +229,13 @@ TEST_F(RecoveryTest, ARunCutOffThatAHeldFileKeepsNamesThatFileUntilItIsFree)
 {
     Plant({"h=old h", "c=old c", "d=old d"});
     ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 2)) << "killed after the first set-aside";
-    CString error;
-    {
-        CStandInDisk disk(Holding("c.tmp"));
-        EXPECT_FALSE(Replace({"p"}, "new", &error));
-    }
     EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
                   " records cannot be put right while another program holds " + m_folder.Path("c.tmp") +
                   "; closing that program lets the run be put right at the next Save or opening",
-              std::string(error));
+              FailedOn(Holding("c.tmp"), {"p"}));
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path("p")));
 
+    CString error;
     EXPECT_TRUE(Replace({"p"}, "new", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h", "p=new p"}), Entries());
 }
@@ -332,11 +324,7 @@ TEST_F(RecoveryTest, ALineWrittenHalfIsCutAwayOrEndsTheRecord)
         DiskFaults faults = Holding("h.tmp");  // keeps the record after the run's own undo
         faults.refusedLine = "in h";
         faults.cutRefused = cutRefused;
-        CString error;
-        {
-            CStandInDisk disk(faults);
-            EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-        }
+        FailedOn(faults, {"h", "c"});
         const std::string record = m_folder.Read("replacing.tmr");
         const std::string half = record.substr(record.rfind('\n') + 1);
         EXPECT_EQ(cutRefused, !half.empty());
@@ -490,11 +478,7 @@ TEST_F(RecoveryTest, ATemporaryDeletedBeforeItGoesInFailsTheRun)
     Plant({"h=old h", "c=old c"});
     DiskFaults faults;
     faults.deletedFirst = "d.tmp";
-    CString error;
-    {
-        CStandInDisk disk(faults);
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-    }
+    const std::string error = FailedOn(faults, {"h", "c", "d"});
     EXPECT_EQ(0u, std::string(error).find("cannot replace " + m_folder.Path("d") + ": ")) << error;
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
 }
@@ -522,13 +506,10 @@ TEST_F(RecoveryTest, AFileTheUserWritesAfterAFailedRunWhoseRecordStayedIsKept)
     Plant({"h=old h", "c=old c"});
     DiskFaults faults = Holding("d.tmp");
     faults.refusedMove = 5;  // the new d going in: its temporary stays, held
-    CString error;
-    {
-        CStandInDisk disk(faults);
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-    }
+    FailedOn(faults, {"h", "c", "d"});
     ASSERT_TRUE(std::filesystem::exists(m_folder.Path("replacing.tmr"))) << "kept for the held temporary";
     Plant({"d=the user's d"});
+    CString error;
     EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=the user's d", "h=newer h"}), Entries());
 }
@@ -606,16 +587,13 @@ TEST_F(RecoveryTest, ARunWhoseDriveGoesIsPutRightWhenItIsBack)
             if (done == move)
                 drive.Go();
         };
-        CString error;
-        {
-            CStandInDisk disk(faults);
-            EXPECT_FALSE(Replace(names, "new", &error));
-        }
+        const std::string error = FailedOn(faults, names);
         EXPECT_NE(std::string::npos, std::string(error).find("at the next Save or opening")) << error;
         drive.Back();
         Recover();
         EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h", "k=old k"}), Entries());
-        EXPECT_TRUE(Replace(names, "newer", &error)) << error;
+        CString newer;
+        EXPECT_TRUE(Replace(names, "newer", &newer)) << newer;
     }
 }
 
@@ -636,11 +614,7 @@ TEST_F(RecoveryTest, AFolderGoneAsAMoveIsMadeIsSaidNotToBeFound)
             if (done == move)
                 drive.Go();
         };
-        CString error;
-        {
-            CStandInDisk disk(faults);
-            EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-        }
+        const std::string error = FailedOn(faults, {"h", "c"});
         EXPECT_EQ(0u, std::string(error).find("cannot replace " + m_folder.Path("h") + ": " +
                                               std::string(SystemErrorText(PathNotFoundError())) + ";"))
             << error;
@@ -749,21 +723,11 @@ TEST_F(RecoveryTest, AFinishedRunsOldFileIsNeverTakenForTheSameBytesALaterRunSet
         // The first run rewrote h with its own bytes, and d's old file was held; the next was killed once h and
         // c were in.
         Plant({"h=newer h", "h.tmo=new h", "c=newer c", "c.tmo=old c", "d=new d", "d.tmo=old d"});
-        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                                  {RunStep::Aside, "h"},
-                                                  {RunStep::In, "h"},
-                                                  {RunStep::Old, "d"},
-                                                  {RunStep::Aside, "d"},
-                                                  {RunStep::In, "d"},
-                                                  {RunStep::Placed, ""},
-                                                  {RunStep::Old, "h"},
-                                                  {RunStep::Old, "c"},
-                                                  {RunStep::Wrote, "h"},
-                                                  {RunStep::Wrote, "c"},
-                                                  {RunStep::Aside, "h"},
-                                                  {RunStep::In, "h"},
-                                                  {RunStep::Aside, "c"},
-                                                  {RunStep::In, "c"}}));
+        RunSteps steps = {{RunStep::Old, "h"},   {RunStep::Aside, "h"}, {RunStep::In, "h"},   {RunStep::Old, "d"},
+                          {RunStep::Aside, "d"}, {RunStep::In, "d"},    {RunStep::Placed, ""}};
+        const RunSteps next = StepsUntilAllWentIn({"h", "c"});
+        steps.insert(steps.end(), next.begin(), next.end());
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
         const std::string header = edited ? "newer h and the user's line" : "newer h";
         Plant({"h=" + header});
         DiskFaults held;
@@ -789,15 +753,11 @@ TEST_F(RecoveryTest, AnEarlierDesignersFinishedRunWhoseOldFileIsHeldTakesNoLater
 {
     Plant({"h=new h", "h.tmo=old h", "c=old c",
            "replacing.tmr=files being replaced together, each line after its step\nold h\naside h\nin h\nplaced\n"});
-    CString error;
-    {
-        CStandInDisk disk(Holding("h.tmo"));
-        EXPECT_FALSE(Replace({"c"}, "new", &error));
-    }
     EXPECT_EQ("cannot replace " + m_folder.Path("c") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
                   " records cannot be put right while another program holds " + m_folder.Path("h.tmo") +
                   "; closing that program lets the run be put right at the next Save or opening",
-              std::string(error));
+              FailedOn(Holding("h.tmo"), {"c"}));
+    CString error;
     EXPECT_TRUE(Replace({"c"}, "new", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
 }

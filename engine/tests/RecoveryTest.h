@@ -82,16 +82,21 @@ protected:
     {
         return ReplaceOn(KillingAt(step, count), names, age).killed;
     }
+    // The files replaced with "new" on a disk with those faults, which fail the run; the error.
+    std::string FailedOn(const DiskFaults& faults, const std::vector<std::string>& names) const
+    {
+        CStandInDisk disk(faults);
+        CString error;
+        EXPECT_FALSE(Replace(names, "new", &error));
+        return std::string(error);
+    }
     // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
     std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
     {
         DiskFaults faults;
         faults.doneButFails = doneButFails;
         faults.goneAfter = goneAfter;
-        CStandInDisk disk(faults);
-        CString error;
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-        return std::string(error);
+        return FailedOn(faults, {"h", "c", "d"});
     }
     void Reset() const
     {
@@ -102,11 +107,8 @@ protected:
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> entries;
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
-        {
-            const std::string name = entry.path().filename().string();
+        for (const std::string& name : NamesIn(m_folder.Path()))
             entries.push_back(name + "=" + m_folder.Read(name));
-        }
         std::sort(entries.begin(), entries.end());
         return entries;
     }
@@ -255,29 +257,49 @@ protected:
         if (afterHeld)
             faults.held = "k.tmo";
         for (faults.killCount = 1;; faults.killCount++)
+        {
+            SCOPED_TRACE("run killed at step " + std::to_string(faults.killCount));
+            const KilledRun run = KillTheRun(faults, afterHeld);
+            if (!run.killed)
+                return;
+            // A kill leaves only names and bytes: each opening after it starts from them, the run made once.
+            const std::vector<std::string> left = Entries();
             for (int recoveryKill = 0;; recoveryKill++)
             {
-                Ended ended = Ended::Neither;
+                bool recoveryEnded = false;
                 for (const UserAfter user : {UserAfter::MakesAtNamesNotMade, UserAfter::MakesAtFreeNames,
                                              UserAfter::EditsTheHeader, UserAfter::DeletesTheSource})
                 {
-                    SCOPED_TRACE("run killed at step " + std::to_string(faults.killCount) + ", its recovery at step " +
-                                 std::to_string(recoveryKill) + ", the user's doing " +
+                    SCOPED_TRACE("its recovery killed at step " + std::to_string(recoveryKill) + ", the user's doing " +
                                  std::to_string(static_cast<int>(user)));
-                    ended = KillThenOpen(faults, recoveryKill, user, afterHeld);
-                    if (ended == Ended::Run)
-                        return;
+                    Reset();
+                    Plant(left);
+                    recoveryEnded = !OpenAfterKill(run, recoveryKill, user, afterHeld);
                 }
-                if (ended == Ended::Recovery)
+                if (recoveryEnded)
                     break;
             }
+        }
     }
-    enum class Ended
+    // The user's files beside the run's, and after a finished run the new k it left.
+    static std::vector<std::string> UsersFiles(bool afterHeld)
     {
-        Neither,
-        Run,       // the run ran to its end before the kill
-        Recovery,  // the recovery did
-    };
+        std::vector<std::string> users = {"h.old=the user's", "x.tmo=the user's", "x.tmp=the user's"};
+        if (afterHeld)
+            users.push_back("k=new k");
+        return users;
+    }
+    // A run of h, c and the new d in a fresh folder, beside the user's files, on a disk with those faults.
+    KilledRun KillTheRun(const DiskFaults& faults, bool afterHeld) const
+    {
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        Plant(UsersFiles(false));
+        // The old k of a finished run, held through the kill, the opening and the next Generate.
+        if (afterHeld)
+            FinishWithHeldOldFile();
+        return ReplaceOn(faults, {"h", "c", "d"}, "new");
+    }
     // k replaced by a run that finished while another program held its old file.
     void FinishWithHeldOldFile() const
     {
@@ -287,29 +309,19 @@ protected:
         EXPECT_TRUE(Replace({"k"}, "new", &error)) << error;
         EXPECT_TRUE(std::filesystem::exists(m_folder.Path("k.tmo")));
     }
-    Ended KillThenOpen(const DiskFaults& faults, int recoveryKill, UserAfter user, bool afterHeld) const
+    // In the folder as the run's kill left it: the user acting, the opening's recovery killed at its recoveryKill-th
+    // step unless 0, the opening again and the next Generate; false when that recovery ran to its end first.
+    bool OpenAfterKill(const KilledRun& run, int recoveryKill, UserAfter user, bool afterHeld) const
     {
-        std::vector<std::string> users = {"h.old=the user's", "x.tmo=the user's", "x.tmp=the user's"};
-        Reset();
-        Plant({"h=old h", "c=old c"});
-        Plant(users);
-        // The old k of a finished run, held through the kill, the opening and the next Generate.
+        const std::vector<std::string> users = UsersFiles(afterHeld);
         const DiskFaults held = afterHeld ? Holding("k.tmo") : DiskFaults();
-        if (afterHeld)
-        {
-            FinishWithHeldOldFile();
-            users.push_back("k=new k");
-        }
-        const KilledRun run = ReplaceOn(faults, {"h", "c", "d"}, "new");
-        if (!run.killed)
-            return Ended::Run;
         std::set<std::string> changed;
         std::vector<std::string> later = UserActs(user, run.done, &changed);
         std::vector<std::string> recovered;
         if (recoveryKill > 0)
         {
             if (!RecoverKilled(recoveryKill, held, &recovered))
-                return Ended::Recovery;
+                return false;
             if (user == UserAfter::MakesAtNamesNotMade || user == UserAfter::MakesAtFreeNames)
             {
                 const std::vector<std::string> more = UserActs(user, recovered, &changed);
@@ -335,6 +347,6 @@ protected:
         else
             ExpectOneGeneration(kept);
         ExpectTheNextRunWhole(users, inTheWay, held);
-        return Ended::Neither;
+        return true;
     }
 };

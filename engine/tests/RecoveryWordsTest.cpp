@@ -28,12 +28,6 @@ protected:
     {
         EXPECT_NE(std::string::npos, words.find(part)) << words;
     }
-    // The steps of a run replacing h and a second file, killed once both went in.
-    static RunSteps BothIn(const std::string& second)
-    {
-        return {{RunStep::Old, "h"},   {RunStep::Old, second}, {RunStep::Wrote, "h"},    {RunStep::Wrote, second},
-                {RunStep::Aside, "h"}, {RunStep::In, "h"},     {RunStep::Aside, second}, {RunStep::In, second}};
-    }
     // h and c replaced while a save of the user's reaches the old header as it goes aside, that move refused; the
     // error.
     std::string ReplaceWithAUsersSaveAside(int refusedMove) const
@@ -47,10 +41,7 @@ protected:
                 Plant({"h.tmo=the user's h"});
         };
         faults.refusedMove = refusedMove;
-        CStandInDisk disk(faults);
-        CString error;
-        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-        return std::string(error);
+        return FailedOn(faults, {"h", "c"});
     }
 };
 
@@ -92,7 +83,7 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAFileItMadeThatItCannotP
 TEST_F(RecoveryWordsTest, AFileBackWithTheSameTextAsTheRunsIsSaidToBePutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "d=same d", "d.tmo=same d"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), BothIn("d")));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h", "d"})));
     std::filesystem::remove(m_folder.Path("d.tmo"));
     EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
     EXPECT_EQ((std::vector<std::string>{"d=same d", "h=old h"}), Entries());
@@ -105,11 +96,7 @@ TEST_F(RecoveryWordsTest, AnOldFileTheRunsOwnUndoCannotPutBackSaysWhatStandsAtIt
     Plant({"h=old h", "c=old c"});
     DiskFaults gone;
     gone.goneAfter = 2;  // h aside and in, then the drive is gone as c goes aside
-    CString error;
-    {
-        CStandInDisk disk(gone);
-        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-    }
+    const std::string error = FailedOn(gone, {"h", "c"});
     ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
                                        m_folder.Path("h.tmo"));
     ExpectSaid(std::string(error), "; meanwhile " + m_folder.Path("h") +
@@ -172,7 +159,7 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
 TEST_F(RecoveryWordsTest, ARecordDamagedInALineIsReadOnlyUpToItAndNeverCalledPutRight)
 {
     Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), BothIn("c")));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h", "c"})));
     // A digit of the header's proof goes wrong.
     std::string record = m_folder.Read("replacing.tmr");
     const std::size_t sum = record.find(' ', record.find("wrote ") + 6) + 1;
@@ -197,7 +184,7 @@ TEST_F(RecoveryWordsTest, ARecordWhoseLastLineIsTornIsUndoneWhole)
         SCOPED_TRACE(madeNew ? "a new file last" : "an old file last");
         Reset();
         Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
-        RunSteps steps = BothIn("c");
+        RunSteps steps = StepsUntilAllWentIn({"h", "c"});
         if (madeNew)
         {
             Plant({"d=new d"});

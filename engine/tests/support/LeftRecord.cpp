@@ -43,3 +43,14 @@ RunSteps StepsUntilTheFirstWentIn(const std::vector<std::string>& names)
     steps.insert(steps.end(), {{RunStep::Aside, names.front()}, {RunStep::In, names.front()}});
     return steps;
 }
+
+RunSteps StepsUntilAllWentIn(const std::vector<std::string>& names)
+{
+    RunSteps steps;
+    for (const RunStep step : {RunStep::Old, RunStep::Wrote})
+        for (const std::string& name : names)
+            steps.push_back({step, name});
+    for (const std::string& name : names)
+        steps.insert(steps.end(), {{RunStep::Aside, name}, {RunStep::In, name}});
+    return steps;
+}

@@ -15,3 +15,6 @@ bool LeaveRecord(const std::string& folder, const std::vector<std::pair<RunStep,
 using RunSteps = std::vector<std::pair<RunStep, std::string>>;
 // The steps of a run replacing those files, all there before, killed once the first of them went in.
 RunSteps StepsUntilTheFirstWentIn(const std::vector<std::string>& names);
+// The steps of a run replacing those files, all there before, that announced every old one before the first it
+// wrote, killed once the last of them went in.
+RunSteps StepsUntilAllWentIn(const std::vector<std::string>& names);

@@ -1,11 +1,10 @@
 // StandInDisk.cpp: the disk the atomic writer's tests put in place of the system's.
 #include "StandInDisk.h"
 
-#include "project/FileFlush.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -45,6 +44,14 @@ bool RefusedAsWindowsDoes(unsigned long status)
 #endif
     SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
     return false;
+}
+
+// A line of the record handed to the system. A kill stops the program, never the machine: what the system was
+// given outlives it, so waiting for each line to reach the disk itself would only slow loops of many kills.
+bool PutLine(std::FILE* record, const char* text)
+{
+    const std::size_t size = std::strlen(text);
+    return std::fwrite(text, 1, size, record) == size && std::fflush(record) == 0;
 }
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -222,9 +229,9 @@ bool CStandInDisk::Append(std::FILE* record, const char* text)
         SetSystemError(EIO, 29 /* ERROR_WRITE_FAULT */);
         return false;
     }
-    const std::size_t size = std::strlen(text);
-    if (std::fwrite(text, 1, size, record) != size || !FlushToDisk(record))
+    if (!PutLine(record, text))
         return false;
+    const std::size_t size = std::strlen(text);
     m_done.push_back("record " + std::string(text, size - (size > 0 && text[size - 1] == '\n')));
     return true;
 }
@@ -243,7 +250,7 @@ bool CStandInDisk::Rewrite(std::FILE* record, const char* text)
         std::fflush(record);
         throw;
     }
-    if (!SystemDiskSteps().Rewrite(record, text))
+    if (std::fseek(record, 0, SEEK_SET) != 0 || !PutLine(record, text))
         return false;
     m_done.push_back("rewrite");
     return true;
@@ -255,6 +262,15 @@ std::set<std::string> NamesMade(const std::vector<std::string>& done)
     for (const std::string& step : done)
         if (step.rfind("create ", 0) == 0 || step.rfind("move ", 0) == 0)
             names.insert(step.substr(step.find(' ') + 1));
+    return names;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
     return names;
 }
 

@@ -63,7 +63,8 @@ struct DiskFaults
     Full full = Full::ShortWithNoError;
 };
 
-// In use for as long as it lives. Without faults it is the system's disk.
+// In use for as long as it lives. Without faults it is the system's disk, but that the record's lines are left to
+// the system rather than waited for on the disk itself: the kills it stands for stop the program, not the machine.
 class CStandInDisk : public IDiskSteps
 {
 public:
@@ -109,3 +110,5 @@ private:
 std::string NameIn(const char* path);
 // Every name a run made a file at, in done.
 std::set<std::string> NamesMade(const std::vector<std::string>& done);
+// The names in folder, sorted; no file is read, as one held while pending deletion may not be.
+std::vector<std::string> NamesIn(const std::string& folder);
