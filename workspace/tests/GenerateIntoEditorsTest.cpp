@@ -178,19 +178,14 @@ protected:
         return *m_pFrame->m_projects.back();
     }
     void GenerateWithEachAllocationFailing(CEditorFault::Moment armed, CEditorFault::Moment until);
-    // The output pane's last line that holds part.
-    std::string OutputLineWith(const std::string& part) const
+    // The output pane's last line.
+    std::string LastOutputLine() const
     {
         CString strOutput;
         m_pFrame->m_wndOutput.GetWindowText(strOutput);
-        const std::string output(strOutput);
-        const std::size_t nPart = output.rfind(part);
-        EXPECT_NE(std::string::npos, nPart) << output;
-        if (nPart == std::string::npos)
-            return std::string();
-        const std::size_t nEnd = output.rfind("\r\n", nPart);
-        const std::size_t nLine = nEnd == std::string::npos ? 0 : nEnd + 2;
-        return output.substr(nLine, output.find("\r\n", nPart) - nLine);
+        std::string output(strOutput);
+        output.erase(output.find_last_not_of("\r\n") + 1);
+        return output.substr(output.rfind("\r\n") + 2);
     }
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
     // The project's three source files hold its code, as a save writes it.
@@ -235,10 +230,11 @@ TEST_F(GenerateIntoEditorsTest, ASaveAllSaysWhatPuttingRightARunCutOffInItsFolde
         ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes and the user's line"));
         RunCommand(ID_PROJECT_SAVE_ALL);
         EXPECT_TRUE(DesignerTestApp().m_messages.empty());
-        const std::string line = OutputLineWith(": an interrupted run that " + m_folder.Path("replacing.tmr"));
+        const std::string line = LastOutputLine();
         const std::string left = "; " + m_folder.Path("notes.txt") +
                                  " was changed since and is left as it is; its old contents wait in " +
                                  m_folder.Path("notes.txt.tmo");
+        EXPECT_NE(std::string::npos, line.find(": an interrupted run that " + m_folder.Path("replacing.tmr"))) << line;
         EXPECT_EQ(0u, line.find(bDesignChanged ? "Saving gen: " : "Saving gen_api")) << line;
         EXPECT_EQ(line.size() - left.size(), line.rfind(left)) << line;
         RunCommand(ID_PROJECT_CLOSE);
