@@ -175,16 +175,19 @@ void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 // pFailures. A project that cannot be written stays loaded as it is.
 void CMainFrame::SaveProjectFiles(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
-    CString strError;
+    CString strError, strTold;
     bool bWritten = false;
     try
     {
-        RunLongWork(CString("Saving ") + project.name + "...", [&] { bWritten = m_files.Save(project, &strError); });
+        RunLongWork(CString("Saving ") + project.name + "...",
+                    [&] { bWritten = m_files.Save(project, &strError, &strTold); });
     }
     catch (const std::bad_alloc&)
     {
         strError = CString("cannot save the project ") + project.name + ": not enough memory";
     }
+    if (!strTold.IsEmpty())
+        m_wndOutput.AddLine(CString("Saving ") + project.name + ": " + strTold);
     if (!bWritten)
         pFailures->push_back(strError);
     CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");

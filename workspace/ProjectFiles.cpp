@@ -50,7 +50,7 @@ void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPat
 
 void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }
 
-BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError)
+BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError, CString* pTold)
 {
     SavedFile& saved = m_files[&project];
     const std::uint64_t digest = DigestOf(project);
@@ -58,7 +58,7 @@ BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError)
         return TRUE;
     // Formatted again as it is written: the design's text is never held whole. A design that cannot be
     // written is told why.
-    if (!WriteProjectFile(project, saved.strPath, pError))
+    if (!WriteProjectFile(project, saved.strPath, pError, pTold))
         return FALSE;
     saved.digest = digest;
     return TRUE;

@@ -20,8 +20,9 @@ public:
     void Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest);
     void Forget(const ProjectRecord& project);
     // Writes the project to its file only when its design differs from the one last read or written there.
-    // FALSE, with the reason, when the file could not be written.
-    BOOL Save(const ProjectRecord& project, CString* pError);
+    // FALSE, with the reason, when the file could not be written. pTold gets what the write has to say
+    // whatever its result (ReplaceFilesTogether).
+    BOOL Save(const ProjectRecord& project, CString* pError, CString* pTold);
 
 private:
     struct SavedFile

@@ -45,6 +45,8 @@ public:
     // Long work with the main frame answering meanwhile, as the frame runs its own; without the
     // frame, here and now.
     void RunLongWork(const CString& strStep, const std::function<void()>& work);
+    // A line in the main frame's output pane; without the frame, nowhere.
+    void AddOutputLine(const CString& strLine);
 
 protected:
     afx_msg BOOL OnOpenRecentFile(UINT nID);

@@ -80,6 +80,12 @@ void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)
             pDoc->UpdateAllViews(pSender, CKTSyntaxEditDoc::ktHintSettings, NULL);
 }
 
+void CwrenfoldApp::AddOutputLine(const CString& strLine)
+{
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->m_wndOutput.AddLine(strLine);
+}
+
 void CwrenfoldApp::RunLongWork(const CString& strStep, const std::function<void()>& work)
 {
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))

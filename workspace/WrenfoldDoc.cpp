@@ -210,9 +210,12 @@ BOOL CwrenfoldDoc::WriteRows(const std::vector<Saving>& savings, const std::vect
     for (const WaitingText& text : texts)
         files.push_back({text.strPath, ContentsOf(text.text.data(), text.text.size())});
     bool bWritten = false;
-    static_cast<CwrenfoldApp*>(AfxGetApp())
-        ->RunLongWork("Saving " + NamesOf(savings, texts) + "...",
-                      [&] { bWritten = ReplaceFilesTogether(files, pError); });
+    CString strTold;
+    CwrenfoldApp* pApp = static_cast<CwrenfoldApp*>(AfxGetApp());
+    pApp->RunLongWork("Saving " + NamesOf(savings, texts) + "...",
+                      [&] { bWritten = ReplaceFilesTogether(files, pError, &strTold); });
+    if (!strTold.IsEmpty())
+        pApp->AddOutputLine("Saving " + NamesOf(savings, texts) + ": " + strTold);
     return bWritten;
 }
 

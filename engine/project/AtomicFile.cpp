@@ -236,6 +236,16 @@ bool IsReadOnly(const char* path)
     return true;
 }
 
+// Two names of one file, as the system compares them.
+bool SamePath(const CString& one, const CString& other)
+{
+#ifdef _WIN32
+    return one.CompareNoCase(other) == 0;
+#else
+    return one == other;
+#endif
+}
+
 // "cannot replace <path>: <why>".
 CString ReplaceError(const char* path, const CString& why) { return CString("cannot replace ") + path + ": " + why; }
 
@@ -251,7 +261,7 @@ public:
     // A name the run would write is never one a user holds: it is refused, and the user told what to move.
     // An old file a finished run left there goes once another program lets go of it, or once it can be
     // removed: waiting says which kept it.
-    bool CheckNames(const RunContents& run, const RunBlocker& waiting, CString* error) const
+    bool CheckNames(const RunContents& run, const std::vector<RunBlocker>& waiting, CString* error) const
     {
         const char* path = m_file.path;
         if (IsReadOnly(path))
@@ -321,18 +331,25 @@ public:
     }
 
 private:
-    CString LeftByAFinishedRunText(const RunBlocker& waiting) const
+    // Each old file by what keeps it.
+    CString LeftByAFinishedRunText(const std::vector<RunBlocker>& waiting) const
     {
-        if (waiting.held)
-            return "another program holds " + m_file.setAside +
+        const CString& path = m_file.setAside;
+        const auto own = std::find_if(waiting.begin(), waiting.end(),
+                                      [&path](const RunBlocker& blocker) { return SamePath(blocker.path, path); });
+        const RunBlocker blocker = own == waiting.end() ? RunBlocker() : *own;
+        if (blocker.held)
+            return "another program holds " + path +
                    ", the old file of an earlier run; closing that program lets it go";
-        return m_file.setAside + ", the old file of an earlier run, cannot be removed (" +
-               SystemErrorText(waiting.code) + ")";
+        const CString old = path + ", the old file of an earlier run, ";
+        if (blocker.stays)
+            return old + "stays where it was removed: the folder cannot be written";
+        return old + "cannot be removed (" + SystemErrorText(blocker.code) + ")";
     }
     bool IsLeftByAFinishedRun(const RunContents& run) const
     {
         for (const RecordedFile& file : run.finished)
-            if (file.setAside == m_file.setAside)
+            if (SamePath(file.setAside, m_file.setAside))
                 return true;
         return false;
     }
@@ -389,18 +406,21 @@ CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery
 
 // The run's record, made before anything is written: only what it names is ever moved or removed by a
 // recovery, and while it is held no other program runs in the folder. Going on in a finished run's record,
-// the run keeps its old files still to go in mind, and starts the record anew with them alone.
-bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, RunBlocker* waiting, CString* error)
+// the run keeps its old files still to go in mind, and starts the record anew with them alone. What the
+// recovery did and left is told as an opening tells it: the user may never open the folder again.
+bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, std::vector<RunBlocker>* waiting,
+                 CString* error, CString* told)
 {
     const CString at = RecordPathOf(path);
     RunRecovery recovery;
     switch (MakeRecord(record, at, &recovery))
     {
     case CRunRecord::Opened::Held:
+        *told = RecoveryText(at, recovery);
         if (recovery.record != RecordLeft::GoesOn)
             return true;
         run.finished = recovery.waiting;
-        *waiting = recovery.blocker;
+        *waiting = recovery.waitingWhy;
         if (record.StartAnew(run.finished))
             return true;
         *error = RecordError(path);
@@ -422,8 +442,8 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, RunBloc
     return false;
 }
 
-bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run, const RunBlocker& waiting,
-              CString* error)
+bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run,
+              const std::vector<RunBlocker>& waiting, CString* error)
 {
     for (const CPlacing& placing : placings)
         if (!placing.CheckNames(run, waiting, error))
@@ -442,12 +462,12 @@ bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunCont
 }
 
 // Finishes the run once placed, else undoes it, as a recovery would; while a file cannot be put right, the
-// record stays for the next recovery.
-void PutRight(CRunRecord& record, const RunContents& run, CString* error)
+// record stays for the next recovery. What the settling found and did.
+RunRecovery PutRight(CRunRecord& record, const RunContents& run, CString* error)
 {
+    RunRecovery outcome;
     try
     {
-        RunRecovery outcome;
         if (FinishOrUndo(run, error, &outcome))
             record.Remove();
     }
@@ -455,21 +475,53 @@ void PutRight(CRunRecord& record, const RunContents& run, CString* error)
     {
         // Every step is announced in the record: the next recovery finishes what was left.
     }
+    return outcome;
 }
 
-}  // namespace
-
-bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error)
+// A file the placed run left at an old file's set-aside name, its bytes not the old file's: that file changed
+// between the run's proof of it and its move aside, as where the user's editor saved it meanwhile.
+CString LeftOfTheRunText(const RunContents& run, const CString& left)
 {
-    if (files.empty())
-        return true;
+    for (const RecordedFile& file : run.files)
+        if (file.setAside == left)
+            return file.path + " changed as it was being replaced: what it held then is kept in " + left +
+                   ", left as it is";
+    return left + ", changed since, is not the run's and was left as it is";
+}
+
+// Each part after the last, "; " between them.
+void AddTold(CString* told, const CString& part)
+{
+    if (!told->IsEmpty() && !part.IsEmpty())
+        *told += "; ";
+    *told += part;
+}
+
+// A placed run settled: a file at its names that is not its own stays, and is named, so that the user keeps
+// it rather than moving it away as a leftover of the run.
+void Finish(CRunRecord& record, const RunContents& run, CString* told)
+{
+    const RunRecovery outcome = PutRight(record, run, nullptr);
+    try
+    {
+        for (const CString& left : outcome.left)
+            AddTold(told, LeftOfTheRunText(run, left));
+    }
+    catch (const std::bad_alloc&)
+    {
+        // The files are in all the same: a run that did its work is not called failed for its words.
+    }
+}
+
+bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CString* told)
+{
     CRunRecord record;
     RunContents run;
-    RunBlocker waiting;  // what kept a finished run's old file from going
+    std::vector<RunBlocker> waiting;  // what kept each old file of a finished run from going
     try
     {
         // A run cut off in the folder is put right first, and another program's run is waited for.
-        if (!BeginRecord(record, files.front().path, run, &waiting, error))
+        if (!BeginRecord(record, files.front().path, run, &waiting, error, told))
             return false;
         // Listed before any file is touched; each is the run's only once the record announces it.
         run.files.reserve(files.size());
@@ -482,7 +534,7 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
         if (PlaceAll(placings, record, run, waiting, error))
         {
             // An old file another program holds stays named in the record, for the next run to remove.
-            PutRight(record, run, nullptr);
+            Finish(record, run, told);
             return true;
         }
     }
@@ -494,9 +546,20 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
     return false;
 }
 
-bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)
+}  // namespace
+
+bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told)
 {
-    return ReplaceFilesTogether({{path, produce}}, error);
+    CString said;
+    const bool replaced = files.empty() || ReplaceAll(files, error, &said);
+    if (told)
+        *told = said;
+    return replaced;
+}
+
+bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error, CString* told)
+{
+    return ReplaceFilesTogether({{path, produce}}, error, told);
 }
 
 ContentsSource ContentsOf(const char* data, std::size_t size)

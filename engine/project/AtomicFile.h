@@ -24,7 +24,9 @@ using ContentsSource = std::function<bool(const PieceWriter& write, CString* why
 // "cannot write <path> while replacing it: the disk is full" (or "not enough
 // memory"), "cannot replace <path>: <the system's words>" when the rename is
 // refused; a source that fails gives its own why as the error.
-bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error);
+// told, where given, gets what the run has to say besides its result, as
+// ReplaceFilesTogether's does.
+bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error, CString* told = nullptr);
 
 // One file of a group and where its new contents come from.
 struct NewFileContents
@@ -50,7 +52,11 @@ struct NewFileContents
 // goes on in that one's record, and removes the old file once it is free; one
 // that shares its deletion keeps the file under a fresh name, which blocks
 // nothing (DiskSteps.h, RemoveRunFile).
-bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
+// told, where given, gets what the user must hear whatever the result, empty
+// when nothing: what putting right a run cut off in the folder did and left,
+// as an opening says it (RecoveryText), and a file found at an old file's
+// set-aside name once the files were in that is not the old file, which stays.
+bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told = nullptr);
 // The error of ReplaceFilesTogether says a file keeps the run's new contents: a
 // caller's "nothing was written" would then not be true.
 bool SaysAFileKeepsNewContents(const CString& error);

@@ -61,5 +61,6 @@ bool FormatProjectText(const ProjectRecord& project, CString* text, CString* err
 // refuse: what was handed so far is then no whole document.
 bool FormatProjectInPieces(const ProjectRecord& project, const PieceWriter& write, CString* error);
 
-// Writes the project to path without ever losing the previous file.
-bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error);
+// Writes the project to path without ever losing the previous file. told, where
+// given, gets what the write has to say besides (ReplaceFilesTogether).
+bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told = nullptr);

@@ -246,7 +246,7 @@ bool FormatProjectInPieces(const ProjectRecord& project, const PieceWriter& writ
     return true;
 }
 
-bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error)
+bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told)
 {
     const auto format = [&](const PieceWriter& write, CString* why)
     {
@@ -255,5 +255,5 @@ bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* e
         *why = CString("cannot save ") + path + ": " + *why;
         return false;
     };
-    return ReplaceFileInPieces(path, format, error);
+    return ReplaceFileInPieces(path, format, error, told);
 }

@@ -29,8 +29,9 @@ public:
     // False, with path and the system's error named unless a file was named before.
     bool Blocked(const CString& path, unsigned long code, bool stays = false)
     {
+        m_last = BlockerOf(path, code, stays);
         if (m_whole)
-            m_outcome.blocker = BlockerOf(path, code, stays);
+            m_outcome.blocker = m_last;
         m_whole = false;
         return false;
     }
@@ -100,8 +101,12 @@ public:
         m_outcome.unprovenBesideOld.emplace_back(path, setAside);
         return true;
     }
-    // The old file of a placed run that could not go: it goes once it is free.
-    void Wait(const RecordedFile& file) { m_outcome.waiting.push_back(file); }
+    // The old file of a placed run that could not go, as blocked last: it goes once it is free.
+    void Wait(const RecordedFile& file)
+    {
+        m_outcome.waiting.push_back(file);
+        m_outcome.waitingWhy.push_back(m_last);
+    }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
@@ -117,6 +122,7 @@ public:
 
 private:
     RunRecovery& m_outcome;
+    RunBlocker m_last;  // what kept the file last blocked
     bool m_whole = true;
     bool m_acted = false;
 };

@@ -51,8 +51,9 @@ struct RunRecovery
     bool finished = false;   // the run was placed or undone, and only old files of placed runs keep its record
     bool damaged = false;    // its record was read only up to a damaged line
     bool proofless = false;  // its record, an earlier designer's, proves no file at its own name by its bytes
-    std::vector<RecordedFile> waiting;  // those old files, which go once they are free
-    RunBlocker blocker;                 // what keeps the run, or its record, from being put right
+    std::vector<RecordedFile> waiting;   // those old files, which go once they are free
+    std::vector<RunBlocker> waitingWhy;  // what keeps each of them, in their order
+    RunBlocker blocker;                  // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
     // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
     std::vector<std::pair<CString, CString>> changedBesideOld;

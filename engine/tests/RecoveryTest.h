@@ -52,8 +52,9 @@ protected:
     {
         return std::string(RecoveryText(At().c_str(), RecoverInterruptedRun(m_folder.Path().c_str())));
     }
-    // Each named file replaced by "<age> <name>", together.
-    bool Replace(const std::vector<std::string>& names, const std::string& age, CString* error) const
+    // Each named file replaced by "<age> <name>", together; told gets what the run told besides.
+    bool Replace(const std::vector<std::string>& names, const std::string& age, CString* error,
+                 CString* told = nullptr) const
     {
         std::vector<std::string> texts;
         for (const std::string& name : names)
@@ -61,7 +62,7 @@ protected:
         std::vector<NewFileContents> files;
         for (std::size_t i = 0; i < names.size(); i++)
             files.push_back({m_folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
-        return ReplaceFilesTogether(files, error);
+        return ReplaceFilesTogether(files, error, told);
     }
     // Replace on a disk with those faults, stopped as a kill would stop it.
     KilledRun ReplaceOn(const DiskFaults& faults, const std::vector<std::string>& names, const std::string& age) const

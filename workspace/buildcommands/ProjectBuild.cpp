@@ -114,10 +114,12 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
     std::vector<NewFileContents> files;
     for (const auto& [strPath, pText] : toFiles)
         files.push_back({strPath, ContentsOf(pText->data(), pText->size())});
-    CString strError;
+    CString strError, strTold;
     bool bWritten = false;
     RunWork(CString("Writing the generated files of ") + m_project.name + "...",
-            [&] { bWritten = ReplaceFilesTogether(files, &strError); });
+            [&] { bWritten = ReplaceFilesTogether(files, &strError, &strTold); });
+    if (!strTold.IsEmpty())
+        m_output.AddLine(CString("Generating ") + m_project.name + ": " + strTold);
     if (bWritten)
         return TRUE;
     const char* pszStart = SaysAFileKeepsNewContents(strError) ? "Error: " : "Error: nothing was generated: ";

@@ -14,6 +14,7 @@
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditView.h"
 #include "KTTabClientGroup.h"
+#include "LeftRecord.h"
 #include "MessagePump.h"
 #include "NativeBuild.h"
 #include "SampleDesigns.h"
@@ -177,6 +178,15 @@ protected:
         return *m_pFrame->m_projects.back();
     }
     void GenerateWithEachAllocationFailing(CEditorFault::Moment armed, CEditorFault::Moment until);
+    // The output pane's last line.
+    std::string LastOutputLine() const
+    {
+        CString strOutput;
+        m_pFrame->m_wndOutput.GetWindowText(strOutput);
+        std::string output(strOutput);
+        output.erase(output.find_last_not_of("\r\n") + 1);
+        return output.substr(output.rfind("\r\n") + 2);
+    }
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
     // The project's three source files hold its code, as a save writes it.
     void ExpectCodeWritten(const ProjectRecord& project) const
@@ -200,6 +210,37 @@ protected:
 };
 
 }  // namespace
+
+// Before, a Save All that first put right a run cut off in the project's folder said nothing of it: a file the
+// user changed since stayed beside its old contents without a word, as the opening would have said. Whichever
+// file the save writes first tells it: the editors' texts after a Generate, or the design once changed.
+TEST_F(GenerateIntoEditorsTest, ASaveAllSaysWhatPuttingRightARunCutOffInItsFolderLeft)
+{
+    for (const bool bDesignChanged : {false, true})
+    {
+        SCOPED_TRACE(bDesignChanged ? "the design changed" : "the code generated into the editors");
+        ProjectRecord& project = OpenAndSelect("gen");
+        if (bDesignChanged)
+            project.libraryType = 1 - project.libraryType;
+        else
+            RunCommand(ID_BUILD_GENERATE_CODE);
+        ASSERT_TRUE(m_folder.Write("notes.txt.tmo", "old notes"));
+        ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes"));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"notes.txt"})));
+        ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes and the user's line"));
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+        const std::string line = LastOutputLine();
+        const std::string left = "; " + m_folder.Path("notes.txt") +
+                                 " was changed since and is left as it is; its old contents wait in " +
+                                 m_folder.Path("notes.txt.tmo");
+        EXPECT_NE(std::string::npos, line.find(": an interrupted run that " + m_folder.Path("replacing.tmr"))) << line;
+        EXPECT_EQ(0u, line.find(bDesignChanged ? "Saving gen: " : "Saving gen_api")) << line;
+        EXPECT_EQ(line.size() - left.size(), line.rfind(left)) << line;
+        RunCommand(ID_PROJECT_CLOSE);
+        ASSERT_TRUE(std::filesystem::remove(m_folder.Path("notes.txt.tmo")));
+    }
+}
 
 TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
 {

@@ -370,11 +370,39 @@ TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUn
                   OutputOf(tried));
     }
     CFakeEditors tried = closed;
-    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(tried));
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...",
+                                        "Generating " + std::string(m_project.name) + ": an interrupted run that " +
+                                            std::string((LPCTSTR)strRecord) + " recorded was put right",
+                                        "Successfully Generated!"}),
+              OutputOf(tried));
     for (std::size_t i = 0; i < m_paths.size(); i++)
         EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
     EXPECT_EQ(
         3, std::distance(std::filesystem::directory_iterator(m_folder.Path()), std::filesystem::directory_iterator()));
+}
+
+// Before, a Generate after one cut off put that run right without a word: the header the user edited since
+// stayed beside its old contents, and the Generate called their set-aside a file in the way, nothing saying
+// what it held. What the opening would say comes first.
+TEST_F(GenerateAllOrNoneTest, AGenerateSaysWhatPuttingRightARunCutOffBeforeItLeft)
+{
+    const std::string header((LPCTSTR)m_paths[0]), aside = header + ".tmo";
+    WriteAll(aside.c_str(), "old " + header);
+    WriteAll(m_paths[0], "the run's new header");
+    ASSERT_TRUE(LeaveRecord(std::string(FolderOf(m_paths[0])), StepsUntilTheFirstWentIn({NameOf(m_paths[0])})));
+    WriteAll(m_paths[0], "the run's new header and the user's line");
+    CFakeEditors closed;
+    const std::vector<std::string> lines = OutputOf(closed);
+    ASSERT_EQ(3u, lines.size());
+    const std::string said = "Generating " + std::string(m_project.name) + ": an interrupted run that " +
+                             std::string((LPCTSTR)RecordPathOf(m_paths[0]));
+    EXPECT_EQ(0u, lines[1].find(said)) << lines[1];
+    const std::string left =
+        "; " + header + " was changed since and is left as it is; its old contents wait in " + aside;
+    EXPECT_EQ(lines[1].size() - left.size(), lines[1].rfind(left)) << lines[1];
+    EXPECT_EQ("Error: nothing was generated: cannot replace " + header + ": " + aside +
+                  " is in the way; moving it elsewhere lets the files be written",
+              lines[2]);
 }
 
 // A Generate killed at any step of writing its files, then the project opened again: the files are all of
