@@ -61,7 +61,10 @@ struct RunRecovery
     std::vector<std::pair<CString, CString>> unprovenBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
     std::vector<CString> keptNew;  // files kept new beside a set-aside that is not the run's, named in left
-    std::vector<CString> missing;  // files missing beside a set-aside that is not the run's, named in left
+    // Files missing beside a set-aside that is not the run's, named in left; the second, the temporary that holds
+    // the run's new file whole, or empty.
+    std::vector<std::pair<CString, CString>> missing;
+    bool onlyRecord = false;  // the run was put right whole, and only its record could not go yet
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file
