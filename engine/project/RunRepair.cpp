@@ -70,6 +70,12 @@ public:
         m_outcome.left.push_back(path);
         return true;
     }
+    // A file at a temporary whose bytes the record cannot prove the run's: it stays, and is named.
+    bool LeaveUnprovenTemporary(const CString& path)
+    {
+        m_outcome.unproven.push_back(path);
+        return true;
+    }
     // A file whose old contents are gone, by the user's act: it keeps the run's new ones, and is named.
     bool Gone(const CString& path)
     {
@@ -147,6 +153,8 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen
     unsigned long code = seen.code;
     const Standing standing =
         beingWritten ? settling.LookAtWritten(file, &code) : Against(seen, file.temporaryProofs, true);
+    if (standing == Standing::Other)
+        return settling.LeaveUnprovenTemporary(file.temporary);
     return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
@@ -333,6 +341,17 @@ bool AnnouncedAfter(const RunContents& run, std::vector<RecordedFile>::const_ite
     return std::any_of(finished + 1, run.finished.end(), same) || std::any_of(run.files.begin(), run.files.end(), same);
 }
 
+// The words, then each path after a space; nothing where there is no path.
+CString Listed(const char* words, const std::vector<CString>& paths)
+{
+    if (paths.empty())
+        return CString();
+    CString text = words;
+    for (const CString& path : paths)
+        text += " " + path;
+    return text;
+}
+
 // What the settling left otherwise than the run had it, each part after "; ".
 CString LeftText(const RunRecovery& recovery)
 {
@@ -356,15 +375,15 @@ CString LeftText(const RunRecovery& recovery)
         if (!unproven.second.IsEmpty())
             text += "; its old contents wait in " + unproven.second;
     }
-    if (recovery.left.empty())
-        return text;
-    // Past a damaged line, or in a record that proves no file, a file not proven the run's is not known changed.
-    text += recovery.damaged || recovery.proofless
-                ? "; these cannot be proven the run's and were left as they are:"
-                : "; changed since, these are not the run's and were left as they are:";
-    for (const CString& path : recovery.left)
-        text += " " + path;
-    return text;
+    // Past a damaged line, or in a record that proves no file, a file not proven the run's is not known changed;
+    // nor is one at a temporary, whose bytes may never all have reached the disk.
+    std::vector<CString> unproven = recovery.unproven;
+    const bool known = !recovery.damaged && !recovery.proofless;
+    if (!known)
+        unproven.insert(unproven.begin(), recovery.left.begin(), recovery.left.end());
+    if (known)
+        text += Listed("; changed since, these are not the run's and were left as they are:", recovery.left);
+    return text + Listed("; these cannot be proven the run's and were left as they are:", unproven);
 }
 
 // The words of a recovery: "an interrupted run that <record> " and what it says of the run.

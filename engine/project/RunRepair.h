@@ -54,6 +54,9 @@ struct RunRecovery
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
+    // Files at the run's temporaries that its record cannot prove the run's: a user's, or the run's own whose bytes
+    // never all reached the disk, as after a power loss. Left as they stand.
+    std::vector<CString> unproven;
     // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
     std::vector<std::pair<CString, CString>> changedBesideOld;
     // The same for files at their own names that an earlier designer's record, which proves no new file, names;

@@ -323,3 +323,19 @@ TEST_F(RecoveryWordsTest, ARunsOwnUndoSaysWhereAFileKeepsItsNewContents)
                             m_folder.Path("h.tmp") + " keeps the run's new contents");
     EXPECT_EQ("new h", m_folder.Read("h.tmp"));
 }
+
+// Before, a temporary whose last bytes never reached the disk, as after a power loss, was said to be changed
+// since and not the run's: nothing says which it is, a user's file or the run's own.
+TEST_F(RecoveryWordsTest, ATemporaryWhoseBytesNeverAllReachedTheDiskIsNotSaidToBeChanged)
+{
+    const std::string text(8192, 'n');
+    Plant({"h=old h", "h.tmo=", "h.tmp=" + text, "c=old c", "c.tmo=", "c.tmp=new c"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(),
+                            {{RunStep::Old, "h"}, {RunStep::Old, "c"}, {RunStep::Wrote, "h"}, {RunStep::Wrote, "c"}}));
+    Plant({"h.tmp=" + text.substr(0, 4096) + std::string(4096, '\0')});
+    EXPECT_EQ("an interrupted run that " + At() +
+                  " recorded was put right; these cannot be proven the run's and were left as they are: " +
+                  m_folder.Path("h.tmp"),
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmp=" + m_folder.Read("h.tmp"), "h=old h"}), Entries());
+}
