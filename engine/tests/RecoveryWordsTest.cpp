@@ -129,33 +129,39 @@ TEST_F(RecoveryWordsTest, AnOldFileTheRunsOwnUndoCannotPutBackSaysWhatStandsAtIt
 
 #ifdef _WIN32
 // Before, a run whose source could not go aside, and whose new header another program opened with no sharing once
-// it went in, said only why it failed, and the caller added that nothing was generated: the header keeps the run's
-// new contents until it can be put back, and says so.
+// it went in, or whose old header it opened aside, said only why it failed, and the caller added that nothing was
+// generated: the header keeps the run's new contents until it can be put back, and says so.
 TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeepsTheNewContents)
 {
-    Plant({"h=old h", "c=old c"});
-    CHeldOpen source(m_folder.Path("c").c_str());
-    std::unique_ptr<CHeldOpen> header;
-    DiskFaults faults;
-    faults.afterMove = [this, &header](int move)
+    for (const char* held : {"h", "h.tmo"})
     {
-        if (move == 2)  // the new header in
-            header = std::make_unique<CHeldOpen>(m_folder.Path("h").c_str());
-    };
-    CString error;
-    {
-        CStandInDisk disk(faults);
-        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        SCOPED_TRACE(held);
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        CHeldOpen source(m_folder.Path("c").c_str());
+        std::unique_ptr<CHeldOpen> header;
+        DiskFaults faults;
+        faults.afterMove = [this, &header, held](int move)
+        {
+            if (move == 2)  // the new header in
+                header = std::make_unique<CHeldOpen>(m_folder.Path(held).c_str());
+        };
+        CString error;
+        {
+            CStandInDisk disk(faults);
+            EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        }
+        ExpectSaid(std::string(error), "; " + m_folder.Path("h") +
+                                           " could not be put back yet, its old contents wait in " +
+                                           m_folder.Path("h.tmo") + " (");
+        ExpectSaid(std::string(error), "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents");
+        EXPECT_TRUE(SaysAFileKeepsNewContents(error));
+        header.reset();
+        source.Release();
+        EXPECT_EQ("new h", m_folder.Read("h"));
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
     }
-    ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
-                                       m_folder.Path("h.tmo") + " (");
-    ExpectSaid(std::string(error), "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents");
-    EXPECT_TRUE(SaysAFileKeepsNewContents(error));
-    header.reset();
-    source.Release();
-    EXPECT_EQ("new h", m_folder.Read("h"));
-    EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
-    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
 }
 #endif
 
