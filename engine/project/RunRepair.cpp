@@ -267,7 +267,9 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling, CString* waiting)
         return settling.LeaveUnproven(file.path, CString());
     if (settling.RemoveIfTheRuns(file.path, standing, at.code))
         return true;
-    if (standing == Standing::Proven && at.proof.size > 0)
+    // One that cannot be read, as while another program holds it, is still what the run moved in.
+    const bool keepsNew = standing == Standing::Proven ? at.proof.size > 0 : standing == Standing::Unknown && file.in;
+    if (keepsNew)
         *waiting =
             "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " + kKeepsNewContents;
     return false;
@@ -378,10 +380,9 @@ CString LeftText(const RunRecovery& recovery)
     // Past a damaged line, or in a record that proves no file, a file not proven the run's is not known changed;
     // nor is one at a temporary, whose bytes may never all have reached the disk.
     std::vector<CString> unproven = recovery.unproven;
-    const bool known = !recovery.damaged && !recovery.proofless;
-    if (!known)
+    if (recovery.damaged || recovery.proofless)
         unproven.insert(unproven.begin(), recovery.left.begin(), recovery.left.end());
-    if (known)
+    else
         text += Listed("; changed since, these are not the run's and were left as they are:", recovery.left);
     return text + Listed("; these cannot be proven the run's and were left as they are:", unproven);
 }

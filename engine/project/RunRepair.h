@@ -74,7 +74,8 @@ struct RunRecovery
 // whose bytes the record proves the run's; writes nothing to the record, so that doing it twice does what
 // doing it once does. False while a file cannot be put right: the record must then stay for the next
 // recovery, and outcome names the first such file. error, when given, has "; <file> could not be put back
-// yet, its old contents wait in <set-aside> (<why>)" added for each old file that waits aside.
+// yet, its old contents wait in <set-aside> (<why>)" added for each old file that waits aside, and says where a
+// file the run made, or one whose old contents were gone, keeps the run's new contents meanwhile.
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 
 // Puts right the run of the atomic writer cut off in the folder, whichever program or project it wrote:

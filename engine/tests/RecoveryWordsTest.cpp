@@ -313,6 +313,22 @@ TEST_F(RecoveryWordsTest, ARunsOwnUndoSaysWhereAFileKeepsItsNewContents)
     EXPECT_TRUE(SaysAFileKeepsNewContents(made.c_str()));
     EXPECT_EQ((std::vector<std::string>{"d=new d", "h=old h", "replacing.tmr=" + m_folder.Read("replacing.tmr")}),
               Entries());
+#ifdef _WIN32
+    // The same where another program opened the new file with no sharing once it went in.
+    Reset();
+    Plant({"h=old h"});
+    std::unique_ptr<CHeldOpen> holder;
+    DiskFaults heldOnceIn;
+    heldOnceIn.afterMove = [this, &holder](int move)
+    {
+        if (move == 3)
+            holder = std::make_unique<CHeldOpen>(m_folder.Path("d").c_str());
+    };
+    ExpectSaid(FailedWith(heldOnceIn), "; " + m_folder.Path("d") +
+                                           ", which the run made, could not be removed yet; meanwhile it keeps the "
+                                           "run's new contents");
+    holder.reset();
+#endif
 
     Reset();
     Plant({"h=old h"});
