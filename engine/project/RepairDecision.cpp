@@ -32,17 +32,23 @@ RunProofs WholeNew(const RecordedFile& file)
     return whole;
 }
 
-// What is said of the file beside a set-aside that is not the run's.
-BackWord BesideOther(const RecordedFile& file, const Seen& at)
-{
-    if (NewIsIn(file, at))
-        return BackWord::KeptNew;
-    return file.aside && at.kind == Seen::Kind::Absent ? BackWord::Missing : BackWord::None;
-}
-
 BackDecision Decided(BackStep step, BackWord word = BackWord::None, bool asideLeft = false)
 {
     return {step, word, asideLeft};
+}
+
+// Beside a set-aside that is not the run's, as a save of the user's between the run's proof and its move, nothing
+// moves: the new file keeps its place, and where nothing stands at the file's name the run's new file whole at
+// the temporary is all of it there is, and stays.
+BackDecision BesideOther(const RecordedFile& file, const Seen& at, const Seen& temporary)
+{
+    if (NewIsIn(file, at))
+        return Decided(BackStep::None, BackWord::KeptNew, true);
+    if (at.kind != Seen::Kind::Absent)
+        return Decided(BackStep::None, BackWord::None, true);
+    if (Against(temporary, WholeNew(file), true) != Standing::Proven)
+        return Decided(BackStep::None, BackWord::Missing, true);
+    return {BackStep::None, BackWord::MissingBesideNew, true, true};
 }
 
 // With the set-aside proven the old file or the name the run reserved (old), by what stands at the file's name.
@@ -111,8 +117,7 @@ BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen&
     case Standing::Unknown:
         return Decided(BackStep::BlockAtAside);
     case Standing::Other:
-        // As a save of the user's between the run's proof and its move: the new file keeps its place.
-        return Decided(BackStep::None, BesideOther(file, at), true);
+        return BesideOther(file, at, temporary);
     case Standing::Empty:
         // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
         if (!EmptyWentAside(file))

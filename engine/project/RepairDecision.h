@@ -9,7 +9,9 @@
 //   unreadable                   -                                     blocked at the set-aside
 //   empty, reserved by the run   -                                     the set-aside goes
 //   not the run's                the run's new                         none: both named, it keeps the new
-//                                missing, said to go aside             none: both named, it is missing
+//                                missing                               none: both named, it is missing, and
+//                                                                      the run's new file whole at the
+//                                                                      temporary stays, named
 //                                anything else                         none: the set-aside named
 //   proven the old file          missing, empty or the run's new       moved back
 //                                unreadable                            blocked at the file
@@ -46,7 +48,8 @@ enum class BackWord
     None,
     Gone,               // its old contents were gone: it keeps the run's new ones
     KeptNew,            // it keeps the run's new contents beside a set-aside that is not the run's
-    Missing,            // it is missing beside a set-aside that is not the run's, which the record says it went over
+    Missing,            // it is missing beside a set-aside that is not the run's
+    MissingBesideNew,   // the same, the run's new file whole waiting at its temporary
     ChangedBesideOld,   // changed since the run put it in: left, its old contents waiting aside
     UnprovenBesideOld,  // left the same way, as an earlier designer's record proves no new file there
     Unproven,           // left so where its old file had no bytes
@@ -56,7 +59,8 @@ struct BackDecision
 {
     BackStep step = BackStep::None;
     BackWord word = BackWord::None;
-    bool asideLeft = false;  // the set-aside is not the run's: it stays, and is named
+    bool asideLeft = false;      // the set-aside is not the run's: it stays, and is named
+    bool temporaryKept = false;  // the run's new file stays at the temporary: nothing else is left of the file
 };
 
 // What proves the run's new file at its own name: once said to be in, its own proof; before, the last proof of

@@ -207,8 +207,12 @@ bool TakeNamingLine(const std::string& text, const CString& folder, RunContents*
 {
     if (text == "placing")
     {
+        // A file it replaced in one step, or made, may be in from here on.
         for (RecordedFile& file : contents->files)
+        {
             file.aside = file.oldProofs.any = file.existed;
+            file.in = !file.existed;
+        }
         return true;
     }
     if (text == kPlaced)
@@ -249,6 +253,30 @@ const RecordForm kForms[] = {{kHeader, TakeLine, true},
                              {kUncheckedHeader, TakeLine, false},
                              {kAfterHeader, TakeAfterLine, false},
                              {kNamingHeader, TakeNamingLine, false}};
+
+// The end of the first line from from on that says, its check holding, that the run was placed; npos where none
+// does.
+std::size_t PlacedLineFrom(const std::string& text, std::size_t from, const std::string& placed)
+{
+    const std::size_t at = text.find("\n" + placed, from - 1);
+    return at == std::string::npos ? at : at + placed.size();
+}
+
+// Where the record read begins: its last whole copy. Only the two forms that start records anew have copies, each
+// of its own lines; a run going on in a record of the form before starts it anew in this designer's, whose copy
+// at the end is then the record till the start is written over.
+std::size_t StartOfRecord(std::string* text, const RecordForm** form)
+{
+    const std::size_t anew =
+        *form == &kForms[1] ? StartOfLastCopy(text, kHeader, LineOf(RunStep::Placed, CString())) : 0;
+    if (anew > 0)
+    {
+        *form = &kForms[0];
+        return anew;
+    }
+    const std::string placed = (*form)->checked ? LineOf(RunStep::Placed, CString()) : std::string(kPlaced) + "\n";
+    return StartOfLastCopy(text, (*form)->header, placed);
+}
 
 // Cuts the record back to size bytes, where the next line goes; false when it cannot.
 bool CutTo(std::FILE* file, long size)
@@ -391,12 +419,13 @@ bool CRunRecord::Read(RunContents* contents)
     char block[4096];
     for (std::size_t size; (size = std::fread(block, 1, sizeof block, m_file)) > 0;)
         text.append(block, size);
-    // Only the two forms that start records anew have copies: each of its own lines.
-    const std::string placed = form->checked ? LineOf(RunStep::Placed, CString()) : std::string(kPlaced) + "\n";
-    const std::size_t start = StartOfLastCopy(&text, form->header, placed);
-    m_current = form == &kForms[0];
+    const std::size_t start = StartOfRecord(&text, &form);
+    // Each form with proofs lets a run go on: the next run starts the record anew in this one.
+    m_current = form->take == TakeLine;
+    m_older = form == &kForms[1];
     // A line cut off by a kill announces no step, nor does one whose bytes do not match its check: only whole
-    // lines count, up to the first torn one, and the next line goes in its place.
+    // lines count, up to the first torn one, and the next line goes in its place. Past a damaged line, a line
+    // whose own check holds that the run was placed proves it finished, every file in: what follows it is read.
     const CString folder = FolderOf(m_path);
     std::size_t begin = start + std::strlen(form->header);
     for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
@@ -405,8 +434,14 @@ bool CRunRecord::Read(RunContents* contents)
         if (form->checked && !Unchecked(&line))
         {
             contents->damaged = true;
-            break;
+            if ((end = PlacedLineFrom(text, end + 1, LineOf(RunStep::Placed, CString()))) == std::string::npos)
+                break;
+            contents->placed = true;
+            continue;
         }
+        // The room a run going on left before the copy it started this one anew with.
+        if (line.empty() && m_older)
+            continue;
         if (!form->take(line, folder, contents))
             return false;
     }
@@ -433,13 +468,18 @@ bool CRunRecord::StartAnew(const std::vector<RecordedFile>& kept)
         copy += LineOf(RunStep::Old, file.path) + LineOf(RunStep::Aside, file.path, file.oldProofs.contents.back()) +
                 LineOf(RunStep::In, file.path);
     copy += LineOf(RunStep::Placed, CString());
-    // Written over its start, the copy must not reach the copy at its end, which a kill part way leaves as the record.
-    const long tail = m_end, size = static_cast<long>(copy.size());
-    if (kept.empty() || !CanGoOn() || size > tail || !Append(copy.c_str()))
+    // Written over its start, the copy must not reach the copy at its end, which a kill part way leaves as the record:
+    // a record of the form before, whose lines are shorter, gets empty lines before the copy, which it reads as none.
+    const long size = static_cast<long>(copy.size());
+    const std::string room = m_older && size > m_end ? std::string(size - m_end, '\n') : std::string();
+    if (kept.empty() || !CanGoOn() || size > m_end + static_cast<long>(room.size()) || !Append((room + copy).c_str()))
         return false;
     // Until the start is written over and the rest cut away, the copy at the end is the record.
     if (DiskSteps().Rewrite(m_file, copy.c_str()) && CutTo(m_file, size))
+    {
         m_end = size;
+        m_older = false;
+    }
     return true;
 }
 

@@ -113,7 +113,7 @@ public:
     // False when the record is not one of ours.
     bool Read(RunContents* contents);
     bool IsHeld() const { return m_file != nullptr; }
-    // Held, read in this designer's form and open for writing: a run can go on in it.
+    // Held, read in a form with proofs and open for writing: a run can go on in it.
     bool CanGoOn() const { return m_file && m_writable && m_current; }
     // Starts the record anew with only the files of finished runs whose old files are still to go, each proven
     // as before, for the next run to go on in it: it does not grow with every run while another program holds
@@ -136,5 +136,6 @@ private:
     std::FILE* m_file = nullptr;
     long m_end = 0;           // the end of the record's last whole line
     bool m_writable = false;  // opened for writing too
-    bool m_current = false;   // read in this designer's form, which the next run's lines follow
+    bool m_current = false;   // read in a form with proofs, which the next run starts anew in this one
+    bool m_older = false;     // read in the form before, whose lines carried no check of their own
 };

@@ -71,6 +71,12 @@ public:
         m_outcome.left.push_back(path);
         return true;
     }
+    // A file at a temporary whose bytes the record cannot prove the run's: it stays, and is named.
+    bool LeaveUnprovenTemporary(const CString& path)
+    {
+        m_outcome.unproven.push_back(path);
+        return true;
+    }
     // A file whose old contents are gone, by the user's act: it keeps the run's new ones, and is named.
     bool Gone(const CString& path)
     {
@@ -83,10 +89,10 @@ public:
         m_outcome.keptNew.push_back(path);
         return true;
     }
-    // A file missing beside a set-aside that is not the run's, which the run moved there.
-    bool Missing(const CString& path)
+    // A file missing beside a set-aside that is not the run's; temporary, where not empty, holds the run's new file.
+    bool Missing(const CString& path, const CString& temporary = CString())
     {
-        m_outcome.missing.push_back(path);
+        m_outcome.missing.emplace_back(path, temporary);
         return true;
     }
     // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
@@ -107,6 +113,9 @@ public:
         m_outcome.waiting.push_back(file);
         m_outcome.waitingWhy.push_back(m_last);
     }
+    // An old file of a run cut off waits aside, to go back at the next recovery.
+    void OldWaits() { m_oldWaits = true; }
+    bool AnyOldWaits() const { return m_oldWaits; }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
@@ -125,6 +134,7 @@ private:
     RunBlocker m_last;  // what kept the file last blocked
     bool m_whole = true;
     bool m_acted = false;
+    bool m_oldWaits = false;
 };
 
 // The file whose temporary the run was writing when it was cut off: the last announced, while none went aside
@@ -149,6 +159,8 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen
     unsigned long code = seen.code;
     const Standing standing =
         beingWritten ? settling.LookAtWritten(file, &code) : Against(seen, file.temporaryProofs, true);
+    if (standing == Standing::Other)
+        return settling.LeaveUnprovenTemporary(file.temporary);
     return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
@@ -167,11 +179,12 @@ CString Meanwhile(const RecordedFile& file, const Seen& at)
 
 // What the user is told of an old file that cannot go back yet, and of what stands at its name meanwhile;
 // nothing where its old contents never went aside, or stand at its name still.
-CString WaitingText(const RecordedFile& file, const Seen& at, unsigned long code)
+CString WaitingText(const RecordedFile& file, const Seen& at, unsigned long code, CSettling& settling)
 {
     const RunProofs old = {file.oldProofs.contents, false};
     if (!file.aside || Against(at, old, true) == Standing::Proven)
         return CString();
+    settling.OldWaits();
     return "; " + file.path + " could not be put back yet, its old contents wait in " + file.setAside + " (" +
            SystemErrorText(code) + "); meanwhile " + file.path + Meanwhile(file, at);
 }
@@ -184,7 +197,7 @@ bool MoveBack(const RecordedFile& file, const Seen& at, CSettling& settling, CSt
     if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
         return true;
     const unsigned long code = LastSystemError();
-    *waiting = WaitingText(file, at, code);
+    *waiting = WaitingText(file, at, code, settling);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
@@ -202,6 +215,9 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
         break;
     case BackWord::Missing:
         settling.Missing(file.path);
+        break;
+    case BackWord::MissingBesideNew:
+        settling.Missing(file.path, file.temporary);
         break;
     case BackWord::ChangedBesideOld:
         settling.LeaveBesideOld(file.path, file.setAside);
@@ -233,10 +249,10 @@ bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen&
     case BackStep::RemoveAside:
         return settling.Remove(file.setAside);
     case BackStep::BlockAtAside:
-        *waiting = WaitingText(file, at, aside.code);
+        *waiting = WaitingText(file, at, aside.code, settling);
         return settling.Blocked(file.setAside, aside.code);
     case BackStep::BlockAtPath:
-        *waiting = WaitingText(file, at, at.code);
+        *waiting = WaitingText(file, at, at.code, settling);
         return settling.Blocked(file.path, at.code);
     case BackStep::MoveNewIn:
         break;
@@ -244,16 +260,25 @@ bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen&
     return true;
 }
 
-// A file the run made where there was none goes where it is empty or the run's by its bytes.
-bool RemoveNew(const RecordedFile& file, CSettling& settling)
+// A file the run made where there was none goes where it is empty or the run's by its bytes; *waiting says what
+// stays while the run's new file cannot go.
+bool RemoveNew(const RecordedFile& file, CSettling& settling, CString* waiting)
 {
+    const Seen at = SeenAt(file.path);
+    // The earliest record reserved no name: a file it may have put in is not known from one that was there.
     if (!file.reserved)
-        return true;
-    unsigned long code = 0;
-    const Standing standing = settling.Look(file.path, NewAtName(file), true, &code);
+        return !file.in || at.kind == Seen::Kind::Absent || settling.LeaveUnproven(file.path, CString());
+    const Standing standing = Against(at, NewAtName(file), true);
     if (standing == Standing::Other && !file.proven)
         return settling.LeaveUnproven(file.path, CString());
-    return settling.RemoveIfTheRuns(file.path, standing, code);
+    if (settling.RemoveIfTheRuns(file.path, standing, at.code))
+        return true;
+    // One that cannot be read, as while another program holds it, is still what the run moved in.
+    const bool keepsNew = standing == Standing::Proven ? at.proof.size > 0 : standing == Standing::Unknown && file.in;
+    if (keepsNew)
+        *waiting =
+            "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " + kKeepsNewContents;
+    return false;
 }
 
 // The run committed: each old file goes where it is empty or the old one by its bytes.
@@ -279,14 +304,20 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
     return false;
 }
 
-// The new file goes in, in one move, where it is all the file still has; while it cannot, it stays.
-bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling)
+// The new file goes in, in one move, where it is all the file still has; while it cannot, it stays, and
+// *waiting says so.
+bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling, CString* waiting)
 {
     CString why;
-    if (!settling.Acted(MovedOver(file.temporary, file.path, &why)))
-        return settling.Blocked(file.temporary, LastSystemError());
-    Say(word, file, settling);
-    return true;
+    if (settling.Acted(MovedOver(file.temporary, file.path, &why)))
+    {
+        Say(word, file, settling);
+        return true;
+    }
+    const unsigned long code = LastSystemError();
+    *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
+               " is missing, its old contents gone, and " + file.temporary + " " + kKeepsNewContents;
+    return settling.Blocked(file.temporary, code);
 }
 
 // An old file of a run cut off, its three names each read once.
@@ -295,8 +326,8 @@ bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CStr
     const Seen temporary = SeenAt(file.temporary), aside = SeenAt(file.setAside), at = SeenAt(file.path);
     const BackDecision decision = DecideBack(file, aside, at, temporary);
     if (decision.step == BackStep::MoveNewIn)
-        return MoveNewIn(file, decision.word, settling);
-    const bool dropped = DropTemporary(file, beingWritten, temporary, settling);
+        return MoveNewIn(file, decision.word, settling, waiting);
+    const bool dropped = decision.temporaryKept || DropTemporary(file, beingWritten, temporary, settling);
     return PutBack(file, decision, aside, at, settling, waiting) && dropped;
 }
 
@@ -308,7 +339,7 @@ bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settl
     const bool dropped = DropTemporary(file, beingWritten, SeenAt(file.temporary), settling);
     if (run.placed)
         return SettleOrWait(file, settling) && dropped;
-    return RemoveNew(file, settling) && dropped;
+    return RemoveNew(file, settling, waiting) && dropped;
 }
 
 // A later run of the record, or the run itself, announced the name of the finished file.
@@ -316,6 +347,17 @@ bool AnnouncedAfter(const RunContents& run, std::vector<RecordedFile>::const_ite
 {
     const auto same = [finished](const RecordedFile& file) { return file.announced && file.path == finished->path; };
     return std::any_of(finished + 1, run.finished.end(), same) || std::any_of(run.files.begin(), run.files.end(), same);
+}
+
+// The words, then each path after a space; nothing where there is no path.
+CString Listed(const char* words, const std::vector<CString>& paths)
+{
+    if (paths.empty())
+        return CString();
+    CString text = words;
+    for (const CString& path : paths)
+        text += " " + path;
+    return text;
 }
 
 // What the settling left otherwise than the run had it, each part after "; ".
@@ -326,8 +368,12 @@ CString LeftText(const RunRecovery& recovery)
         text += "; the old contents of " + path + " were gone; it " + kKeepsNewContents;
     for (const CString& path : recovery.keptNew)
         text += "; " + path + " " + kKeepsNewContents;
-    for (const CString& path : recovery.missing)
-        text += "; " + path + " is missing";
+    for (const auto& missing : recovery.missing)
+    {
+        text += "; " + missing.first + " is missing";
+        if (!missing.second.IsEmpty())
+            text += "; " + missing.second + " " + kKeepsNewContents;
+    }
     for (const auto& changed : recovery.changedBesideOld)
         text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
                 changed.second;
@@ -337,15 +383,14 @@ CString LeftText(const RunRecovery& recovery)
         if (!unproven.second.IsEmpty())
             text += "; its old contents wait in " + unproven.second;
     }
-    if (recovery.left.empty())
-        return text;
-    // Past a damaged line, or in a record that proves no file, a file not proven the run's is not known changed.
-    text += recovery.damaged || recovery.proofless
-                ? "; these cannot be proven the run's and were left as they are:"
-                : "; changed since, these are not the run's and were left as they are:";
-    for (const CString& path : recovery.left)
-        text += " " + path;
-    return text;
+    // Past a damaged line, or in a record that proves no file, a file not proven the run's is not known changed;
+    // nor is one at a temporary, whose bytes may never all have reached the disk.
+    std::vector<CString> unproven = recovery.unproven;
+    if (recovery.damaged || recovery.proofless)
+        unproven.insert(unproven.begin(), recovery.left.begin(), recovery.left.end());
+    else
+        text += Listed("; changed since, these are not the run's and were left as they are:", recovery.left);
+    return text + Listed("; these cannot be proven the run's and were left as they are:", unproven);
 }
 
 // The words of a recovery: "an interrupted run that <record> " and what it says of the run.
@@ -374,21 +419,48 @@ CString BlockedRunText(const CString& at, const RunBlocker& blocker)
     return run + ", as the folder cannot be written" + why + written;
 }
 
+// What the recovery did and left, or nothing where it did nothing to tell; a damaged line is said first, as nothing
+// after it is known.
+CString DoneText(const CString& at, const RunRecovery& recovery)
+{
+    const CString left = LeftText(recovery);
+    if (recovery.damaged)
+        return RunEnded(at, recovery) + " only as far as its record could be read, a line of it being damaged" + left;
+    if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
+        !recovery.unprovenBesideOld.empty())
+        return InterruptedRun(at, "recorded could not be undone whole") + left;
+    if (recovery.found)
+        return InterruptedRun(at, "recorded was put right") + left;
+    if (left.IsEmpty())
+        return left;
+    return RunEnded(at, recovery) + left;
+}
+
+// Why the record of a run put right whole stays, and when it goes.
+CString RecordWaitsText(const RunBlocker& blocker)
+{
+    if (blocker.held)
+        return "; only its record waits to go, while another program holds it; it goes at the next Save or opening "
+               "once that program lets it go";
+    const CString written = "; it goes at the next Save or opening once the folder can be written";
+    if (blocker.stays)
+        return "; only its record waits to go, as the folder cannot be written: it stays where it was removed" +
+               written;
+    return "; only its record waits to go, as it cannot be removed (" + SystemErrorText(blocker.code) + ")" + written;
+}
+
 }  // namespace
 
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 {
     CSettling settling(outcome);
-    bool anyWaits = false;
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
         if (!file->announced)
             continue;
         CString waiting;
-        if (PutRight(run, *file, settling, &waiting) || waiting.IsEmpty() || !error)
-            continue;
-        anyWaits = true;
-        *error += waiting;
+        if (!PutRight(run, *file, settling, &waiting) && error)
+            *error += waiting;
     }
     const bool runWhole = settling.Whole();
     outcome->found = !run.placed && settling.AnyActed();
@@ -405,7 +477,7 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     outcome->finished = !settling.Whole() && (run.placed || runWhole) && !outcome->waiting.empty();
     if (error)
         *error += LeftText(*outcome);
-    if (error && anyWaits)
+    if (error && settling.AnyOldWaits())
         *error += "; the old files are put back at the next Save or opening";
     else if (error && !runWhole && !run.placed)
         *error += "; the files are put back as they were at the next Save or opening";
@@ -459,7 +531,10 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
     else if (record.Remove(&stays))
         outcome.record = RecordLeft::Removed;
     else
+    {
+        outcome.onlyRecord = true;
         outcome.blocker = BlockerOf(at, stays ? 0 : LastSystemError(), stays);
+    }
     return outcome;
 }
 
@@ -469,17 +544,10 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return at + " is in the way; moving it elsewhere lets the files be written";
-    if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn)
+    if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn && !recovery.onlyRecord)
         return BlockedRunText(at, recovery.blocker);
-    const CString left = LeftText(recovery);
-    if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
-        !recovery.unprovenBesideOld.empty())
-        return InterruptedRun(at, "recorded could not be undone whole") + left;
-    if (recovery.damaged)
-        return RunEnded(at, recovery) + " only as far as its record could be read, a line of it being damaged" + left;
-    if (recovery.found)
-        return InterruptedRun(at, "recorded was put right") + left;
-    if (left.IsEmpty())
-        return left;
-    return RunEnded(at, recovery) + left;
+    const CString done = DoneText(at, recovery);
+    if (!recovery.onlyRecord)
+        return done;
+    return (done.IsEmpty() ? RunEnded(at, recovery) : done) + RecordWaitsText(recovery.blocker);
 }

@@ -55,6 +55,9 @@ struct RunRecovery
     std::vector<RunBlocker> waitingWhy;  // what keeps each of them, in their order
     RunBlocker blocker;                  // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
+    // Files at the run's temporaries that its record cannot prove the run's: a user's, or the run's own whose bytes
+    // never all reached the disk, as after a power loss. Left as they stand.
+    std::vector<CString> unproven;
     // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
     std::vector<std::pair<CString, CString>> changedBesideOld;
     // The same for files at their own names that an earlier designer's record, which proves no new file, names;
@@ -62,14 +65,18 @@ struct RunRecovery
     std::vector<std::pair<CString, CString>> unprovenBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
     std::vector<CString> keptNew;  // files kept new beside a set-aside that is not the run's, named in left
-    std::vector<CString> missing;  // files missing beside a set-aside that is not the run's, named in left
+    // Files missing beside a set-aside that is not the run's, named in left; the second, the temporary that holds
+    // the run's new file whole, or empty.
+    std::vector<std::pair<CString, CString>> missing;
+    bool onlyRecord = false;  // the run was put right whole, and only its record could not go yet
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file
 // whose bytes the record proves the run's; writes nothing to the record, so that doing it twice does what
 // doing it once does. False while a file cannot be put right: the record must then stay for the next
 // recovery, and outcome names the first such file. error, when given, has "; <file> could not be put back
-// yet, its old contents wait in <set-aside> (<why>)" added for each old file that waits aside.
+// yet, its old contents wait in <set-aside> (<why>)" added for each old file that waits aside, and says where a
+// file the run made, or one whose old contents were gone, keeps the run's new contents meanwhile.
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 
 // Puts right the run of the atomic writer cut off in the folder, whichever program or project it wrote:

@@ -795,3 +795,60 @@ TEST_F(RecoveryTest, TheOpeningSaysInOneValueWhatItLeftOfTheRecord)
     Plant({"replacing.tmr=not a record"});
     EXPECT_EQ(RecordLeft::Blocked, left()) << "another's file";
 }
+
+// Before, a finished run in the previous designer's record, whose lines carried no check of their own, held the
+// folder while another program held its old file: every later save was refused. Its lines prove the files as
+// this designer's do, so a later run goes on in it, starting it anew in this designer's form; killed at any step
+// of that, the run is still made all old or all new, and the old file goes once it is free.
+TEST_F(RecoveryTest, APreviousDesignersFinishedRunWhoseOldFileIsHeldBlocksNoLaterRun)
+{
+    for (int kill = 1;; kill++)
+    {
+        SCOPED_TRACE("killed at the record's step " + std::to_string(kill));
+        Reset();
+        FinishWithHeldOldFile();
+        // Each line's check taken off, under that designer's first line.
+        std::string record = m_folder.Read("replacing.tmr"), unchecked;
+        for (std::size_t begin = record.find('\n') + 1, end; (end = record.find('\n', begin)) != std::string::npos;
+             begin = end + 1)
+            unchecked += record.substr(begin, end - begin - 17) + "\n";
+        Plant({"replacing.tmr=files being replaced together, each line before its step\n" + unchecked, "c=old c"});
+        DiskFaults faults = Holding("k.tmo");
+        faults.killAt = Step::Record;
+        faults.killCount = kill;
+        if (!ReplaceOn(faults, {"c"}, "new").killed)
+        {
+            EXPECT_EQ((std::vector<std::string>{"c=new c", "k.tmo=old k", "k=new k",
+                                                "replacing.tmr=" + m_folder.Read("replacing.tmr")}),
+                      Entries());
+            EXPECT_EQ("", Opening());
+            EXPECT_EQ((std::vector<std::string>{"c=new c", "k=new k"}), Entries());
+            break;
+        }
+        Opening();
+        const std::vector<std::string> entries = Entries();
+        EXPECT_TRUE(entries == (std::vector<std::string>{"c=old c", "k=new k"}) ||
+                    entries == (std::vector<std::string>{"c=new c", "k=new k"}))
+            << ::testing::PrintToString(entries);
+    }
+}
+
+// Before, a run put right whole whose record could not then be removed was said not to be put right at all, and
+// what the recovery did was not said. Only the record waits, and the words say so.
+TEST_F(RecoveryTest, ARunPutRightWholeWhoseRecordCannotGoSaysThatOnlyTheRecordWaits)
+{
+    Plant({"h=new h", "h.tmo=old h"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"h"})));
+    {
+        DiskFaults stays;
+        stays.removalsStay = true;
+        CStandInDisk disk(stays);
+        EXPECT_EQ("an interrupted run that " + At() +
+                      " recorded was put right; only its record waits to go, as the folder cannot be written: it "
+                      "stays where it was removed; it goes at the next Save or opening once the folder can be written",
+                  Opening());
+    }
+    EXPECT_EQ("h=old h", Entries().front());
+    EXPECT_EQ("", Opening());
+    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
+}

@@ -43,6 +43,28 @@ protected:
         faults.refusedMove = refusedMove;
         return FailedOn(faults, {"h", "c"});
     }
+    // The record's line of the step on the named file, a byte of its check gone wrong.
+    void DamageLine(const std::string& word, const std::string& name) const
+    {
+        std::string record = m_folder.Read("replacing.tmr");
+        std::size_t end = 0;
+        for (std::size_t begin = 0; (end = record.find('\n', begin)) != std::string::npos; begin = end + 1)
+            if (record.compare(begin, word.size() + 1, word + " ") == 0 &&
+                record.substr(begin, end - begin).find(" " + name + " ") != std::string::npos)
+                break;
+        ASSERT_NE(std::string::npos, end);
+        record[end - 1] = record[end - 1] == '0' ? '1' : '0';
+        Plant({"replacing.tmr=" + record});
+    }
+    // The error of a run replacing h and d, d made new, whose undo finds the disk with those faults.
+    std::string FailedWith(DiskFaults faults) const
+    {
+        faults.refusedLine = "placed";
+        CStandInDisk disk(faults);
+        CString error;
+        EXPECT_FALSE(Replace({"h", "d"}, "new", &error));
+        return std::string(error);
+    }
 };
 
 }  // namespace
@@ -107,39 +129,46 @@ TEST_F(RecoveryWordsTest, AnOldFileTheRunsOwnUndoCannotPutBackSaysWhatStandsAtIt
 
 #ifdef _WIN32
 // Before, a run whose source could not go aside, and whose new header another program opened with no sharing once
-// it went in, said only why it failed, and the caller added that nothing was generated: the header keeps the run's
-// new contents until it can be put back, and says so.
+// it went in, or whose old header it opened aside, said only why it failed, and the caller added that nothing was
+// generated: the header keeps the run's new contents until it can be put back, and says so.
 TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeepsTheNewContents)
 {
-    Plant({"h=old h", "c=old c"});
-    CHeldOpen source(m_folder.Path("c").c_str());
-    std::unique_ptr<CHeldOpen> header;
-    DiskFaults faults;
-    faults.afterMove = [this, &header](int move)
+    for (const char* held : {"h", "h.tmo"})
     {
-        if (move == 2)  // the new header in
-            header = std::make_unique<CHeldOpen>(m_folder.Path("h").c_str());
-    };
-    CString error;
-    {
-        CStandInDisk disk(faults);
-        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        SCOPED_TRACE(held);
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        CHeldOpen source(m_folder.Path("c").c_str());
+        std::unique_ptr<CHeldOpen> header;
+        DiskFaults faults;
+        faults.afterMove = [this, &header, held](int move)
+        {
+            if (move == 2)  // the new header in
+                header = std::make_unique<CHeldOpen>(m_folder.Path(held).c_str());
+        };
+        CString error;
+        {
+            CStandInDisk disk(faults);
+            EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        }
+        ExpectSaid(std::string(error), "; " + m_folder.Path("h") +
+                                           " could not be put back yet, its old contents wait in " +
+                                           m_folder.Path("h.tmo") + " (");
+        ExpectSaid(std::string(error), "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents");
+        EXPECT_TRUE(SaysAFileKeepsNewContents(error));
+        header.reset();
+        source.Release();
+        EXPECT_EQ("new h", m_folder.Read("h"));
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
     }
-    ExpectSaid(std::string(error), "; " + m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
-                                       m_folder.Path("h.tmo") + " (");
-    ExpectSaid(std::string(error), "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents");
-    EXPECT_TRUE(SaysAFileKeepsNewContents(error));
-    header.reset();
-    source.Release();
-    EXPECT_EQ("new h", m_folder.Read("h"));
-    EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
-    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
 }
 #endif
 
 // Before, a save of the user's reaching the header after the run proved it and before it went aside was left
 // unnamed in the set-aside, the new header kept beside the old source with no word; and where the new header was
-// then refused its place, the header was missing with no word of it. Each is named.
+// then refused its place, the header was missing with no word of it, and then its new text whole was deleted from
+// the temporary. Each is named, and the new header stays at the temporary while nothing stands at its name.
 TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRunsUndo)
 {
     const std::string inTheSetAside =
@@ -148,9 +177,12 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
                "; " + m_folder.Path("h") + " keeps the run's new contents" + inTheSetAside);
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h", "h=new h"}), Entries());
 
-    ExpectSaid(ReplaceWithAUsersSaveAside(2),  // the new header going in
-               "; " + m_folder.Path("h") + " is missing" + inTheSetAside);
-    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h"}), Entries());
+    const std::string refusedIn = ReplaceWithAUsersSaveAside(2);  // the new header going in
+    ExpectSaid(refusedIn, "; " + m_folder.Path("h") + " is missing; " + m_folder.Path("h.tmp") +
+                              " keeps the run's new contents" + inTheSetAside);
+    EXPECT_TRUE(SaysAFileKeepsNewContents(refusedIn.c_str())) << "nothing was generated is not said";
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h", "h.tmp=new h"}), Entries());
+    EXPECT_EQ("", Opening()) << "the record went";
 }
 
 // Before, a record whose proof of the new header was damaged had the old source put back beside the new header,
@@ -217,4 +249,115 @@ TEST_F(RecoveryWordsTest, AFinishedRunWhoseRecordIsDamagedAfterItIsSaidToBeFinis
                   " recorded was finished only as far as its record could be read, a line of it being damaged",
               Opening());
     EXPECT_EQ((std::vector<std::string>{"h=new h"}), Entries());
+}
+
+// Before, an old file's line that was damaged, with a line after it, had the old header's set-aside named while
+// the header's whole new text was deleted from its temporary and the header left missing with no word; and the
+// word of the damaged line was lost behind the header's. Nothing is lost, and both are said.
+TEST_F(RecoveryWordsTest, ADamagedLineOfAnOldFileGoingAsideLeavesNothingOfItLost)
+{
+    Plant({"h.tmo=old h", "h.tmp=new h", "c=old c", "c.tmo=", "c.tmp=new c"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
+                                              {RunStep::Old, "c"},
+                                              {RunStep::Wrote, "h"},
+                                              {RunStep::Wrote, "c"},
+                                              {RunStep::Aside, "h"},
+                                              {RunStep::In, "h"}}));
+    DamageLine("aside", "h");
+    EXPECT_EQ("an interrupted run that " + At() +
+                  " recorded was undone only as far as its record could be read, a line of it being damaged; " +
+                  m_folder.Path("h") + " is missing; " + m_folder.Path("h.tmp") +
+                  " keeps the run's new contents; these cannot be proven the run's and were left as they are: " +
+                  m_folder.Path("h.tmo"),
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h.tmp=new h"}), Entries());
+}
+
+// Before, a damaged line ended the record where it was, though a line after it, its own check holding, said the
+// run was placed: the header went back old beside the new source. The run was finished: every file keeps the new
+// contents, and an old file no whole line proves stays, named.
+TEST_F(RecoveryWordsTest, ARunSaidPlacedPastADamagedLineIsFinished)
+{
+    Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
+    RunSteps steps = StepsUntilAllWentIn({"h", "c"});
+    steps.emplace_back(RunStep::Placed, "");
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+    DamageLine("aside", "c");
+    EXPECT_EQ("the run that " + At() +
+                  " recorded was finished only as far as its record could be read, a line of it being damaged; these "
+                  "cannot be proven the run's and were left as they are: " +
+                  m_folder.Path("c.tmo"),
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"c.tmo=old c", "c=new c", "h=new h"}), Entries());
+}
+
+// Before, the earliest record's file replaced in one step kept the run's new contents with no word once the files
+// were being placed, while the header went back old, and the run was said to be put right.
+TEST_F(RecoveryWordsTest, TheEarliestRecordsFileReplacedInOneStepIsNamedWhenTheRunIsUndone)
+{
+    Plant({"h.tmo=old h", "c=new c", "replacing.tmr=files being replaced together\naside h\nover c\nplacing\n"});
+    EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + m_folder.Path("c") +
+                  " cannot be proven the run's and is left as it is",
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "h=old h"}), Entries());
+}
+
+// Before, a run's own undo that could not remove a file it made, or put in a new file whose old one was gone
+// meanwhile, said only why it failed, and the caller added that nothing was generated.
+TEST_F(RecoveryWordsTest, ARunsOwnUndoSaysWhereAFileKeepsItsNewContents)
+{
+    Plant({"h=old h"});
+    const std::string made = FailedWith(Holding("d"));
+    ExpectSaid(made, "; " + m_folder.Path("d") +
+                         ", which the run made, could not be removed yet; meanwhile it keeps the run's new contents");
+    EXPECT_TRUE(SaysAFileKeepsNewContents(made.c_str()));
+    EXPECT_EQ((std::vector<std::string>{"d=new d", "h=old h", "replacing.tmr=" + m_folder.Read("replacing.tmr")}),
+              Entries());
+#ifdef _WIN32
+    // The same where another program opened the new file with no sharing once it went in.
+    Reset();
+    Plant({"h=old h"});
+    std::unique_ptr<CHeldOpen> holder;
+    DiskFaults heldOnceIn;
+    heldOnceIn.afterMove = [this, &holder](int move)
+    {
+        if (move == 3)
+            holder = std::make_unique<CHeldOpen>(m_folder.Path("d").c_str());
+    };
+    ExpectSaid(FailedWith(heldOnceIn), "; " + m_folder.Path("d") +
+                                           ", which the run made, could not be removed yet; meanwhile it keeps the "
+                                           "run's new contents");
+    holder.reset();
+#endif
+
+    Reset();
+    Plant({"h=old h"});
+    DiskFaults goneAside;
+    goneAside.afterMove = [this](int move)
+    {
+        if (move == 1)  // the old header aside, then deleted
+            std::filesystem::remove(m_folder.Path("h.tmo"));
+    };
+    goneAside.heldInPlace = "h.tmp";
+    const std::string missing = FailedWith(goneAside);
+    ExpectSaid(missing, "; " + m_folder.Path("h") + " could not be put in yet (");
+    ExpectSaid(missing, "); meanwhile " + m_folder.Path("h") + " is missing, its old contents gone, and " +
+                            m_folder.Path("h.tmp") + " keeps the run's new contents");
+    EXPECT_EQ("new h", m_folder.Read("h.tmp"));
+}
+
+// Before, a temporary whose last bytes never reached the disk, as after a power loss, was said to be changed
+// since and not the run's: nothing says which it is, a user's file or the run's own.
+TEST_F(RecoveryWordsTest, ATemporaryWhoseBytesNeverAllReachedTheDiskIsNotSaidToBeChanged)
+{
+    const std::string text(8192, 'n');
+    Plant({"h=old h", "h.tmo=", "h.tmp=" + text, "c=old c", "c.tmo=", "c.tmp=new c"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(),
+                            {{RunStep::Old, "h"}, {RunStep::Old, "c"}, {RunStep::Wrote, "h"}, {RunStep::Wrote, "c"}}));
+    Plant({"h.tmp=" + text.substr(0, 4096) + std::string(4096, '\0')});
+    EXPECT_EQ("an interrupted run that " + At() +
+                  " recorded was put right; these cannot be proven the run's and were left as they are: " +
+                  m_folder.Path("h.tmp"),
+              Opening());
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmp=" + m_folder.Read("h.tmp"), "h=old h"}), Entries());
 }

@@ -52,10 +52,16 @@ RecordedFile Recorded(bool aside, bool in)
 std::string Told(const BackDecision& decision)
 {
     const char* steps[] = {"none", "move back", "remove aside", "block aside", "block file", "move new in"};
-    const char* words[] = {
-        "", ", old gone", ", keeps new", ", missing", ", changed beside old", ", unproven beside old", ", unproven"};
+    const char* words[] = {"",
+                           ", old gone",
+                           ", keeps new",
+                           ", missing",
+                           ", missing beside new",
+                           ", changed beside old",
+                           ", unproven beside old",
+                           ", unproven"};
     return std::string(steps[static_cast<int>(decision.step)]) + words[static_cast<int>(decision.word)] +
-           (decision.asideLeft ? ", aside named" : "");
+           (decision.asideLeft ? ", aside named" : "") + (decision.temporaryKept ? ", temporary kept" : "");
 }
 
 struct Row
@@ -78,7 +84,7 @@ const std::vector<Row> kTable = {
     {Holds::NoBytes, Holds::Nothing, {"remove aside", "remove aside", "remove aside"}},
     {Holds::NoBytes, Holds::OldBytes, {"remove aside", "remove aside", "remove aside"}},
     {Holds::NoBytes, Holds::NewBytes, {"remove aside", "remove aside", "remove aside"}},
-    {Holds::OldBytes, Holds::Nothing, {"none, aside named", "move back", "move back"}},
+    {Holds::OldBytes, Holds::Nothing, {"none, missing, aside named", "move back", "move back"}},
     {Holds::OldBytes, Holds::Unreadable, {"none, aside named", "block file", "block file"}},
     {Holds::OldBytes, Holds::NoBytes, {"none, aside named", "move back", "move back"}},
     {Holds::OldBytes, Holds::OldBytes, {"none, aside named", "none, changed beside old", "none, changed beside old"}},
@@ -86,7 +92,7 @@ const std::vector<Row> kTable = {
     {Holds::OldBytes, Holds::OtherBytes, {"none, aside named", "none, changed beside old", "none, changed beside old"}},
     {Holds::OtherBytes,
      Holds::Nothing,
-     {"none, aside named", "none, missing, aside named", "none, missing, aside named"}},
+     {"none, missing, aside named", "none, missing, aside named", "none, missing, aside named"}},
     {Holds::OtherBytes, Holds::Unreadable, {"none, aside named", "none, aside named", "none, aside named"}},
     {Holds::OtherBytes, Holds::NoBytes, {"none, aside named", "none, aside named", "none, aside named"}},
     {Holds::OtherBytes, Holds::OldBytes, {"none, aside named", "none, aside named", "none, aside named"}},
@@ -127,6 +133,12 @@ TEST(RepairDecision, TheCasesOutsideTheTable)
                   Told(DecideBack(Recorded(true, in), nothing, nothing, SeenHolding(Holds::NewBytes))));
         EXPECT_EQ("none", Told(DecideBack(Recorded(true, in), nothing, nothing, SeenHolding(Holds::OtherBytes))));
     }
+    // Beside a set-aside that is not the run's, with nothing at the file's name, the run's whole new file is all
+    // of it there is: it stays at the temporary.
+    for (int said = 0; said < 3; said++)
+        EXPECT_EQ("none, missing beside new, aside named, temporary kept",
+                  Told(DecideBack(Recorded(said > 0, said > 1), SeenHolding(Holds::OtherBytes), nothing,
+                                  SeenHolding(Holds::NewBytes))));
     RecordedFile unchanged = Recorded(true, true);
     unchanged.oldProofs.Prove(kNew);
     EXPECT_EQ("none", Told(DecideBack(unchanged, nothing, SeenHolding(Holds::NewBytes), nothing)));

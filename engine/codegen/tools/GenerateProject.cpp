@@ -47,7 +47,9 @@ int Generate(const char* projectPath, const std::string& folder, const char* nam
     CString failure;
     if (ReplaceFilesTogether(files, &failure))
         return 0;
-    std::fprintf(stderr, "nothing was generated: %s\n", static_cast<const char*>(failure));
+    // Where the run's undo left a file with the new text, saying nothing was generated would be false.
+    const char* start = SaysAFileKeepsNewContents(failure) ? "" : "nothing was generated: ";
+    std::fprintf(stderr, "%s%s\n", start, static_cast<const char*>(failure));
     return 1;
 }
 
