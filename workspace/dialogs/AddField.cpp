@@ -187,10 +187,6 @@ BOOL CAddField::ReadSelections()
     m_nVariant = m_nAttribute == ATTRIBUTE_VARIANT_LENGTH ? m_boxVariant.GetCurSel() : VARIANT_ZERO_TERMINATED;
     m_strRelatedLength = SelectedText(m_boxRelatedLength);
     m_nUnit = m_boxUnit.GetCurSel();
-    // Only a pointer field stores its count; a disabled box's leftover text is no reason to refuse.
-    int nCount = 0;
-    if (m_strDataType == kCharPointer && !m_strMaxCount.IsEmpty() && !ParseDecimalText(m_strMaxCount, nCount))
-        return Refuse("invalid max count, please reenter again!");
     return TRUE;
 }
 
@@ -261,6 +257,10 @@ BOOL CAddField::ReadType()
         m_strRelatedCount.Empty();
         m_strMaxCount.Empty();
     }
+    // Checked only once kept: a disabled box's leftover text is no reason to refuse.
+    int nCount = 0;
+    if (!m_strMaxCount.IsEmpty() && !ParseDecimalText(m_strMaxCount, nCount))
+        return Refuse("invalid max count, please reenter again!");
     m_nType = m_boxType.GetCurSel();
     if (m_nType == FIELD_NORMAL_DATA || !IsCharType(m_strDataType))
         return TRUE;

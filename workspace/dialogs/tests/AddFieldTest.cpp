@@ -201,17 +201,28 @@ TEST_F(AddFieldTest, IntegerKeepsItsOwnWidthWhateverWasTyped)
     EXPECT_STREQ("0x00000000", record.tlvTag);
 }
 
-TEST_F(AddFieldTest, AnIntegerIsNotRefusedForTheCountItsDisabledBoxStillShows)
+TEST_F(AddFieldTest, AnIntegerOrABitFieldIsNotRefusedForTheCountItsDisabledBoxStillShows)
 {
-    CAddField dlg(MainFrameForTests(), m_fields, "Submit");
-    DialogRun run = Run(dlg, {[](HWND h)
-                              {
-                                  NameAndType(h, "port", "byte", "char *");
-                                  ::SetDlgItemText(h, IDC_EDIT_MAX_COUNT, "4x");
-                                  Choose(h, IDC_COMBO_DATATYPE, "unsigned short int");
-                              }});
-    ASSERT_EQ(IDOK, run.nResult) << (run.refusals.empty() ? "" : run.refusals[0]);
-    EXPECT_STREQ("", dlg.MakeRecord().maxCount);
+    const std::vector<DialogStep> integers = {[](HWND h)
+                                              {
+                                                  NameAndType(h, "port", "byte", "char *");
+                                                  ::SetDlgItemText(h, IDC_EDIT_MAX_COUNT, "4x");
+                                                  Choose(h, IDC_COMBO_DATATYPE, "unsigned short int");
+                                              },
+                                              [](HWND h)
+                                              {
+                                                  NameAndType(h, "flags", "byte", "char *");
+                                                  ::SetDlgItemText(h, IDC_EDIT_MAX_COUNT, "4x");
+                                                  Choose(h, IDC_COMBO_UNIT, "bit");
+                                                  TypeInto(h, IDC_EDIT_MAX_LENGTH, "12");
+                                              }};
+    for (const DialogStep& step : integers)
+    {
+        CAddField dlg(MainFrameForTests(), m_fields, "Submit");
+        DialogRun run = Run(dlg, {step});
+        ASSERT_EQ(IDOK, run.nResult) << (run.refusals.empty() ? "" : run.refusals[0]);
+        EXPECT_STREQ("", dlg.MakeRecord().maxCount);
+    }
 }
 
 TEST_F(AddFieldTest, FixedLengthStoresNoVariantWhateverTheHiddenBoxShows)
