@@ -63,6 +63,7 @@ public:
     BOOL DestroyWindow() override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     ProjectRecord* CurrentProject() const;
 
@@ -137,6 +138,8 @@ private:
 
     int CreateParts(LPCREATESTRUCT lpCreateStruct);
     BOOL FocusInEditor() const;
+    BOOL DropsTextCommand(UINT nID) const;
+    BOOL IsPaneEditKey(const MSG& msg) const;
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
     BOOL InstallDockingPanes();

@@ -1,10 +1,13 @@
-// Where the keys go: the focus given back after a dialog, and the editors' edit keys kept to the editors.
+// Where the keys go: the focus given back after a dialog, and each text box's edit keys kept to it.
 #include "MainFrame.h"
+#include "KTAcceleratorManager.h"
+#include "KTCommandBars.h"
 #include "WorkspaceRes.h"
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -18,6 +21,23 @@ BOOL IsEditorTextCommand(UINT nID)
 {
     return std::find(std::begin(kEditorTextCommands), std::end(kEditorTextCommands), nID) !=
            std::end(kEditorTextCommands);
+}
+
+bool IsHeld(int nVirtualKey) { return ::GetKeyState(nVirtualKey) < 0; }
+
+// The command the accelerators give the key with the modifiers now held, 0 for none.
+UINT AcceleratorCommand(HACCEL hAccel, const MSG& msg)
+{
+    const int nCount = hAccel ? ::CopyAcceleratorTable(hAccel, nullptr, 0) : 0;
+    std::vector<ACCEL> accels(nCount);
+    if (nCount == 0 || ::CopyAcceleratorTable(hAccel, accels.data(), nCount) != nCount)
+        return 0;
+    const BYTE fHeld =
+        (IsHeld(VK_CONTROL) ? FCONTROL : 0) | (IsHeld(VK_SHIFT) ? FSHIFT : 0) | (IsHeld(VK_MENU) ? FALT : 0);
+    for (const ACCEL& accel : accels)
+        if ((accel.fVirt & FVIRTKEY) && accel.key == msg.wParam && (accel.fVirt & (FCONTROL | FSHIFT | FALT)) == fHeld)
+            return accel.cmd;
+    return 0;
 }
 
 }  // namespace
@@ -43,7 +63,7 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     const BOOL bRouted = nCode == CN_COMMAND || nCode == CN_UPDATE_COMMAND_UI;
-    if (!bRouted || !IsEditorTextCommand(nID) || FocusInEditor())
+    if (!bRouted || !DropsTextCommand(nID))
         return CKTMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     const BOOL bOutputCopy = nID == ID_EDIT_COPY && m_wndOutput.GetSafeHwnd() && ::GetFocus() == m_wndOutput.m_hWnd;
     if (nCode == CN_UPDATE_COMMAND_UI)
@@ -65,4 +85,27 @@ BOOL CMainFrame::FocusInEditor() const
 {
     const HWND hFocus = ::GetFocus();
     return hFocus && m_hWndMDIClient && ::IsChild(m_hWndMDIClient, hFocus);
+}
+
+BOOL CMainFrame::DropsTextCommand(UINT nID) const { return IsEditorTextCommand(nID) && !FocusInEditor(); }
+
+// A text box of a pane (a settings value being typed, a tree label) undoes, cuts and pastes by its own keys,
+// which the editors' text commands would otherwise take from it.
+BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
+{
+    return !IsPaneEditKey(*pMsg) && CKTMDIFrameWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL CMainFrame::IsPaneEditKey(const MSG& msg) const
+{
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return FALSE;
+    const HWND hFocus = ::GetFocus();
+    if (!hFocus || !::IsChild(m_hWnd, hFocus) || FocusInEditor())
+        return FALSE;
+    if (!(::SendMessage(hFocus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
+        return FALSE;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars &&
+           IsEditorTextCommand(AcceleratorCommand(pCommandBars->GetAcceleratorManager()->GetDefaultAccelerator(), msg));
 }

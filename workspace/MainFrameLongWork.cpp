@@ -22,7 +22,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     if (CLongWork::IsRunning())
         return PostMessage(WM_COMMAND, wParam, lParam);
     // A command from a menu, a bar or a key acts on the design as the settings page shows it, open edit included.
-    if (lParam == 0 && m_wndSettings.GetSafeHwnd())
+    // One that is dropped changes nothing, the half-typed edit included.
+    if (lParam == 0 && m_wndSettings.GetSafeHwnd() && !DropsTextCommand(LOWORD(wParam)))
         m_wndSettings.CommitEdit();
     return CKTMDIFrameWnd::OnCommand(wParam, lParam);
 }

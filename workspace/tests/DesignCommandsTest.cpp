@@ -2,9 +2,12 @@
 // inside their own loops, records and tree items checked together.
 #include "DesignerFrameTest.h"
 
+#include "ClipboardText.h"
 #include "DialogAnswer.h"
 #include "DialogInput.h"
 #include "FrameKeys.h"
+#include "KTPropertyGridInplaceEdit.h"
+#include "KTPropertyGridView.h"
 #include "KestovaDialogsRes.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
@@ -29,6 +32,24 @@ protected:
     std::string Change(CKTPropertyGridItem* pItem, const char* pszValue)
     {
         return Answering("ERROR!", nullptr, [&] { pItem->OnValueChanged(pszValue); });
+    }
+    // Clicks the item's value and types the text after what it holds, leaving its edit open.
+    CKTPropertyGridInplaceEdit& TypeAtTheEnd(CProtocolSettingsPane::EPage page, LPCSTR pszCaption, const char* pszText)
+    {
+        CKTPropertyGridView* pView = m_pFrame->m_wndSettings.Page(page).GetGridView();
+        CTestInput input(pView->GetSafeHwnd());
+        EXPECT_TRUE(input.Click(Item(page, pszCaption)->GetValueRect().CenterPoint()));
+        EXPECT_TRUE(input.Key(VK_HOME));
+        for (int i = Item(page, pszCaption)->GetValue().GetLength(); i > 0; i--)
+            EXPECT_TRUE(input.Key(VK_RIGHT));
+        EXPECT_TRUE(input.Text(pszText));
+        return m_pFrame->m_wndSettings.Page(page).GetInplaceEdit();
+    }
+    static CString EditText(const CWnd& wnd)
+    {
+        CString strText;
+        wnd.GetWindowText(strText);
+        return strText.TrimRight('_');  // a name's mask pads it to its length
     }
 };
 
@@ -264,4 +285,38 @@ TEST_F(DesignCommandsTest, AFrameworkMessageBoxIsCaptionedWithTheProgramsTitle)
     ::SetTimer(nullptr, 0, 50, CloseBoxTick);
     DesignerTestApp().CWinApp::DoMessageBox("the file is gone", MB_OK, 0);
     EXPECT_EQ("Kestova", g_strBoxCaption);
+}
+
+// The frame's shortcuts for the editors' text leave a settings value being typed to its own edit keys.
+TEST_F(DesignCommandsTest, EditKeysInASettingsValueEditItAndCommitNothing)
+{
+    ProjectRecord& project = OpenProject();
+    PacketRecord& packet = project.packets[0];
+    const CString strPacket(packet.name), strLength(packet.fields[0].maxLength);
+    ASSERT_STREQ("char []", packet.fields[0].dataType);
+    const HTREEITEM hPacket = FirstChildOf("design", "Packet");
+    Tree().Expand(hPacket, TVE_EXPAND);
+    Select(Tree().GetChildItem(hPacket));
+    CFrameKeys frameKeys;
+
+    CKTPropertyGridInplaceEdit& length = TypeAtTheEnd(CProtocolSettingsPane::kFieldPage, "Max Length", "0");
+    ASSERT_EQ(strLength + "0", EditText(length));
+    CTestInput lengthKeys(length.GetSafeHwnd());
+    EXPECT_TRUE(lengthKeys.Key('Z', CTestInput::kControl));
+    EXPECT_EQ(strLength, EditText(length)) << "Ctrl+Z takes the typed digit back";
+    EXPECT_EQ(length.GetSafeHwnd(), ::GetFocus());
+    EXPECT_STREQ(strLength, packet.fields[0].maxLength) << "and writes nothing";
+
+    Select(hPacket);
+    ASSERT_TRUE(SetClipboardText(nullptr, "Pasted"));
+    CKTPropertyGridInplaceEdit& name = TypeAtTheEnd(CProtocolSettingsPane::kPacketPage, "Name", "Q");
+    CTestInput nameKeys(name.GetSafeHwnd());
+    EXPECT_TRUE(nameKeys.Key('V', CTestInput::kControl));
+    EXPECT_TRUE(nameKeys.Key(VK_INSERT, CTestInput::kShift));
+    EXPECT_EQ(strPacket + "QPastedPasted", EditText(name)) << "Ctrl+V and Shift+Ins paste into the edit";
+    m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+    EXPECT_STREQ(strPacket, packet.name)
+        << "not committed before Enter, by an Undo that has no editor to act on either";
+    EXPECT_TRUE(nameKeys.Key(VK_RETURN));
+    EXPECT_STREQ(strPacket + "QPastedPasted", packet.name);
 }
