@@ -110,25 +110,35 @@ bool CWaitingTexts::FilesAsTheyWere(const ProjectRecord& project) const
     return found != m_projects.end() && found->second.nOnDisk == 0;
 }
 
-void CWaitingTexts::KeepChanged(const ProjectRecord& project,
-                                const std::function<bool(const WaitingText& written)>& holds)
+CString CWaitingTexts::KeepChanged(const ProjectRecord& project,
+                                   const std::function<Still(const WaitingText& written)>& holds)
 {
     const auto found = m_projects.find(&project);
     if (found == m_projects.end() || Standing(found->second.generates) != found->second.generates.end())
-        return;
+        return CString();
     Project& held = found->second;
     const auto onDisk = std::find_if(held.generates.begin(), held.generates.end(),
                                      [&held](const Generate& each) { return each.nNumber == held.nOnDisk; });
-    const auto changed = [&](const WaitingText& before)
+    CString strUnreadable;
+    const auto unchanged = [&](const WaitingText& before)
     {
         if (onDisk == held.generates.end())
-            return true;
+            return false;
         const auto written =
             std::find_if(onDisk->texts.begin(), onDisk->texts.end(),
                          [&before](const WaitingText& each) { return each.strPath == before.strPath; });
-        return written == onDisk->texts.end() || !holds(*written);
+        if (written == onDisk->texts.end())
+            return false;
+        const Still still = holds(*written);
+        if (still == Still::Unreadable)
+            strUnreadable = written->strPath;
+        return still != Still::Changed;
     };
-    held.before.erase(std::remove_if(held.before.begin(), held.before.end(), changed), held.before.end());
+    // Partitioned, not erased, so that nothing is lost while one cannot be read.
+    const auto changed = std::stable_partition(held.before.begin(), held.before.end(), unchanged);
+    if (strUnreadable.IsEmpty())
+        held.before.erase(changed, held.before.end());
+    return strUnreadable;
 }
 
 const ProjectRecord* CWaitingTexts::DueWith(const std::vector<CKTSyntaxEditDoc*>& saving)
@@ -155,6 +165,21 @@ const ProjectRecord* CWaitingTexts::DueWith(const std::vector<CKTSyntaxEditDoc*>
     return nullptr;
 }
 
+void CWaitingTexts::Owe(std::vector<CKTSyntaxEditDoc*> docs) { m_owed = std::move(docs); }
+
+std::vector<CKTSyntaxEditDoc*> CWaitingTexts::OwedWith(const std::vector<CKTSyntaxEditDoc*>& saving) const
+{
+    const bool bNamed = std::any_of(saving.begin(), saving.end(),
+                                    [this](const CKTSyntaxEditDoc* pDoc)
+                                    { return std::find(m_owed.begin(), m_owed.end(), pDoc) != m_owed.end(); });
+    return bNamed ? m_owed : std::vector<CKTSyntaxEditDoc*>();
+}
+
+void CWaitingTexts::Paid(const CKTSyntaxEditDoc& doc) noexcept
+{
+    m_owed.erase(std::remove(m_owed.begin(), m_owed.end(), &doc), m_owed.end());
+}
+
 void CWaitingTexts::Written(const ProjectRecord& project, std::vector<WaitingText> before)
 {
     const auto found = m_projects.find(&project);
@@ -170,6 +195,7 @@ void CWaitingTexts::Written(const ProjectRecord& project, std::vector<WaitingTex
 
 void CWaitingTexts::Closed(const CKTSyntaxEditDoc& doc)
 {
+    Paid(doc);
     for (auto& [pProject, held] : m_projects)
         for (Generate& generate : held.generates)
             generate.filled.erase(std::remove_if(generate.filled.begin(), generate.filled.end(),

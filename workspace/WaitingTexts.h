@@ -35,12 +35,25 @@ public:
     // Whether the next write of the project's waiting texts is the first that puts a Generate's texts over
     // the files: what they held then is what a Generate taken back gives back.
     bool FilesAsTheyWere(const ProjectRecord& project) const;
+    enum class Still
+    {
+        Holds,
+        Changed,
+        Unreadable
+    };
     // Before a Generate taken back gives the files back what they held: a file that no longer holds what the
-    // Generate wrote (changed since by another program) keeps what it holds.
-    void KeepChanged(const ProjectRecord& project, const std::function<bool(const WaitingText& written)>& holds);
+    // Generate wrote (changed since by another program) keeps what it holds. A file that cannot be read is not
+    // known to be changed: its path comes back and every text stays, to be given back by a later save.
+    CString KeepChanged(const ProjectRecord& project, const std::function<Still(const WaitingText& written)>& holds);
     // The project whose waiting texts a save of these documents writes with them: one whose standing
     // Generate's text one of them holds, or one of whose Generates they take back. Null when none does.
     const ProjectRecord* DueWith(const std::vector<CKTSyntaxEditDoc*>& saving);
+    // A save refused these editors, saying that saving again writes them: the next save of any of them writes
+    // them all, whichever editor it starts from, even once their texts no longer wait.
+    void Owe(std::vector<CKTSyntaxEditDoc*> docs);
+    std::vector<CKTSyntaxEditDoc*> OwedWith(const std::vector<CKTSyntaxEditDoc*>& saving) const;
+    // The editor is saved: it is owed no more.
+    void Paid(const CKTSyntaxEditDoc& doc) noexcept;
     // The texts Of gave are on disk; before, read before they went (only where FilesAsTheyWere), what the
     // files held.
     void Written(const ProjectRecord& project, std::vector<WaitingText> before);
@@ -75,4 +88,5 @@ private:
     void DropTakenBack();
 
     std::map<const ProjectRecord*, Project> m_projects;
+    std::vector<CKTSyntaxEditDoc*> m_owed;  // not owned; each leaves at its close
 };

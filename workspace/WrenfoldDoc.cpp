@@ -57,16 +57,18 @@ std::vector<WaitingText> HeldNow(const std::vector<WaitingText>& texts)
 }
 
 // Without the memory to read it, a file is taken for changed: it is left as it is.
-bool HoldsStill(const WaitingText& written)
+CWaitingTexts::Still HoldsStill(const WaitingText& written)
 {
     try
     {
         std::string read;
-        return ReadFile(written.strPath, &read) && read == written.text;
+        if (!ReadFile(written.strPath, &read))
+            return CWaitingTexts::Still::Unreadable;
+        return read == written.text ? CWaitingTexts::Still::Holds : CWaitingTexts::Still::Changed;
     }
     catch (const std::bad_alloc&)
     {
-        return false;
+        return CWaitingTexts::Still::Changed;
     }
 }
 
@@ -119,22 +121,29 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
 {
     CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
     CWaitingTexts& waiting = app.WaitingTexts();
+    // A save to another path (Save As) takes a copy elsewhere: the Generate's texts stay with the editor's file.
     std::vector<CKTSyntaxEditDoc*> docs;
     for (const Saving& saving : savings)
-        docs.push_back(saving.pDoc);
+        if (saving.strPath.CompareNoCase(saving.pDoc->GetPathName()) == 0)
+            docs.push_back(saving.pDoc);
+    AddSavings(waiting.OwedWith(docs), &savings, &docs);
     const ProjectRecord* pProject = waiting.DueWith(docs);
     if (!pProject)
         return Save(savings, {}, pError);
-    waiting.KeepChanged(*pProject, HoldsStill);
+    if (const CString strUnreadable = waiting.KeepChanged(*pProject, HoldsStill); !strUnreadable.IsEmpty())
+    {
+        *pError = "cannot read " + strUnreadable + " to see whether another program changed it since its Generate" +
+                  " was saved; none of " + NamesOf(savings, waiting.Of(*pProject)) +
+                  " was written: saving again once it can be read takes the Generate back";
+        return FALSE;
+    }
     std::vector<CString> edited;
-    for (CKTSyntaxEditDoc* pTaking : app.ShowWaitingTexts(*pProject, &edited))
-        if (auto* pDoc = dynamic_cast<CwrenfoldDoc*>(pTaking);
-            pDoc && std::find(docs.begin(), docs.end(), pTaking) == docs.end())
-            savings.push_back({pDoc, pDoc->GetPathName()});
+    AddSavings(app.ShowWaitingTexts(*pProject, &edited), &savings, &docs);
     const std::vector<WaitingText>& texts = waiting.Of(*pProject);
     if (!edited.empty())
     {
         *pError = UnseenText(edited, savings, texts);
+        waiting.Owe(std::move(docs));
         return FALSE;
     }
     std::vector<WaitingText> before = waiting.FilesAsTheyWere(*pProject) ? HeldNow(texts) : std::vector<WaitingText>();
@@ -142,6 +151,18 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
         return FALSE;
     waiting.Written(*pProject, std::move(before));
     return TRUE;
+}
+
+void CwrenfoldDoc::AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,
+                              std::vector<CKTSyntaxEditDoc*>* pDocs)
+{
+    for (CKTSyntaxEditDoc* pAdding : adding)
+        if (auto* pDoc = dynamic_cast<CwrenfoldDoc*>(pAdding);
+            pDoc && std::find(pDocs->begin(), pDocs->end(), pAdding) == pDocs->end())
+        {
+            pSavings->push_back({pDoc, pDoc->GetPathName()});
+            pDocs->push_back(pDoc);
+        }
 }
 
 BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError)
@@ -164,8 +185,12 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
             *pError += "; none of " + NamesOf(savings, texts) + " was written";
         return FALSE;
     }
+    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
     for (const Saving& saving : savings)
+    {
         saving.pDoc->MarkSaved(saving.strPath);
+        waiting.Paid(*saving.pDoc);
+    }
     return TRUE;
 }
 

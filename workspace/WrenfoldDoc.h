@@ -37,6 +37,8 @@ private:
     };
     // With the texts of their Generate that wait, which then no longer do.
     static BOOL SaveWithWaiting(std::vector<Saving> savings, CString* pError);
+    static void AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,
+                           std::vector<CKTSyntaxEditDoc*>* pDocs);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
     static CString UnseenText(const std::vector<CString>& edited, const std::vector<Saving>& savings,
                               const std::vector<WaitingText>& texts);

@@ -968,6 +968,8 @@ protected:
             Press(ViewOf(EditorOf(file)), wKey);
         }
     }
+    // Over old files, "win" generated with its header unopened and undone; the header opened then and typed in.
+    CDocument* TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode);
     void ExpectWrittenWhole(const codegen::GeneratedCode& code) const
     {
         EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
@@ -1085,6 +1087,21 @@ codegen::GeneratedCode CodeOf(const ProjectRecord& project)
     for (std::string* pText : {&code.header, &code.source, &code.demo})
         *pText = WithoutCarriageReturns(*pText);
     return code;
+}
+
+CDocument* TakenBackTest::TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode)
+{
+    WriteOldFiles();
+    ProjectRecord& project = SelectWithTheHeaderUnopened();
+    project.basedProtocol ^= 1;
+    *pCode = CodeOf(project);
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    PressInFilled('Z');
+    Select(BranchOf("win", "Packet"));
+    CDocument* pHeader = EditorOf("win_api.h");
+    if (pHeader)
+        EXPECT_TRUE(InputTo(ViewOf(pHeader)).Text("mine "));
+    return pHeader;
 }
 
 }  // namespace
@@ -1310,16 +1327,9 @@ TEST_F(TakenBackTest, TypingInAHeaderOpenedAfterItsGenerateIsKeptUntilTheGenerat
     for (const auto& [bSaveTheTyping, nSave] : {std::pair{false, ID_PROJECT_SAVE_ALL}, {true, ID_PROJECT_CLOSE}})
     {
         SCOPED_TRACE(bSaveTheTyping ? "saved, Close" : "Save All");
-        WriteOldFiles();
-        ProjectRecord& project = SelectWithTheHeaderUnopened();
-        project.basedProtocol ^= 1;
-        const codegen::GeneratedCode code = CodeOf(project);
-        RunCommand(ID_BUILD_GENERATE_CODE);
-        PressInFilled('Z');
-        Select(BranchOf("win", "Packet"));
-        CDocument* pHeader = EditorOf("win_api.h");
+        codegen::GeneratedCode code;
+        CDocument* pHeader = TypeInTheHeaderOpenedWhileItsGenerateIsUndone(&code);
         ASSERT_NE(nullptr, pHeader);
-        ASSERT_TRUE(InputTo(ViewOf(pHeader)).Text("mine "));
         const std::string before = bSaveTheTyping ? "mine old win_api.h\r\n" : "old win_api.h\r\n";
         if (CFrameKeys keys; bSaveTheTyping)
             Press(ViewOf(pHeader), 'S');
@@ -1346,4 +1356,69 @@ TEST_F(TakenBackTest, TypingInAHeaderOpenedAfterItsGenerateIsKeptUntilTheGenerat
         ExpectWrittenWhole(code);
         RunCommand(ID_PROJECT_CLOSE);
     }
+}
+
+// Before, a Save As of a Generate's source (the question on closing a read-only file opens one) wrote the
+// Generate's waiting header into the project folder beside the old source, and the run's record into the
+// folder saved to. A copy saved elsewhere takes the editor's text alone; the project's files stay as they were.
+TEST_F(TakenBackTest, ASaveAsElsewhereLeavesTheGeneratesWaitingTextsWaiting)
+{
+    WriteOldFiles();
+    GenerateWithTheHeaderClosed();
+    CDocument* pSource = EditorOf("win_api.c");
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("elsewhere").c_str(), nullptr));
+    const std::string copy = m_folder.Path("elsewhere\\win_api.c");
+    ASSERT_TRUE(pSource->DoSave(copy.c_str()));
+    EXPECT_EQ(WithoutCarriageReturns(EditorText(pSource)), WithoutCarriageReturns(ReadAll(copy.c_str())));
+    ExpectAllOld("the Save As");
+}
+
+// Before, a header another program held unread when its saved Generate was taken back counted as changed
+// since: Save All wrote the old source and demo beside the Generate's header and said nothing. Unread, it is
+// not known to be changed: the save writes nothing and says why, and the next save takes the Generate back.
+TEST_F(TakenBackTest, AHeaderThatCannotBeReadWhenItsSavedGenerateIsTakenBackStopsTheSaveUntilItCanBe)
+{
+    WriteOldFiles();
+    const ProjectRecord& project = GenerateWithTheHeaderClosed();
+    const codegen::GeneratedCode code = CodeOf(project);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    PressInFilled('Z');
+    DesignerTestApp().m_messages.clear();
+    {
+        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
+        RunCommand(ID_PROJECT_SAVE_ALL);
+    }
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("win_api.h")) << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectWrittenWhole(code);
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectAllOld("the Save All once the header could be read");
+}
+
+// Before, a Yes on closing the source after the refusal above wrote the source alone: the header, which took
+// the Generate's text at the refused save, stayed unsaved in its editor, though the refusal had said that
+// saving again writes both. The next save of either editor writes what the refusal named.
+TEST_F(TakenBackTest, AYesOnClosingTheSourceAfterTheHeadersTypingWasReplacedWritesTheHeaderWithIt)
+{
+    codegen::GeneratedCode code;
+    CDocument* pHeader = TypeInTheHeaderOpenedWhileItsGenerateIsUndone(&code);
+    ASSERT_NE(nullptr, pHeader);
+    PressInFilled('Y');
+    DesignerTestApp().m_messages.clear();
+    DesignerTestApp().m_nAnswer = IDYES;
+    {
+        CFrameKeys keys;
+        Press(ViewOf(EditorOf("win_api.c")), VK_F4);
+        ASSERT_TRUE(PumpUntil([] { return DesignerTestApp().m_messages.size() == 2; })) << "the question, the refusal";
+    }
+    ASSERT_NE(nullptr, EditorOf("win_api.c")) << "still open";
+    ExpectAllOld("the refused save");
+    CloseByKeys(EditorOf("win_api.c"));
+    DesignerTestApp().m_nAnswer = IDOK;
+    EXPECT_EQ(3u, DesignerTestApp().m_messages.size()) << (LPCSTR)DesignerTestApp().m_messages.back();
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
+    EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_FALSE(pHeader->IsModified());
 }
