@@ -29,14 +29,6 @@ CString RootOf(const CString& strPath)
     return nEnd > 0 ? strPath.Left(nEnd + 1) : strPath;
 }
 
-// A file that is held, or on a drive that is not there now, may open later.
-bool IsGone(const CString& strPath, DWORD nError)
-{
-    if (nError == ERROR_FILE_NOT_FOUND)
-        return true;
-    return nError == ERROR_PATH_NOT_FOUND && ::GetFileAttributes(RootOf(strPath)) != INVALID_FILE_ATTRIBUTES;
-}
-
 // Asked only once the reader failed: a pipe, say, opens once.
 DWORD OpenErrorOf(const CString& strPath)
 {
@@ -63,6 +55,14 @@ void TellWhyNotOpened(CProjectReading::Result& read)
 }
 
 }  // namespace
+
+// A file that is held, or on a drive that is not there now, may open later.
+bool IsGone(const CString& strPath, DWORD nError)
+{
+    if (nError == ERROR_FILE_NOT_FOUND)
+        return true;
+    return nError == ERROR_PATH_NOT_FOUND && ::GetFileAttributes(RootOf(strPath)) != INVALID_FILE_ATTRIBUTES;
+}
 
 CString FolderRecovery::Until() const
 {

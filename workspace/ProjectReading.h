@@ -30,6 +30,8 @@ struct FolderRecovery
 
 // A design whose save was cut off may wait aside until then. Each later write puts right its own.
 FolderRecovery RecoverFolder(const CString& strFolder);
+// Whether a file the system could not open (nError) is not there, rather than held or on a drive away now.
+bool IsGone(const CString& strPath, DWORD nError);
 
 class CProjectReading
 {

@@ -165,21 +165,6 @@ const ProjectRecord* CWaitingTexts::DueWith(const std::vector<CKTSyntaxEditDoc*>
     return nullptr;
 }
 
-void CWaitingTexts::Owe(std::vector<CKTSyntaxEditDoc*> docs) { m_owed = std::move(docs); }
-
-std::vector<CKTSyntaxEditDoc*> CWaitingTexts::OwedWith(const std::vector<CKTSyntaxEditDoc*>& saving) const
-{
-    const bool bNamed = std::any_of(saving.begin(), saving.end(),
-                                    [this](const CKTSyntaxEditDoc* pDoc)
-                                    { return std::find(m_owed.begin(), m_owed.end(), pDoc) != m_owed.end(); });
-    return bNamed ? m_owed : std::vector<CKTSyntaxEditDoc*>();
-}
-
-void CWaitingTexts::Paid(const CKTSyntaxEditDoc& doc) noexcept
-{
-    m_owed.erase(std::remove(m_owed.begin(), m_owed.end(), &doc), m_owed.end());
-}
-
 void CWaitingTexts::Written(const ProjectRecord& project, std::vector<WaitingText> before)
 {
     const auto found = m_projects.find(&project);
@@ -195,7 +180,6 @@ void CWaitingTexts::Written(const ProjectRecord& project, std::vector<WaitingTex
 
 void CWaitingTexts::Closed(const CKTSyntaxEditDoc& doc)
 {
-    Paid(doc);
     for (auto& [pProject, held] : m_projects)
         for (Generate& generate : held.generates)
             generate.filled.erase(std::remove_if(generate.filled.begin(), generate.filled.end(),

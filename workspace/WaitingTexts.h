@@ -48,12 +48,6 @@ public:
     // The project whose waiting texts a save of these documents writes with them: one whose standing
     // Generate's text one of them holds, or one of whose Generates they take back. Null when none does.
     const ProjectRecord* DueWith(const std::vector<CKTSyntaxEditDoc*>& saving);
-    // A save refused these editors, saying that saving again writes them: the next save of any of them writes
-    // them all, whichever editor it starts from, even once their texts no longer wait.
-    void Owe(std::vector<CKTSyntaxEditDoc*> docs);
-    std::vector<CKTSyntaxEditDoc*> OwedWith(const std::vector<CKTSyntaxEditDoc*>& saving) const;
-    // The editor is saved: it is owed no more.
-    void Paid(const CKTSyntaxEditDoc& doc) noexcept;
     // The texts Of gave are on disk; before, read before they went (only where FilesAsTheyWere), what the
     // files held.
     void Written(const ProjectRecord& project, std::vector<WaitingText> before);
@@ -88,5 +82,4 @@ private:
     void DropTakenBack();
 
     std::map<const ProjectRecord*, Project> m_projects;
-    std::vector<CKTSyntaxEditDoc*> m_owed;  // not owned; each leaves at its close
 };

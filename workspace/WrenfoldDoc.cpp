@@ -3,6 +3,7 @@
 #include "WrenfoldDoc.h"
 
 #include "project/AtomicFile.h"
+#include "ProjectReading.h"
 #include "WrenfoldApp.h"
 
 #include <algorithm>
@@ -63,7 +64,12 @@ CWaitingTexts::Still HoldsStill(const WaitingText& written)
     {
         std::string read;
         if (!ReadFile(written.strPath, &read))
-            return CWaitingTexts::Still::Unreadable;
+        {
+            // A file no longer there holds nothing of the Generate: nothing is at its name to give back over.
+            const bool bGone = ::GetFileAttributes(written.strPath) == INVALID_FILE_ATTRIBUTES &&
+                               IsGone(written.strPath, ::GetLastError());
+            return bGone ? CWaitingTexts::Still::Changed : CWaitingTexts::Still::Unreadable;
+        }
         return read == written.text ? CWaitingTexts::Still::Holds : CWaitingTexts::Still::Changed;
     }
     catch (const std::bad_alloc&)
@@ -126,7 +132,6 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     for (const Saving& saving : savings)
         if (saving.strPath.CompareNoCase(saving.pDoc->GetPathName()) == 0)
             docs.push_back(saving.pDoc);
-    AddSavings(waiting.OwedWith(docs), &savings, &docs);
     const ProjectRecord* pProject = waiting.DueWith(docs);
     if (!pProject)
         return Save(savings, {}, pError);
@@ -143,7 +148,6 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     if (!edited.empty())
     {
         *pError = UnseenText(edited, savings, texts);
-        waiting.Owe(std::move(docs));
         return FALSE;
     }
     std::vector<WaitingText> before = waiting.FilesAsTheyWere(*pProject) ? HeldNow(texts) : std::vector<WaitingText>();
@@ -185,12 +189,8 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
             *pError += "; none of " + NamesOf(savings, texts) + " was written";
         return FALSE;
     }
-    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
     for (const Saving& saving : savings)
-    {
         saving.pDoc->MarkSaved(saving.strPath);
-        waiting.Paid(*saving.pDoc);
-    }
     return TRUE;
 }
 
@@ -202,7 +202,7 @@ CString CwrenfoldDoc::UnseenText(const std::vector<CString>& edited, const std::
     return "what waited for " + NamesOf(edited) +
            (edited.size() > 1 ? " was put into their editors" : " was put into its editor") +
            " in place of your edits (Ctrl+Z there brings them back); none of " + NamesOf(savings, texts) +
-           " was written, so that you see it first: saving again writes them";
+           " was written, so that you see it first: Save All writes them";
 }
 
 CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)

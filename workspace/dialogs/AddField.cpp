@@ -249,8 +249,8 @@ BOOL CAddField::ReadMaxLength()
 
 BOOL CAddField::ReadType()
 {
-    // Only a pointer field carries a count; a disabled box may still show an old choice.
-    if (m_strDataType == kCharPointer)
+    // Only a byte pointer field carries a count; a disabled box may still show an old choice.
+    if (m_nUnit != UNIT_BIT && m_strDataType == kCharPointer)
         m_strRelatedCount = SelectedText(m_boxRelatedCount);
     else
     {

@@ -1397,10 +1397,9 @@ TEST_F(TakenBackTest, AHeaderThatCannotBeReadWhenItsSavedGenerateIsTakenBackStop
     ExpectAllOld("the Save All once the header could be read");
 }
 
-// Before, a Yes on closing the source after the refusal above wrote the source alone: the header, which took
-// the Generate's text at the refused save, stayed unsaved in its editor, though the refusal had said that
-// saving again writes both. The next save of either editor writes what the refusal named.
-TEST_F(TakenBackTest, AYesOnClosingTheSourceAfterTheHeadersTypingWasReplacedWritesTheHeaderWithIt)
+// The refusal says that Save All writes the group: a Yes on closing the source afterwards writes the source the
+// user chose to keep, the header shows the Generate's text unsaved in its editor, and Save All writes it.
+TEST_F(TakenBackTest, AfterTheHeadersTypingWasReplacedAYesOnClosingTheSourceWritesItAndSaveAllTheHeader)
 {
     codegen::GeneratedCode code;
     CDocument* pHeader = TypeInTheHeaderOpenedWhileItsGenerateIsUndone(&code);
@@ -1414,11 +1413,32 @@ TEST_F(TakenBackTest, AYesOnClosingTheSourceAfterTheHeadersTypingWasReplacedWrit
         ASSERT_TRUE(PumpUntil([] { return DesignerTestApp().m_messages.size() == 2; })) << "the question, the refusal";
     }
     ASSERT_NE(nullptr, EditorOf("win_api.c")) << "still open";
+    EXPECT_NE(-1, DesignerTestApp().m_messages[1].Find("Save All writes them"))
+        << (LPCSTR)DesignerTestApp().m_messages[1];
     ExpectAllOld("the refused save");
     CloseByKeys(EditorOf("win_api.c"));
     DesignerTestApp().m_nAnswer = IDOK;
     EXPECT_EQ(3u, DesignerTestApp().m_messages.size()) << (LPCSTR)DesignerTestApp().m_messages.back();
-    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
     EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    ASSERT_TRUE(pHeader->IsModified()) << "the header's editor shows the Generate's text";
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
     EXPECT_FALSE(pHeader->IsModified());
+}
+
+// A header deleted since its Generate was saved holds nothing of it: taking the Generate back gives the source
+// and the demo their old texts and puts nothing at the header's name.
+TEST_F(TakenBackTest, AHeaderDeletedSinceItsGenerateWasSavedDoesNotStopTakingItBack)
+{
+    WriteOldFiles();
+    GenerateWithTheHeaderClosed();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(::DeleteFile(m_folder.Path("win_api.h").c_str()));
+    PressInFilled('Z');
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ("old win_api.c\n", WithoutCarriageReturns(m_folder.Read("win_api.c")));
+    EXPECT_EQ("old win_api_demo.c\n", WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api.h").c_str()));
 }

@@ -223,6 +223,17 @@ TEST_F(AddFieldTest, AnIntegerOrABitFieldIsNotRefusedForTheCountItsDisabledBoxSt
         ASSERT_EQ(IDOK, run.nResult) << (run.refusals.empty() ? "" : run.refusals[0]);
         EXPECT_STREQ("", dlg.MakeRecord().maxCount);
     }
+    CAddField wide(MainFrameForTests(), m_fields, "Submit");
+    DialogRun run = Run(wide, {[](HWND h)
+                               {
+                                   NameAndType(h, "flags", "byte", "char *");
+                                   ::SetDlgItemText(h, IDC_EDIT_MAX_COUNT, "4x");
+                                   Choose(h, IDC_COMBO_UNIT, "bit");
+                                   TypeInto(h, IDC_EDIT_MAX_LENGTH, "40");
+                               }});
+    EXPECT_EQ(
+        std::vector<std::string>{"the field unit you choose is bit,the value of max length can't be larger than 31!"},
+        run.refusals);
 }
 
 TEST_F(AddFieldTest, FixedLengthStoresNoVariantWhateverTheHiddenBoxShows)
