@@ -2,8 +2,10 @@
 #include "AllocationFault.h"
 #include "Generator.h"
 #include "SampleDesigns.h"
+#include "StandInDisk.h"
 #include "TestFolder.h"
 #include "project/AtomicFile.h"
+#include "project/RunRepair.h"
 #include "project/ProjectFile.h"
 #include "xml/XmlLog.h"
 
@@ -128,6 +130,66 @@ TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside
                                      << succeeding;
                                  put("old");
                              });
+}
+
+// Before, memory running out while a save put right a run cut off in its folder removed that run's record,
+// and left a new header beside the old source for good.
+TEST(OutOfMemory, ARunCutOffInTheFolderIsPutRightOrKeptForTheNextOpening)
+{
+    CTestFolder folder("kengine-out-of-memory-cut-off");
+    ASSERT_TRUE(folder.Write("a.h", "old a.h") && folder.Write("a.c", "old a.c"));
+    const auto entries = [&]()
+    {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+            found.push_back(entry.path().filename().string() + "=" + folder.Read(entry.path().filename().string()));
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    // Each file "<age> <name>", made before any allocation is refused.
+    const std::string texts[] = {"new a.h", "new a.c", "newer a.h", "newer a.c"};
+    const auto files = [&](int age) -> std::vector<NewFileContents>
+    {
+        return {{folder.Path("a.h").c_str(), ContentsOf(texts[2 * age].data(), texts[2 * age].size())},
+                {folder.Path("a.c").c_str(), ContentsOf(texts[2 * age + 1].data(), texts[2 * age + 1].size())}};
+    };
+    const std::vector<NewFileContents> newerFiles = files(1);
+    CString error;
+    {
+        // Stopped once the new header is in, before the source goes aside.
+        DiskFaults faults;
+        faults.killAt = Step::Move;
+        faults.killCount = 3;
+        CStandInDisk disk(faults);
+        try
+        {
+            ReplaceFilesTogether(files(0), &error);
+        }
+        catch (const Killed&)
+        {
+        }
+    }
+    ASSERT_EQ("new a.h", folder.Read("a.h"));
+    ASSERT_EQ("old a.c", folder.Read("a.c"));
+    const std::vector<std::string> cutOff = entries();
+    const auto plant = [&]()
+    {
+        std::filesystem::remove_all(folder.Path());
+        std::filesystem::create_directories(folder.Path());
+        for (const std::string& entry : cutOff)
+            ASSERT_TRUE(folder.Write(entry.substr(0, entry.find('=')), entry.substr(entry.find('=') + 1)));
+    };
+    const std::vector<std::string> old = {"a.c=old a.c", "a.h=old a.h"};
+    const std::vector<std::string> newer = {"a.c=newer a.c", "a.h=newer a.h"};
+    FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(newerFiles, &error); },
+                             [&](bool replaced, long succeeding)
+                             {
+                                 if (!replaced)
+                                     RecoverInterruptedRun(folder.Path().c_str());
+                                 EXPECT_EQ(replaced ? newer : old, entries()) << succeeding;
+                                 plant();
+                             });
+    EXPECT_EQ(newer, entries());
 }
 
 // A listener may still be reading a source it heard of: the sources are freed only after it was
