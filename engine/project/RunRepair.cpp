@@ -427,7 +427,7 @@ CString DoneText(const CString& at, const RunRecovery& recovery)
     if (recovery.damaged)
         return RunEnded(at, recovery) + " only as far as its record could be read, a line of it being damaged" + left;
     if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
-        !recovery.unprovenBesideOld.empty())
+        !recovery.changedBesideOld.empty() || !recovery.unprovenBesideOld.empty())
         return InterruptedRun(at, "recorded could not be undone whole") + left;
     if (recovery.found)
         return InterruptedRun(at, "recorded was put right") + left;
