@@ -2,7 +2,7 @@
 #include "AllocationFault.h"
 #include "Generator.h"
 #include "SampleDesigns.h"
-#include "StandInDisk.h"
+#include "LeftRecord.h"
 #include "TestFolder.h"
 #include "project/AtomicFile.h"
 #include "project/RunRepair.h"
@@ -96,6 +96,26 @@ TEST(OutOfMemory, GeneratingRefusesWithOneLineAndEmptyOutput)
                              [&](bool generated, long) { expectRefused("diagram", generated, text); });
 }
 
+// The names in the folder, each with its contents, in order.
+std::vector<std::string> EntriesOf(const CTestFolder& folder)
+{
+    std::vector<std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        entries.push_back(entry.path().filename().string() + "=" + folder.Read(entry.path().filename().string()));
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// Each named file of the folder to be replaced by its text, which must outlive the list.
+std::vector<NewFileContents> FilesOf(const CTestFolder& folder, const std::vector<std::string>& names,
+                                     const std::vector<std::string>& texts)
+{
+    std::vector<NewFileContents> files;
+    for (std::size_t i = 0; i < names.size(); i++)
+        files.push_back({folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
+    return files;
+}
+
 // Before, memory running out while a group of generated files went in could leave a new header beside
 // old sources, and an old file set aside.
 TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside)
@@ -109,24 +129,17 @@ TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside
     };
     put("old");
     std::vector<std::string> texts;
-    std::vector<NewFileContents> files;
     for (const std::string& name : names)
         texts.push_back("new " + name);
-    for (std::size_t i = 0; i < names.size(); i++)
-        files.push_back({folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
+    const std::vector<NewFileContents> files = FilesOf(folder, names, texts);
     CString error;
     FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(files, &error); },
                              [&](bool replaced, long succeeding)
                              {
-                                 std::vector<std::string> entries;
-                                 for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-                                     entries.push_back(entry.path().filename().string() + "=" +
-                                                       folder.Read(entry.path().filename().string()));
-                                 std::sort(entries.begin(), entries.end());
                                  const std::string age = replaced ? "new" : "old";
                                  EXPECT_EQ((std::vector<std::string>{"a.c=" + age + " a.c", "a.h=" + age + " a.h",
                                                                      "a_demo.c=" + age + " a_demo.c"}),
-                                           entries)
+                                           EntriesOf(folder))
                                      << succeeding;
                                  put("old");
                              });
@@ -137,59 +150,29 @@ TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside
 TEST(OutOfMemory, ARunCutOffInTheFolderIsPutRightOrKeptForTheNextOpening)
 {
     CTestFolder folder("kengine-out-of-memory-cut-off");
-    ASSERT_TRUE(folder.Write("a.h", "old a.h") && folder.Write("a.c", "old a.c"));
-    const auto entries = [&]()
-    {
-        std::vector<std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-            found.push_back(entry.path().filename().string() + "=" + folder.Read(entry.path().filename().string()));
-        std::sort(found.begin(), found.end());
-        return found;
-    };
-    // Each file "<age> <name>", made before any allocation is refused.
-    const std::string texts[] = {"new a.h", "new a.c", "newer a.h", "newer a.c"};
-    const auto files = [&](int age) -> std::vector<NewFileContents>
-    {
-        return {{folder.Path("a.h").c_str(), ContentsOf(texts[2 * age].data(), texts[2 * age].size())},
-                {folder.Path("a.c").c_str(), ContentsOf(texts[2 * age + 1].data(), texts[2 * age + 1].size())}};
-    };
-    const std::vector<NewFileContents> newerFiles = files(1);
-    CString error;
-    {
-        // Stopped once the new header is in, before the source goes aside.
-        DiskFaults faults;
-        faults.killAt = Step::Move;
-        faults.killCount = 3;
-        CStandInDisk disk(faults);
-        try
-        {
-            ReplaceFilesTogether(files(0), &error);
-        }
-        catch (const Killed&)
-        {
-        }
-    }
-    ASSERT_EQ("new a.h", folder.Read("a.h"));
-    ASSERT_EQ("old a.c", folder.Read("a.c"));
-    const std::vector<std::string> cutOff = entries();
+    // What a run killed once its new header went in leaves.
     const auto plant = [&]()
     {
         std::filesystem::remove_all(folder.Path());
         std::filesystem::create_directories(folder.Path());
-        for (const std::string& entry : cutOff)
+        for (const std::string entry : {"a.h=new a.h", "a.h.tmo=old a.h", "a.c=old a.c", "a.c.tmo=", "a.c.tmp=new a.c"})
             ASSERT_TRUE(folder.Write(entry.substr(0, entry.find('=')), entry.substr(entry.find('=') + 1)));
+        ASSERT_TRUE(LeaveRecord(folder.Path(), StepsUntilTheFirstWentIn({"a.h", "a.c"})));
     };
-    const std::vector<std::string> old = {"a.c=old a.c", "a.h=old a.h"};
-    const std::vector<std::string> newer = {"a.c=newer a.c", "a.h=newer a.h"};
-    FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(newerFiles, &error); },
+    plant();
+    const std::vector<std::string> names = {"a.h", "a.c"}, texts = {"newer a.h", "newer a.c"};
+    const std::vector<NewFileContents> files = FilesOf(folder, names, texts);
+    const std::vector<std::string> old = {"a.c=old a.c", "a.h=old a.h"}, newer = {"a.c=newer a.c", "a.h=newer a.h"};
+    CString error;
+    FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(files, &error); },
                              [&](bool replaced, long succeeding)
                              {
                                  if (!replaced)
                                      RecoverInterruptedRun(folder.Path().c_str());
-                                 EXPECT_EQ(replaced ? newer : old, entries()) << succeeding;
+                                 EXPECT_EQ(replaced ? newer : old, EntriesOf(folder)) << succeeding;
                                  plant();
                              });
-    EXPECT_EQ(newer, entries());
+    EXPECT_EQ(newer, EntriesOf(folder));
 }
 
 // A listener may still be reading a source it heard of: the sources are freed only after it was
