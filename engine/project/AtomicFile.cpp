@@ -575,9 +575,9 @@ ContentsSource ContentsOf(const char* data, std::size_t size)
     };
 }
 
-bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
+bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error, CString* told)
 {
-    return ReplaceFileInPieces(path, ContentsOf(data, size), error);
+    return ReplaceFileInPieces(path, ContentsOf(data, size), error, told);
 }
 
 bool SaysAFileKeepsNewContents(const CString& error) { return error.Find(kKeepsNewContents) != -1; }
