@@ -78,7 +78,7 @@ std::string Refusal(const std::string& to)
 
 }  // namespace
 
-bool CopyFileOver(const std::string& from, const std::string& to, std::string& error)
+bool CopyFileOver(const std::string& from, const std::string& to, std::string& error, std::string* told)
 {
     const std::string failure = "Error: cannot copy " + from + " to " + to + ": ";
     std::string bytes;
@@ -93,8 +93,11 @@ bool CopyFileOver(const std::string& from, const std::string& to, std::string& e
         error = failure + refusal;
         return false;
     }
-    CString written;
-    if (ReplaceFileContents(to.c_str(), bytes.data(), bytes.size(), &written))
+    CString written, said;
+    const bool copied = ReplaceFileContents(to.c_str(), bytes.data(), bytes.size(), &written, &said);
+    if (told && !said.IsEmpty())
+        told->assign(said, static_cast<std::size_t>(said.GetLength()));
+    if (copied)
         return true;
     error = failure;
     error.append(written, static_cast<std::size_t>(written.GetLength()));

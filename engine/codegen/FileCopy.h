@@ -9,6 +9,7 @@ namespace codegen
 // Copies from to to, replacing an older copy in one step: to ends up either
 // the old file or the whole new one. A read-only to is left alone. Returns
 // false with an output-pane line in error ("Error: cannot copy ...: why").
-bool CopyFileOver(const std::string& from, const std::string& to, std::string& error);
+// told gets what putting right a run cut off in the folder did and left.
+bool CopyFileOver(const std::string& from, const std::string& to, std::string& error, std::string* told = nullptr);
 
 }  // namespace codegen

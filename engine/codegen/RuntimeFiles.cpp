@@ -34,25 +34,27 @@ std::string Joined(const std::string& folder, const std::string& name)
 }
 
 bool CopyEach(std::initializer_list<FolderAndName> files, const std::string& programFolder,
-              const std::string& projectFolder, std::string& error)
+              const std::string& projectFolder, std::string& error, std::string* told)
 {
     for (const auto& [folder, name] : files)
-        if (!CopyFileOver(Joined(Joined(programFolder, folder), name), Joined(projectFolder, name), error))
+        if (!CopyFileOver(Joined(Joined(programFolder, folder), name), Joined(projectFolder, name), error, told))
             return false;
     return true;
 }
 
 }  // namespace
 
-bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error)
+bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error,
+                        std::string* told)
 {
-    return CopyEach({kLibraryHeader, kLibrarySource}, programFolder, projectFolder, error);
+    return CopyEach({kLibraryHeader, kLibrarySource}, programFolder, projectFolder, error, told);
 }
 
-bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error)
+bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error,
+                      std::string* told)
 {
-    return CopyRuntimeLibrary(programFolder, projectFolder, error) &&
-           CopyEach({kMakeRules}, programFolder, projectFolder, error);
+    return CopyRuntimeLibrary(programFolder, projectFolder, error, told) &&
+           CopyEach({kMakeRules}, programFolder, projectFolder, error, told);
 }
 
 std::vector<std::string> ProjectFileNames(const std::string& project)

@@ -13,10 +13,12 @@ namespace codegen
 
 // Copies lib/dravolint.h and lib/dravolint.c of the program folder into the
 // project folder, replacing older copies. Returns false with an output-pane
-// line in error when a file cannot be copied.
-bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error);
+// line in error when a file cannot be copied; told gets what putting right a run cut off in the folder did.
+bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error,
+                        std::string* told = nullptr);
 // The runtime library and make/Make.rules, which the generated Makefile includes.
-bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error);
+bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error,
+                      std::string* told = nullptr);
 
 // Every file the designer writes into the folder of a project of that name beside its project file:
 // the generated sources, the diagram, the Makefile and the runtime files.

@@ -518,11 +518,14 @@ bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CStri
     CRunRecord record;
     RunContents run;
     std::vector<RunBlocker> waiting;  // what kept each old file of a finished run from going
+    // Until the run begins, a record held is a run's cut off before: it stays for the next recovery.
+    bool begun = false;
     try
     {
         // A run cut off in the folder is put right first, and another program's run is waited for.
         if (!BeginRecord(record, files.front().path, run, &waiting, error, told))
             return false;
+        begun = true;
         // Listed before any file is touched; each is the run's only once the record announces it.
         run.files.reserve(files.size());
         for (const NewFileContents& file : files)
@@ -542,7 +545,8 @@ bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CStri
     {
         *error = "not enough memory";
     }
-    PutRight(record, run, error);
+    if (begun)
+        PutRight(record, run, error);
     return false;
 }
 
@@ -571,9 +575,9 @@ ContentsSource ContentsOf(const char* data, std::size_t size)
     };
 }
 
-bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
+bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error, CString* told)
 {
-    return ReplaceFileInPieces(path, ContentsOf(data, size), error);
+    return ReplaceFileInPieces(path, ContentsOf(data, size), error, told);
 }
 
 bool SaysAFileKeepsNewContents(const CString& error) { return error.Find(kKeepsNewContents) != -1; }

@@ -71,4 +71,4 @@ const std::size_t kPieceBlockSize = static_cast<std::size_t>(kLongestBlock);
 const std::size_t kFirstBlockSize = 4096;
 
 // ReplaceFileInPieces for contents already in memory.
-bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error);
+bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error, CString* told = nullptr);

@@ -116,6 +116,9 @@ public:
     // An old file of a run cut off waits aside, to go back at the next recovery.
     void OldWaits() { m_oldWaits = true; }
     bool AnyOldWaits() const { return m_oldWaits; }
+    // A new file waits to go in where its old contents are gone: the next recovery puts it in, not back.
+    void NewWaits() { m_newWaits = true; }
+    bool AnyNewWaits() const { return m_newWaits; }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
@@ -135,6 +138,7 @@ private:
     bool m_whole = true;
     bool m_acted = false;
     bool m_oldWaits = false;
+    bool m_newWaits = false;
 };
 
 // The file whose temporary the run was writing when it was cut off: the last announced, while none went aside
@@ -315,6 +319,7 @@ bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling, CSt
         return true;
     }
     const unsigned long code = LastSystemError();
+    settling.NewWaits();
     *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
                " is missing, its old contents gone, and " + file.temporary + " " + kKeepsNewContents;
     return settling.Blocked(file.temporary, code);
@@ -358,6 +363,13 @@ CString Listed(const char* words, const std::vector<CString>& paths)
     for (const CString& path : paths)
         text += " " + path;
     return text;
+}
+
+// A file the recovery left otherwise than old or new alike: no later recovery puts the run right whole.
+bool LeftMixed(const RunRecovery& recovery)
+{
+    return !recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
+           !recovery.changedBesideOld.empty() || !recovery.unprovenBesideOld.empty();
 }
 
 // What the settling left otherwise than the run had it, each part after "; ".
@@ -426,8 +438,7 @@ CString DoneText(const CString& at, const RunRecovery& recovery)
     const CString left = LeftText(recovery);
     if (recovery.damaged)
         return RunEnded(at, recovery) + " only as far as its record could be read, a line of it being damaged" + left;
-    if (!recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
-        !recovery.unprovenBesideOld.empty())
+    if (LeftMixed(recovery))
         return InterruptedRun(at, "recorded could not be undone whole") + left;
     if (recovery.found)
         return InterruptedRun(at, "recorded was put right") + left;
@@ -477,9 +488,12 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     outcome->finished = !settling.Whole() && (run.placed || runWhole) && !outcome->waiting.empty();
     if (error)
         *error += LeftText(*outcome);
-    if (error && settling.AnyOldWaits())
+    // Promised only where the next recovery keeps it.
+    if (!error || LeftMixed(*outcome) || settling.AnyNewWaits())
+        return settling.Whole();
+    if (settling.AnyOldWaits())
         *error += "; the old files are put back at the next Save or opening";
-    else if (error && !runWhole && !run.placed)
+    else if (!runWhole && !run.placed)
         *error += "; the files are put back as they were at the next Save or opening";
     return settling.Whole();
 }

@@ -28,13 +28,12 @@ protected:
     {
         EXPECT_NE(std::string::npos, words.find(part)) << words;
     }
-    // h and c replaced while a save of the user's reaches the old header as it goes aside, that move refused; the
-    // error.
-    std::string ReplaceWithAUsersSaveAside(int refusedMove) const
+    // h and c replaced on a disk with those faults while a save of the user's reaches the old header as it goes
+    // aside, that move refused; the error.
+    std::string ReplaceWithAUsersSaveAside(int refusedMove, DiskFaults faults = DiskFaults()) const
     {
         Reset();
         Plant({"h=old h", "c=old c"});
-        DiskFaults faults;
         faults.afterMove = [this](int move)
         {
             if (move == 1)
@@ -183,6 +182,32 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
     EXPECT_TRUE(SaysAFileKeepsNewContents(refusedIn.c_str())) << "nothing was generated is not said";
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h", "h.tmp=new h"}), Entries());
     EXPECT_EQ("", Opening()) << "the record went";
+}
+
+// Before, a run's undo that left a file new, or could not put a new file in where its old contents were gone,
+// closed with the promise that the files are put back as they were at the next Save or opening: the next
+// recovery keeps that file new, or puts the new one in.
+TEST_F(RecoveryWordsTest, ARunsUndoThatLeavesAFileNewPromisesNothingOfTheNextSave)
+{
+    DiskFaults temporaryHeld;
+    temporaryHeld.held = "c.tmp";
+    const std::string keptNew = ReplaceWithAUsersSaveAside(3, temporaryHeld);
+    ExpectSaid(keptNew, "; " + m_folder.Path("h") + " keeps the run's new contents");
+    EXPECT_EQ(std::string::npos, keptNew.find("put back")) << keptNew;
+
+    Reset();
+    Plant({"h=old h", "c=old c"});
+    DiskFaults asideDeleted;
+    asideDeleted.afterMove = [this](int move)
+    {
+        if (move == 1)
+            std::filesystem::remove(m_folder.Path("h.tmo"));
+    };
+    asideDeleted.heldInPlace = "h.tmp";
+    const std::string newWaits = FailedOn(asideDeleted, {"h", "c"});
+    ExpectSaid(newWaits, "; meanwhile " + m_folder.Path("h") + " is missing, its old contents gone, and " +
+                             m_folder.Path("h.tmp") + " keeps the run's new contents");
+    EXPECT_EQ(std::string::npos, newWaits.find("put back")) << newWaits;
 }
 
 // Before, a record whose proof of the new header was damaged had the old source put back beside the new header,

@@ -243,10 +243,12 @@ TEST_F(UserAfterKillTest, AHeaderTheUserEditsAfterItWentInIsKeptAndNamed)
     Plant({"sensor_api.h=new sensor_api.h and the user's line"});
     const CString at = RecordPathIn(m_folder.Path().c_str());
     const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
-    // The set-aside is proven the old header: it is said to hold it, not called the user's.
-    EXPECT_NE(std::string::npos, said.find("; " + m_folder.Path("sensor_api.h") +
-                                           " was changed since and is left as it is; its old contents wait in " +
-                                           m_folder.Path("sensor_api.h.tmo")))
+    // The set-aside is proven the old header: it is said to hold it, not called the user's. The header stays
+    // beside the old source: the run is not put right.
+    EXPECT_EQ(0u, said.find("an interrupted run that " + std::string(at) + " recorded could not be undone whole; " +
+                            m_folder.Path("sensor_api.h") +
+                            " was changed since and is left as it is; its old contents wait in " +
+                            m_folder.Path("sensor_api.h.tmo")))
         << said;
     EXPECT_EQ(std::string::npos, said.find("not the run's")) << said;
     EXPECT_EQ(

@@ -249,10 +249,15 @@ BOOL CProjectBuild::SaveEditors()
 
 BOOL CProjectBuild::CopyRuntime(const CString& strProgramFolder)
 {
-    std::string error;
+    std::string error, told;
     bool bCopied = false;
     RunWork("Copying the runtime into " + m_project.folder + "...",
-            [&] { bCopied = codegen::CopyRuntimeFiles((LPCTSTR)strProgramFolder, (LPCTSTR)m_project.folder, error); });
+            [&] {
+                bCopied = codegen::CopyRuntimeFiles((LPCTSTR)strProgramFolder, (LPCTSTR)m_project.folder, error, &told);
+            });
+    // The first file written in the folder puts right a run cut off there, as a Generate would.
+    if (!told.empty())
+        m_output.AddLine("Copying the runtime into " + m_project.folder + ": " + told.c_str());
     if (bCopied)
         return TRUE;
     Report(error);

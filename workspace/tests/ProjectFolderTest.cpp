@@ -312,7 +312,7 @@ TEST_F(ProjectFolderTest, TheOpeningKeepsAndNamesAHeaderTheUserEditedAfterAKill)
     const std::string strPath = ExampleNamed(m_folder, "chat");
     m_pFrame->ReadSolutionFile(strPath.c_str());
     EXPECT_NE(-1, Output().Find(("Opening " + strPath + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
-                                 " recorded was put right; " + m_folder.Path("chat_api.h") +
+                                 " recorded could not be undone whole; " + m_folder.Path("chat_api.h") +
                                  " was changed since and is left as it is; its old contents wait in " +
                                  m_folder.Path("chat_api.h.tmo"))
                                     .c_str()))

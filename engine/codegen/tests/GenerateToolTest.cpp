@@ -34,7 +34,7 @@ TEST(GenerateTool, AFileThatCannotBeReplacedLeavesEveryFileOfTheRunBefore)
 
 // Killed after its header went in, a run leaves the old header set aside, the source's temporary and its
 // reserved set-aside, and its record: the next run puts the header back before it begins, rather than
-// refusing to set it aside again.
+// refusing to set it aside again, and says so.
 TEST(GenerateTool, ARunKilledMidwayIsUndoneByTheNext)
 {
     CTestFolder folder("generate_tool_killed");
@@ -50,6 +50,7 @@ TEST(GenerateTool, ARunKilledMidwayIsUndoneByTheNext)
                                                   "/program/example/chat.kvs " + folder.Path(),
                                               &output))
         << output;
+    EXPECT_EQ("an interrupted run that " + folder.Path("replacing.tmr") + " recorded was put right\n", output);
     EXPECT_NE(std::string::npos, folder.Read("chat_api.c").find("chat_api.h"));
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
         EXPECT_EQ(std::string::npos, entry.path().filename().string().find(".tm")) << entry.path();

@@ -2,8 +2,10 @@
 #include "AllocationFault.h"
 #include "Generator.h"
 #include "SampleDesigns.h"
+#include "LeftRecord.h"
 #include "TestFolder.h"
 #include "project/AtomicFile.h"
+#include "project/RunRepair.h"
 #include "project/ProjectFile.h"
 #include "xml/XmlLog.h"
 
@@ -94,6 +96,26 @@ TEST(OutOfMemory, GeneratingRefusesWithOneLineAndEmptyOutput)
                              [&](bool generated, long) { expectRefused("diagram", generated, text); });
 }
 
+// The names in the folder, each with its contents, in order.
+std::vector<std::string> EntriesOf(const CTestFolder& folder)
+{
+    std::vector<std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        entries.push_back(entry.path().filename().string() + "=" + folder.Read(entry.path().filename().string()));
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// Each named file of the folder to be replaced by its text, which must outlive the list.
+std::vector<NewFileContents> FilesOf(const CTestFolder& folder, const std::vector<std::string>& names,
+                                     const std::vector<std::string>& texts)
+{
+    std::vector<NewFileContents> files;
+    for (std::size_t i = 0; i < names.size(); i++)
+        files.push_back({folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
+    return files;
+}
+
 // Before, memory running out while a group of generated files went in could leave a new header beside
 // old sources, and an old file set aside.
 TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside)
@@ -107,27 +129,50 @@ TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside
     };
     put("old");
     std::vector<std::string> texts;
-    std::vector<NewFileContents> files;
     for (const std::string& name : names)
         texts.push_back("new " + name);
-    for (std::size_t i = 0; i < names.size(); i++)
-        files.push_back({folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
+    const std::vector<NewFileContents> files = FilesOf(folder, names, texts);
     CString error;
     FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(files, &error); },
                              [&](bool replaced, long succeeding)
                              {
-                                 std::vector<std::string> entries;
-                                 for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-                                     entries.push_back(entry.path().filename().string() + "=" +
-                                                       folder.Read(entry.path().filename().string()));
-                                 std::sort(entries.begin(), entries.end());
                                  const std::string age = replaced ? "new" : "old";
                                  EXPECT_EQ((std::vector<std::string>{"a.c=" + age + " a.c", "a.h=" + age + " a.h",
                                                                      "a_demo.c=" + age + " a_demo.c"}),
-                                           entries)
+                                           EntriesOf(folder))
                                      << succeeding;
                                  put("old");
                              });
+}
+
+// Before, memory running out while a save put right a run cut off in its folder removed that run's record,
+// and left a new header beside the old source for good.
+TEST(OutOfMemory, ARunCutOffInTheFolderIsPutRightOrKeptForTheNextOpening)
+{
+    CTestFolder folder("kengine-out-of-memory-cut-off");
+    // What a run killed once its new header went in leaves.
+    const auto plant = [&]()
+    {
+        std::filesystem::remove_all(folder.Path());
+        std::filesystem::create_directories(folder.Path());
+        for (const std::string entry : {"a.h=new a.h", "a.h.tmo=old a.h", "a.c=old a.c", "a.c.tmo=", "a.c.tmp=new a.c"})
+            ASSERT_TRUE(folder.Write(entry.substr(0, entry.find('=')), entry.substr(entry.find('=') + 1)));
+        ASSERT_TRUE(LeaveRecord(folder.Path(), StepsUntilTheFirstWentIn({"a.h", "a.c"})));
+    };
+    plant();
+    const std::vector<std::string> names = {"a.h", "a.c"}, texts = {"newer a.h", "newer a.c"};
+    const std::vector<NewFileContents> files = FilesOf(folder, names, texts);
+    const std::vector<std::string> old = {"a.c=old a.c", "a.h=old a.h"}, newer = {"a.c=newer a.c", "a.h=newer a.h"};
+    CString error;
+    FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(files, &error); },
+                             [&](bool replaced, long succeeding)
+                             {
+                                 if (!replaced)
+                                     RecoverInterruptedRun(folder.Path().c_str());
+                                 EXPECT_EQ(replaced ? newer : old, EntriesOf(folder)) << succeeding;
+                                 plant();
+                             });
+    EXPECT_EQ(newer, EntriesOf(folder));
 }
 
 // A listener may still be reading a source it heard of: the sources are freed only after it was

@@ -661,6 +661,27 @@ TEST_F(ProjectBuildTest, MakefileAndCompileCopyTheRuntimeOverTheCopiesAlreadyThe
     EXPECT_TRUE(WaitForFile(strStubs + "\\cl.done")) << "the tools ran on the fresh copies";
 }
 
+// Before, a Compile with no editor to save put right a Generate cut off in the folder without a word.
+TEST_F(ProjectBuildTest, CompileSaysWhatPuttingRightARunCutOffInTheFolderDid)
+{
+    const std::string name = codegen::HeaderFileName(std::string(m_project.name));
+    const std::string header((LPCTSTR)PathOf(name));
+    WriteAll((header + ".tmo").c_str(), "old header");
+    WriteAll(header.c_str(), "the run's new header");
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({name})));
+    const CString strStubs = WriteStubTools();
+    CProjectBuild build(m_project, m_editors, m_output);
+    build.Compile(strStubs + "\\vcvars32.bat", KESTOVA_PROGRAM_FOLDER);
+    EXPECT_NE(m_output.m_lines.end(),
+              std::find(m_output.m_lines.begin(), m_output.m_lines.end(),
+                        "Copying the runtime into " + std::string((LPCTSTR)m_project.folder) +
+                            ": an interrupted run that " + std::string((LPCTSTR)RecordPathOf(header.c_str())) +
+                            " recorded was put right"))
+        << ::testing::PrintToString(m_output.m_lines);
+    EXPECT_EQ("old header", ReadAll(header.c_str()));
+    EXPECT_TRUE(WaitForFile(strStubs + "\\cl.done"));
+}
+
 // A runtime file the user made read-only stays as it is, and the command says so instead of success.
 TEST_F(ProjectBuildTest, AReadOnlyRuntimeCopyStopsTheMakefileWithItsName)
 {
