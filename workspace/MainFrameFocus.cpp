@@ -101,7 +101,8 @@ BOOL CMainFrame::IsPaneEditKey(const MSG& msg) const
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
         return FALSE;
     const HWND hFocus = ::GetFocus();
-    if (!hFocus || !::IsChild(m_hWnd, hFocus) || FocusInEditor())
+    // A floating pane is a window of its own that the frame owns, not one of its children.
+    if (!hFocus || ::GetAncestor(hFocus, GA_ROOTOWNER) != m_hWnd || FocusInEditor())
         return FALSE;
     if (!(::SendMessage(hFocus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
         return FALSE;

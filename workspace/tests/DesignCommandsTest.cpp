@@ -6,6 +6,7 @@
 #include "DialogAnswer.h"
 #include "DialogInput.h"
 #include "FrameKeys.h"
+#include "KTDockingPane.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridView.h"
 #include "KestovaDialogsRes.h"
@@ -44,6 +45,24 @@ protected:
             EXPECT_TRUE(input.Key(VK_RIGHT));
         EXPECT_TRUE(input.Text(pszText));
         return m_pFrame->m_wndSettings.Page(page).GetInplaceEdit();
+    }
+    // The first field of the packet selected, a digit typed after its Max Length and taken back with Ctrl+Z
+    // in the edit, which keeps the focus, and nothing written; the packet's tree item.
+    HTREEITEM TypeAndTakeBackInTheFirstFieldsMaxLength(const PacketRecord& packet)
+    {
+        const CString strLength(packet.fields[0].maxLength);
+        EXPECT_STREQ("char []", packet.fields[0].dataType);
+        const HTREEITEM hPacket = FirstChildOf("design", "Packet");
+        Tree().Expand(hPacket, TVE_EXPAND);
+        Select(Tree().GetChildItem(hPacket));
+        CKTPropertyGridInplaceEdit& length = TypeAtTheEnd(CProtocolSettingsPane::kFieldPage, "Max Length", "0");
+        EXPECT_EQ(strLength + "0", EditText(length));
+        CTestInput keys(length.GetSafeHwnd());
+        EXPECT_TRUE(keys.Key('Z', CTestInput::kControl));
+        EXPECT_EQ(strLength, EditText(length)) << "Ctrl+Z takes the typed digit back";
+        EXPECT_EQ(length.GetSafeHwnd(), ::GetFocus());
+        EXPECT_STREQ(strLength, packet.fields[0].maxLength) << "and writes nothing";
+        return hPacket;
     }
     static CString EditText(const CWnd& wnd)
     {
@@ -288,24 +307,22 @@ TEST_F(DesignCommandsTest, AFrameworkMessageBoxIsCaptionedWithTheProgramsTitle)
 }
 
 // The frame's shortcuts for the editors' text leave a settings value being typed to its own edit keys.
+// A floating pane is a window of its own, not one of the frame's children: its text box takes its keys too.
+TEST_F(DesignCommandsTest, EditKeysInAFloatingSettingsPaneEditItToo)
+{
+    PacketRecord& packet = OpenProject().packets[0];
+    CKTDockingPaneManager& panes = m_pFrame->m_paneManager;
+    ASSERT_TRUE(panes.FloatPane(panes.FindPane(ID_PANE_SETTINGS), CRect(300, 300, 600, 600)));
+    CFrameKeys frameKeys;
+    TypeAndTakeBackInTheFirstFieldsMaxLength(packet);
+}
+
 TEST_F(DesignCommandsTest, EditKeysInASettingsValueEditItAndCommitNothing)
 {
-    ProjectRecord& project = OpenProject();
-    PacketRecord& packet = project.packets[0];
-    const CString strPacket(packet.name), strLength(packet.fields[0].maxLength);
-    ASSERT_STREQ("char []", packet.fields[0].dataType);
-    const HTREEITEM hPacket = FirstChildOf("design", "Packet");
-    Tree().Expand(hPacket, TVE_EXPAND);
-    Select(Tree().GetChildItem(hPacket));
+    PacketRecord& packet = OpenProject().packets[0];
+    const CString strPacket(packet.name);
     CFrameKeys frameKeys;
-
-    CKTPropertyGridInplaceEdit& length = TypeAtTheEnd(CProtocolSettingsPane::kFieldPage, "Max Length", "0");
-    ASSERT_EQ(strLength + "0", EditText(length));
-    CTestInput lengthKeys(length.GetSafeHwnd());
-    EXPECT_TRUE(lengthKeys.Key('Z', CTestInput::kControl));
-    EXPECT_EQ(strLength, EditText(length)) << "Ctrl+Z takes the typed digit back";
-    EXPECT_EQ(length.GetSafeHwnd(), ::GetFocus());
-    EXPECT_STREQ(strLength, packet.fields[0].maxLength) << "and writes nothing";
+    const HTREEITEM hPacket = TypeAndTakeBackInTheFirstFieldsMaxLength(packet);
 
     Select(hPacket);
     ASSERT_TRUE(SetClipboardText(nullptr, "Pasted"));
