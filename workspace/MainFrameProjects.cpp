@@ -156,14 +156,19 @@ void CMainFrame::ShowInTree(ProjectRecord* pProject)
 }
 
 // The dialog does not look for the file: a design whose save was cut off while it was aside is there only
-// once the reading has put its folder right.
+// once the reading has put its folder right. Its name is then typed; the dialog adds no extension to a name
+// that is not there, so a name typed without one is taken for the design's.
 void CMainFrame::OpenProjectFrom(LPCTSTR pszFolder)
 {
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, kProjectFilter, this);
     if (pszFolder)
         dialog.m_ofn.lpstrInitialDir = pszFolder;
-    if (dialog.DoModal() == IDOK)
-        ReadSolutionFile(dialog.GetPathName());
+    if (dialog.DoModal() != IDOK)
+        return;
+    CString strPath = dialog.GetPathName();
+    if (dialog.GetFileExt().IsEmpty() && ::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
+        strPath += ".kvs";
+    ReadSolutionFile(strPath);
 }
 
 void CMainFrame::OnFileOpen() { OpenProjectFrom(nullptr); }

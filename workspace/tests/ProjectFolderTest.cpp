@@ -12,6 +12,7 @@
 #include "TestInput.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -342,20 +343,25 @@ TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpens)
 }
 
 // Before, only the command line opened such a design: the recent list looked for the file before its folder
-// was put right and dropped the entry, and File > Open would not take the name of a file not there.
+// was put right and dropped the entry, and File > Open would not take the name of a file not there, nor a
+// name typed without its extension.
 TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpensFromTheRecentListAndFileOpen)
 {
     const std::string strPath = ExampleNamed(m_folder, "chat");
     const std::string strDesign = m_folder.Read("chat.kvs");
     CRecentFileList& recent = EmptyRecentList();
-    const auto typeTheName = [&](HWND hDialog) { TypeTheName(hDialog, strPath); };
+    const auto openTyping = [&](const std::string& strTyped)
+    {
+        CDialogRefusalCancel refusal;
+        Answering(
+            "Open", [&](HWND hDialog) { TypeTheName(hDialog, strTyped); }, [&] { RunCommand(ID_PROJECT_OPEN); });
+    };
+    // Only its set-aside copies are listed then, so the user types its name, maybe without the extension.
     const std::vector<std::pair<const char*, std::function<void()>>> ways = {
         {"the recent list", [&] { ChooseRecent(0); }},
-        {"File > Open", [&]
-         {
-             CDialogRefusalCancel refusal;
-             Answering("Open", typeTheName, [&] { RunCommand(ID_PROJECT_OPEN); });
-         }}};
+        {"File > Open", [&] { openTyping(strPath); }},
+        {"File > Open, the name typed without its extension",
+         [&] { openTyping(strPath.substr(0, strPath.size() - std::strlen(".kvs"))); }}};
     for (const auto& [pszWay, open] : ways)
     {
         SCOPED_TRACE(pszWay);
