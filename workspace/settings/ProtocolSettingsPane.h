@@ -63,7 +63,9 @@ private:
     void WriteFieldName(CKTPropertyGridItem* pItem, const SettingsTarget& target);
     void WriteFieldTag(CKTPropertyGridItem* pItem, const SettingsTarget& target);
     void WriteMaxLength(CKTPropertyGridItem* pItem, FieldRecord& field);
-    void Refuse(CKTPropertyGridItem* pItem, LPCSTR pszText, LPCSTR pszStored);
+    // Restores the item, and the page's states for pField when given; then shows pszText, when given, in a box.
+    void Refuse(CKTPropertyGridItem* pItem, LPCSTR pszText, LPCSTR pszStored, FieldRecord* pField = nullptr);
+    void TellRefused(LPCSTR pszText);
     void UpdateDataTypeList(CKTPropertyGridItem* pDataType, int nUnit);
     void UpdateByteOrTlvItems(FieldRecord& field);
     void UpdateBitItems(FieldRecord& field);

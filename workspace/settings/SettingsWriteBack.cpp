@@ -27,11 +27,25 @@ CString CodeDigits(const char* pszStored) { return CString(pszStored).Mid(2); }
 
 }  // namespace
 
-void CProtocolSettingsPane::Refuse(CKTPropertyGridItem* pItem, LPCSTR pszText, LPCSTR pszStored)
+// The page is whole again before the box shows, and nothing of the record is read once it returns.
+void CProtocolSettingsPane::Refuse(CKTPropertyGridItem* pItem, LPCSTR pszText, LPCSTR pszStored, FieldRecord* pField)
 {
-    if (pszText)
-        ShowRefusal(this, pszText);
     pItem->SetValue(pszStored);
+    if (pField)
+        UpdateFieldItemStates(*pField);
+    if (pszText)
+        TellRefused(pszText);
+}
+
+// The box is the frame's, not the pane's: a floating pane's frame is a window of its own, and disabling only that
+// would leave the tree and the menus taking input while the box waits. The frame gets the activation back when the
+// box goes, so the window that had the focus takes it again.
+void CProtocolSettingsPane::TellRefused(LPCSTR pszText)
+{
+    const HWND hFocus = ::GetFocus();
+    ShowRefusal(GetTopLevelParent(), pszText);
+    if (::IsWindow(hFocus))
+        ::SetFocus(hFocus);
 }
 
 void CProtocolSettingsPane::WriteBack(CKTPropertyGridItem* pItem)
@@ -170,10 +184,7 @@ void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldReco
     int nLength = 0;
     const BOOL bDigits = ParseDecimalText(pItem->GetValue(), nLength);
     if (!bDigits || (field.unit == UNIT_BIT && (nLength < 1 || nLength > 31)))
-    {
-        Refuse(pItem, "invalid field max length!", field.maxLength);
-        return UpdateFieldItemStates(field);
-    }
+        return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
     CopyFixedText(field.maxLength, pItem->GetValue());
     if (field.unit == UNIT_BIT)
         CopyFixedText(field.dataType, DataTypeName(DataTypeForBitWidth(nLength)));

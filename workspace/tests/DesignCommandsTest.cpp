@@ -18,6 +18,8 @@
 #include "WorkspaceRes.h"
 #include "project/ProjectFile.h"
 
+#include <set>
+
 namespace
 {
 
@@ -337,3 +339,85 @@ TEST_F(DesignCommandsTest, EditKeysInASettingsValueEditItAndCommitNothing)
     EXPECT_TRUE(nameKeys.Key(VK_RETURN));
     EXPECT_STREQ(strPacket + "QPastedPasted", packet.name);
 }
+
+class RefusalHoldsTheProgramTest : public DesignCommandsTest, public ::testing::WithParamInterface<UINT>
+{
+protected:
+    // The frame and the floating frame of whichever pane floats.
+    std::set<HWND> TopLevelWindows() const
+    {
+        return {m_pFrame->GetSafeHwnd(), ::GetAncestor(Tree().GetSafeHwnd(), GA_ROOT),
+                ::GetAncestor(m_pFrame->m_wndSettings.GetSafeHwnd(), GA_ROOT)};
+    }
+    // Scrolled into view first: the tree of a small frame or pane shows few of the example's items.
+    CPoint ItemMiddle(HTREEITEM hItem) const
+    {
+        Tree().EnsureVisible(hItem);
+        CRect rcItem;
+        EXPECT_TRUE(Tree().GetItemRect(hItem, &rcItem, TRUE));
+        return rcItem.CenterPoint();
+    }
+    // A real click on the tree item, sent while the box has the input: the system delivers it wherever it lands.
+    void ClickThroughTheBox(HWND hBox, HTREEITEM hItem) const
+    {
+        CPoint pt = ItemMiddle(hItem);
+        Tree().ClientToScreen(&pt);
+        ::SetWindowPos(hBox, nullptr, pt.x + 40, pt.y + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::ScreenToClient(hBox, &pt);
+        CTestInput input(hBox);
+        EXPECT_TRUE(input.Click(pt));
+    }
+};
+
+// A bit field's width typed too wide and refused while one pane floats: until the box is answered nothing else
+// of the program takes input, so a click on another field in the tree reaches nothing, and the page the box
+// leaves is the refused field's, showing its stored width before the box shows.
+TEST_P(RefusalHoldsTheProgramTest, AndTheFieldsPageIsWholeBeforeTheBoxShows)
+{
+    ProjectRecord& project = OpenProject();
+    CKTDockingPaneManager& panes = m_pFrame->m_paneManager;
+    m_pFrame->MoveWindow(40, 40, 700, 560);
+    ASSERT_TRUE(panes.FloatPane(panes.FindPane(GetParam()), CRect(760, 60, 1020, 460)));
+    const HTREEITEM hHead = BranchOf("design", "Head");
+    const HTREEITEM hPacket = FirstChildOf("design", "Packet");
+    Tree().Expand(hHead, TVE_EXPAND);
+    Tree().Expand(hPacket, TVE_EXPAND);
+    const HTREEITEM hChannel = ChildNamed(Tree(), hHead, "channel");
+    const HTREEITEM hUser = ChildNamed(Tree(), hPacket, "user");
+    Select(hChannel);
+    const FieldRecord& channel = project.headerFields[2];
+    ASSERT_STREQ("7", channel.maxLength);
+
+    CTestInput keys(TypeAtTheEnd(CProtocolSettingsPane::kFieldPage, "Max Length", "40").GetSafeHwnd());
+    std::vector<HWND> enabledWhileWaiting;
+    CString strShownWhileWaiting;
+    const std::string strText = Answering(
+        "ERROR!",
+        [&](HWND hBox)
+        {
+            for (HWND hWnd : TopLevelWindows())
+                if (::IsWindowEnabled(hWnd))
+                    enabledWhileWaiting.push_back(hWnd);
+            strShownWhileWaiting = Item(CProtocolSettingsPane::kFieldPage, "Max Length")->GetValue();
+            ClickThroughTheBox(hBox, hUser);
+        },
+        [&] { EXPECT_TRUE(keys.Key(VK_RETURN)); });
+    PumpMessages();
+
+    EXPECT_EQ("invalid field max length!", strText);
+    EXPECT_TRUE(enabledWhileWaiting.empty()) << "the frame and its floating frame are disabled while the box waits";
+    EXPECT_EQ(CString("7"), strShownWhileWaiting) << "the stored width is back before the box shows";
+    EXPECT_EQ(hChannel, Tree().GetSelectedItem()) << "the click while the box waited reached nothing";
+    EXPECT_STREQ("unsigned char", Item(CProtocolSettingsPane::kFieldPage, "Data Type")->GetValue());
+    EXPECT_STREQ("7", channel.maxLength);
+    for (HWND hWnd : TopLevelWindows())
+        EXPECT_TRUE(::IsWindowEnabled(hWnd)) << "all take input again once it is answered";
+    EXPECT_EQ(::GetAncestor(m_pFrame->m_wndSettings.GetSafeHwnd(), GA_ROOT), ::GetActiveWindow())
+        << "the frame that owned the box gives the keyboard back to the pane the width was typed in";
+    CTestInput treeInput(Tree().GetSafeHwnd());
+    EXPECT_TRUE(treeInput.Click(ItemMiddle(hUser)));
+    EXPECT_EQ(hUser, Tree().GetSelectedItem()) << "the same click now selects the other field";
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherPaneFloating, RefusalHoldsTheProgramTest,
+                         ::testing::Values(ID_PANE_SETTINGS, ID_PANE_PROJECT_TREE));
