@@ -162,6 +162,39 @@ TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeeps
         EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
     }
 }
+
+// Before, an opening that another program kept from putting a run right named only that program's file, though
+// the header, or the file the run made, kept the run's new contents meanwhile. What holds the run back is said,
+// then what stands at each file that could not be put right.
+TEST_F(RecoveryWordsTest, ARunHeldBackSaysWhatEachFileHoldsMeanwhile)
+{
+    const std::string keepsNew = "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents";
+    const std::string madeKeepsNew = "; " + m_folder.Path("d") +
+                                     ", which the run made, could not be removed yet; meanwhile it keeps the run's "
+                                     "new contents";
+    for (const auto& [held, said] :
+         std::vector<std::pair<std::string, std::string>>{{"h", keepsNew}, {"h.tmo", keepsNew}, {"d", madeKeepsNew}})
+    {
+        SCOPED_TRACE(held);
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=new d"});
+        RunSteps steps = StepsUntilAllWentIn({"h", "c"});
+        steps.insert(steps.begin() + 2, {RunStep::New, "d"});
+        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        CHeldOpen holder(m_folder.Path(held).c_str());
+        const std::string opening = Opening();
+        ExpectSaid(opening, "records cannot be put right while another program holds " + m_folder.Path(held) +
+                                "; closing that program lets the run be put right at the next Save or opening");
+        ExpectSaid(opening, said);
+        if (held != "d")
+            ExpectSaid(opening, "; " + m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
+                                    m_folder.Path("h.tmo") + " (");
+        holder.Release();
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    }
+}
 #endif
 
 // Before, a save of the user's reaching the header after the run proved it and before it went aside was left
