@@ -217,6 +217,27 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
     EXPECT_EQ("", Opening()) << "the record went";
 }
 
+// Before, a save that put right a run cut off in its folder and then could not make its own record, as on a disk
+// that filled meanwhile, said only why it failed: what putting the folder right did was lost with it.
+TEST_F(RecoveryWordsTest, ASaveWhoseRecordCannotBeMadeStillSaysWhatPuttingTheFolderRightDid)
+{
+    Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "x.tmp=the user's"});
+    RunSteps steps = StepsUntilAllWentIn({"h", "c"});
+    steps.insert(steps.begin(), {RunStep::Old, "x"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+    DiskFaults full;
+    full.refusedLine = "files being replaced";  // the new record's first line
+    CStandInDisk disk(full);
+    CString error, told;
+    EXPECT_FALSE(Replace({"p"}, "new", &error, &told));
+    ExpectSaid(std::string(error), "cannot create " + At());
+    EXPECT_EQ("an interrupted run that " + At() +
+                  " recorded was put right; these cannot be proven the run's and were left as they are: " +
+                  m_folder.Path("x.tmp"),
+              std::string(told));
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h", "x.tmp=the user's"}), Entries());
+}
+
 // Before, a run's undo that left a file new, or could not put a new file in where its old contents were gone,
 // closed with the promise that the files are put back as they were at the next Save or opening: the next
 // recovery keeps that file new, or puts the new one in.
