@@ -236,16 +236,6 @@ bool IsReadOnly(const char* path)
     return true;
 }
 
-// Two names of one file, as the system compares them.
-bool SamePath(const CString& one, const CString& other)
-{
-#ifdef _WIN32
-    return one.CompareNoCase(other) == 0;
-#else
-    return one == other;
-#endif
-}
-
 // "cannot replace <path>: <why>".
 CString ReplaceError(const char* path, const CString& why) { return CString("cannot replace ") + path + ": " + why; }
 

@@ -466,6 +466,38 @@ CString RecordWaitsText(const RunBlocker& blocker)
     return "; only its record waits to go, as it cannot be removed (" + SystemErrorText(blocker.code) + ")" + written;
 }
 
+// The file at path is one of the names the run read has in mind.
+bool NamedByTheRun(const RunContents& run, const CString& path)
+{
+    const auto names = [&path](const RecordedFile& file)
+    { return SamePath(file.path, path) || SamePath(file.temporary, path) || SamePath(file.setAside, path); };
+    return std::any_of(run.files.begin(), run.files.end(), names) ||
+           std::any_of(run.finished.begin(), run.finished.end(), names);
+}
+
+// The file whose temporary or set-aside is at path; empty where path is neither.
+CString FileOfRunName(const CString& path)
+{
+    const CString file = path.Left(path.GetLength() - 4);
+    return TemporaryPathOf(file) == path || SetAsidePathOf(file) == path ? file : CString();
+}
+
+// Past a damaged line any file may have been the run's: each file at a temporary's or set-aside's name that no
+// line read names is left as it stands, and named, with the file missing where a set-aside stands for it.
+void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRecovery* outcome)
+{
+    const CString folder = FolderOf(at);
+    for (const CString& name : FileNamesBeside(at))
+    {
+        const CString path = folder + name, file = FileOfRunName(path);
+        if (file.IsEmpty() || NamedByTheRun(run, path))
+            continue;
+        outcome->unproven.push_back(path);
+        if (SetAsidePathOf(file) == path && SeenAt(file).kind == Seen::Kind::Absent)
+            outcome->missing.emplace_back(file, CString());
+    }
+}
+
 }  // namespace
 
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
@@ -544,7 +576,10 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         return outcome;
     }
     bool stays = false;
-    if (!FinishOrUndo(run, nullptr, &outcome))
+    const bool whole = FinishOrUndo(run, nullptr, &outcome);
+    if (run.damaged)
+        NameWhatTheDamagedLineHid(at, run, &outcome);
+    if (!whole)
     {
         // A finished run lets later runs go on only in a record they can add to.
         if (outcome.finished && record.CanGoOn())

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -350,6 +351,34 @@ TEST_F(RecoveryWordsTest, ADamagedLineOfAnOldFileGoingAsideLeavesNothingOfItLost
                   m_folder.Path("h.tmo"),
               Opening());
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h.tmp=new h"}), Entries());
+}
+
+// Before, a damaged line announcing the source left it missing, its old contents only in its set-aside beside
+// its new temporary, with no word of either, and the record went. Past the damaged line nothing is known: each
+// such file stays as it stands, and is named.
+TEST_F(RecoveryWordsTest, ADamagedLineThatAnnouncedAFileLeavesItsNamesNamed)
+{
+    Plant({"h=new h", "h.tmo=old h", "c.tmo=old c", "c.tmp=new c", "x.tmo=the user's", "x=the user's"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
+                                              {RunStep::Old, "c"},
+                                              {RunStep::Wrote, "h"},
+                                              {RunStep::Wrote, "c"},
+                                              {RunStep::Aside, "h"},
+                                              {RunStep::In, "h"},
+                                              {RunStep::Aside, "c"}}));
+    DamageLine("old", "c");
+    const std::vector<std::string> left = Entries();
+    EXPECT_EQ("an interrupted run that " + At() +
+                  " recorded was undone only as far as its record could be read, a line of it being damaged; " +
+                  m_folder.Path("c") +
+                  " is missing; these cannot be proven the run's and were left as they are: " + m_folder.Path("h.tmo") +
+                  " " + m_folder.Path("c.tmo") + " " + m_folder.Path("c.tmp") + " " + m_folder.Path("x.tmo"),
+              Opening());
+    std::vector<std::string> kept = left;
+    kept.erase(std::remove_if(kept.begin(), kept.end(),
+                              [](const std::string& entry) { return entry.rfind("replacing.tmr=", 0) == 0; }),
+               kept.end());
+    EXPECT_EQ(kept, Entries());
 }
 
 // Before, a damaged line ended the record where it was, though a line after it, its own check holding, said the
