@@ -12,6 +12,8 @@
 //
 // A file that cannot be read, moved or removed, or a name missing from a folder that cannot be reached,
 // keeps the record for the next recovery; every other file is put right meanwhile.
+// Past a damaged line of the record nothing is known: a file at a temporary's or set-aside's name that no line
+// read names is left as it stands, and named.
 #pragma once
 
 #include "RunRecord.h"
