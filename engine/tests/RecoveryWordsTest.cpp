@@ -359,18 +359,14 @@ TEST_F(RecoveryWordsTest, ADamagedLineOfAnOldFileGoingAsideLeavesNothingOfItLost
 TEST_F(RecoveryWordsTest, ADamagedLineThatAnnouncedAFileLeavesItsNamesNamed)
 {
     Plant({"h=new h", "h.tmo=old h", "c.tmo=old c", "c.tmp=new c", "x.tmo=the user's", "x=the user's"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
-                                              {RunStep::Old, "c"},
-                                              {RunStep::Wrote, "h"},
-                                              {RunStep::Wrote, "c"},
-                                              {RunStep::Aside, "h"},
-                                              {RunStep::In, "h"},
-                                              {RunStep::Aside, "c"}}));
+    RunSteps steps = StepsUntilTheFirstWentIn({"h", "c"});
+    steps.emplace_back(RunStep::Aside, "c");
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
     DamageLine("old", "c");
     const std::vector<std::string> left = Entries();
     EXPECT_EQ("an interrupted run that " + At() +
                   " recorded was undone only as far as its record could be read, a line of it being damaged; " +
-                  m_folder.Path("c") +
+                  m_folder.Path("h") + " keeps the run's new contents; " + m_folder.Path("c") +
                   " is missing; these cannot be proven the run's and were left as they are: " + m_folder.Path("h.tmo") +
                   " " + m_folder.Path("c.tmo") + " " + m_folder.Path("c.tmp") + " " + m_folder.Path("x.tmo"),
               Opening());
