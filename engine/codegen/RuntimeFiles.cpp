@@ -33,12 +33,20 @@ std::string Joined(const std::string& folder, const std::string& name)
     return folder + kSeparator + name;
 }
 
+// Each file is its own run in the folder: what each one's recovery did is added to told, in order.
 bool CopyEach(std::initializer_list<FolderAndName> files, const std::string& programFolder,
               const std::string& projectFolder, std::string& error, std::string* told)
 {
     for (const auto& [folder, name] : files)
-        if (!CopyFileOver(Joined(Joined(programFolder, folder), name), Joined(projectFolder, name), error, told))
+    {
+        std::string said;
+        const bool copied =
+            CopyFileOver(Joined(Joined(programFolder, folder), name), Joined(projectFolder, name), error, &said);
+        if (told && !said.empty())
+            told->append(told->empty() ? "" : "; ").append(said);
+        if (!copied)
             return false;
+    }
     return true;
 }
 

@@ -13,7 +13,8 @@ namespace codegen
 
 // Copies lib/dravolint.h and lib/dravolint.c of the program folder into the
 // project folder, replacing older copies. Returns false with an output-pane
-// line in error when a file cannot be copied; told gets what putting right a run cut off in the folder did.
+// line in error when a file cannot be copied; told gets, added to it, what each
+// file's run said of putting right a run cut off in the folder and of what it left, in order, "; " between.
 bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error,
                         std::string* told = nullptr);
 // The runtime library and make/Make.rules, which the generated Makefile includes.

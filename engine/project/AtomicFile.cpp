@@ -236,16 +236,6 @@ bool IsReadOnly(const char* path)
     return true;
 }
 
-// Two names of one file, as the system compares them.
-bool SamePath(const CString& one, const CString& other)
-{
-#ifdef _WIN32
-    return one.CompareNoCase(other) == 0;
-#else
-    return one == other;
-#endif
-}
-
 // "cannot replace <path>: <why>".
 CString ReplaceError(const char* path, const CString& why) { return CString("cannot replace ") + path + ": " + why; }
 
@@ -377,13 +367,25 @@ private:
 // right first, so that its record is no longer in the way; blocker names what kept one from it.
 const int kPausesForAnotherRun = 40;
 
+// Each part after the last, "; " between them.
+void AddTold(CString* told, const CString& part)
+{
+    if (!told->IsEmpty() && !part.IsEmpty())
+        *told += "; ";
+    *told += part;
+}
+
 // The record is read once, and held from its recovery to the run's own lines: a run goes on in it while only
-// old files of placed runs are left, which another program holds.
-CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery* recovery)
+// old files of placed runs are left, which another program holds. What each recovery did is added to told
+// before the record is made, whether it then can be or not; what keeps a run from being put right is left to
+// the error.
+CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery* recovery, CString* told)
 {
     for (int pauses = 0;; pauses++)
     {
         *recovery = RecoverRunAt(at, record);
+        if (recovery->record != RecordLeft::Blocked)
+            AddTold(told, RecoveryText(at, *recovery));
         CRunRecord::Opened opened = CRunRecord::Opened::Busy;
         switch (recovery->record)
         {
@@ -413,10 +415,9 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, std::ve
 {
     const CString at = RecordPathOf(path);
     RunRecovery recovery;
-    switch (MakeRecord(record, at, &recovery))
+    switch (MakeRecord(record, at, &recovery, told))
     {
     case CRunRecord::Opened::Held:
-        *told = RecoveryText(at, recovery);
         if (recovery.record != RecordLeft::GoesOn)
             return true;
         run.finished = recovery.waiting;
@@ -489,14 +490,6 @@ CString LeftOfTheRunText(const RunContents& run, const CString& left)
     return left + ", changed since, is not the run's and was left as it is";
 }
 
-// Each part after the last, "; " between them.
-void AddTold(CString* told, const CString& part)
-{
-    if (!told->IsEmpty() && !part.IsEmpty())
-        *told += "; ";
-    *told += part;
-}
-
 // A placed run settled: a file at its names that is not its own stays, and is named, so that the user keeps
 // it rather than moving it away as a leftover of the run.
 void Finish(CRunRecord& record, const RunContents& run, CString* told)
@@ -518,7 +511,8 @@ bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CStri
     CRunRecord record;
     RunContents run;
     std::vector<RunBlocker> waiting;  // what kept each old file of a finished run from going
-    // Until the run begins, a record held is a run's cut off before: it stays for the next recovery.
+    // Until the run begins, a record held is one a recovery kept: it stays for the next recovery. The run's own
+    // is made once nothing more is asked of the memory before it begins.
     bool begun = false;
     try
     {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,6 +18,7 @@
 
 extern "C" __declspec(dllimport) LONG NTAPI RtlGetLastNtStatus(void);
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -441,6 +443,33 @@ void DeleteIfALeftover(const char* folder, std::size_t length, const WIN32_FIND_
 #endif
 
 }  // namespace
+
+std::vector<CString> FileNamesBeside(const char* record)
+{
+    const CString folder(record, static_cast<int>(NameOf(record) - record));
+    std::vector<CString> names;
+#ifdef _WIN32
+    WIN32_FIND_DATAA found;
+    const CFolderSearch search(folder + "*", &found);
+    if (search.Found())
+        do
+        {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                names.emplace_back(found.cFileName);
+        } while (search.Next(&found));
+#else
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(opendir(folder.IsEmpty() ? "." : folder.GetString()), closedir);
+    if (listing)
+        while (const dirent* entry = readdir(listing.get()))
+        {
+            struct stat info;
+            if (stat(folder + entry->d_name, &info) == 0 && S_ISREG(info.st_mode))
+                names.emplace_back(entry->d_name);
+        }
+#endif
+    std::sort(names.begin(), names.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
+    return names;
+}
 
 void RemoveRunLeftoversBeside(const char* record)
 {

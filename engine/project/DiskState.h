@@ -92,6 +92,8 @@ bool WaitsForAHolder(const char* path);
 // Windows refuses the removal of a file pending deletion, which stays as well, and of one another program maps,
 // which is then told as held.
 bool Removed(const char* path, bool* stays);
+// The names of the files in the folder of the record at path, sorted; none where it cannot be read.
+std::vector<CString> FileNamesBeside(const char* record);
 // Deletes, in the folder of the record at path, each file a run's removal left under its fresh name
 // (IsRemovedRunFileName), as a power loss leaves one before the system deleted it. One another program holds
 // goes when it lets go; one the folder keeps stays. Only Windows makes such names.

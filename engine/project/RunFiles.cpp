@@ -66,3 +66,12 @@ CString RecordPathIn(const char* folder)
         return text + kRecordName;
     return text + separator + kRecordName;
 }
+
+bool SamePath(const CString& one, const CString& other)
+{
+#ifdef _WIN32
+    return one.CompareNoCase(other) == 0;
+#else
+    return one == other;
+#endif
+}

@@ -24,3 +24,5 @@ CString RecordPathIn(const char* folder);
 CString FolderOf(const char* path);
 // Where the name of a file begins in path.
 const char* NameOf(const char* path);
+// Two names of one file, as the system compares them.
+bool SamePath(const CString& one, const CString& other);

@@ -23,7 +23,8 @@ RunBlocker BlockerOf(const CString& path, unsigned long code, bool stays)
 class CSettling
 {
 public:
-    explicit CSettling(RunRecovery* outcome) : m_outcome(*outcome) {}
+    // ownRun: the run's own undo, which knows what it moved moments ago even where the folder is gone meanwhile.
+    CSettling(RunRecovery* outcome, bool ownRun) : m_outcome(*outcome), m_ownRun(ownRun) {}
 
     bool Whole() const { return m_whole; }
     // False, with path and the system's error named unless a file was named before.
@@ -119,6 +120,8 @@ public:
     // A new file waits to go in where its old contents are gone: the next recovery puts it in, not back.
     void NewWaits() { m_newWaits = true; }
     bool AnyNewWaits() const { return m_newWaits; }
+    // Nothing of path's contents is known: a later recovery did not see them, its folder not reached.
+    bool Unseen(const CString& path) const { return !m_ownRun && !FolderReached(path); }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
@@ -134,6 +137,7 @@ public:
 
 private:
     RunRecovery& m_outcome;
+    bool m_ownRun;
     RunBlocker m_last;  // what kept the file last blocked
     bool m_whole = true;
     bool m_acted = false;
@@ -186,7 +190,7 @@ CString Meanwhile(const RecordedFile& file, const Seen& at)
 CString WaitingText(const RecordedFile& file, const Seen& at, unsigned long code, CSettling& settling)
 {
     const RunProofs old = {file.oldProofs.contents, false};
-    if (!file.aside || Against(at, old, true) == Standing::Proven)
+    if (!file.aside || Against(at, old, true) == Standing::Proven || settling.Unseen(file.path))
         return CString();
     settling.OldWaits();
     return "; " + file.path + " could not be put back yet, its old contents wait in " + file.setAside + " (" +
@@ -278,7 +282,9 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling, CString* waiting)
     if (settling.RemoveIfTheRuns(file.path, standing, at.code))
         return true;
     // One that cannot be read, as while another program holds it, is still what the run moved in.
-    const bool keepsNew = standing == Standing::Proven ? at.proof.size > 0 : standing == Standing::Unknown && file.in;
+    const bool keepsNew = standing == Standing::Proven
+                              ? at.proof.size > 0
+                              : standing == Standing::Unknown && file.in && !settling.Unseen(file.path);
     if (keepsNew)
         *waiting =
             "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " + kKeepsNewContents;
@@ -460,19 +466,53 @@ CString RecordWaitsText(const RunBlocker& blocker)
     return "; only its record waits to go, as it cannot be removed (" + SystemErrorText(blocker.code) + ")" + written;
 }
 
+// The file at path is one of the names the run read has in mind.
+bool NamedByTheRun(const RunContents& run, const CString& path)
+{
+    const auto names = [&path](const RecordedFile& file)
+    { return SamePath(file.path, path) || SamePath(file.temporary, path) || SamePath(file.setAside, path); };
+    return std::any_of(run.files.begin(), run.files.end(), names) ||
+           std::any_of(run.finished.begin(), run.finished.end(), names);
+}
+
+// The file whose temporary or set-aside is at path; empty where path is neither.
+CString FileOfRunName(const CString& path)
+{
+    const CString file = path.Left(path.GetLength() - 4);
+    return TemporaryPathOf(file) == path || SetAsidePathOf(file) == path ? file : CString();
+}
+
+// Past a damaged line any file may have been the run's: each file at a temporary's or set-aside's name that no
+// line read names is left as it stands, and named, with the file missing where a set-aside stands for it.
+void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRecovery* outcome)
+{
+    const CString folder = FolderOf(at);
+    for (const CString& name : FileNamesBeside(at))
+    {
+        const CString path = folder + name, file = FileOfRunName(path);
+        if (file.IsEmpty() || NamedByTheRun(run, path))
+            continue;
+        outcome->unproven.push_back(path);
+        if (SetAsidePathOf(file) == path && SeenAt(file).kind == Seen::Kind::Absent)
+            outcome->missing.emplace_back(file, CString());
+    }
+}
+
 }  // namespace
 
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 {
-    CSettling settling(outcome);
+    CSettling settling(outcome, error != nullptr);
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
         if (!file->announced)
             continue;
         CString waiting;
-        if (!PutRight(run, *file, settling, &waiting) && error)
-            *error += waiting;
+        if (!PutRight(run, *file, settling, &waiting))
+            outcome->meanwhile += waiting;
     }
+    if (error)
+        *error += outcome->meanwhile;
     const bool runWhole = settling.Whole();
     outcome->found = !run.placed && settling.AnyActed();
     outcome->placed = run.placed;
@@ -536,7 +576,10 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         return outcome;
     }
     bool stays = false;
-    if (!FinishOrUndo(run, nullptr, &outcome))
+    const bool whole = FinishOrUndo(run, nullptr, &outcome);
+    if (run.damaged)
+        NameWhatTheDamagedLineHid(at, run, &outcome);
+    if (!whole)
     {
         // A finished run lets later runs go on only in a record they can add to.
         if (outcome.finished && record.CanGoOn())
@@ -558,8 +601,9 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return at + " is in the way; moving it elsewhere lets the files be written";
+    // What holds the run back, then what each file holds meanwhile.
     if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn && !recovery.onlyRecord)
-        return BlockedRunText(at, recovery.blocker);
+        return BlockedRunText(at, recovery.blocker) + recovery.meanwhile + LeftText(recovery);
     const CString done = DoneText(at, recovery);
     if (!recovery.onlyRecord)
         return done;

@@ -12,6 +12,8 @@
 //
 // A file that cannot be read, moved or removed, or a name missing from a folder that cannot be reached,
 // keeps the record for the next recovery; every other file is put right meanwhile.
+// Past a damaged line of the record nothing is known: a file at a temporary's or set-aside's name that no line
+// read names is left as it stands, and named.
 #pragma once
 
 #include "RunRecord.h"
@@ -69,14 +71,17 @@ struct RunRecovery
     // the run's new file whole, or empty.
     std::vector<std::pair<CString, CString>> missing;
     bool onlyRecord = false;  // the run was put right whole, and only its record could not go yet
+    // While the run cannot be put right, what stands at each of its files that could not be, each after "; ".
+    CString meanwhile;
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file
 // whose bytes the record proves the run's; writes nothing to the record, so that doing it twice does what
 // doing it once does. False while a file cannot be put right: the record must then stay for the next
-// recovery, and outcome names the first such file. error, when given, has "; <file> could not be put back
-// yet, its old contents wait in <set-aside> (<why>)" added for each old file that waits aside, and says where a
-// file the run made, or one whose old contents were gone, keeps the run's new contents meanwhile.
+// recovery, outcome names the first such file, and its meanwhile says what stands at each one. error, given by
+// the run's own undo, gets those words, which say "; <file> could not be put back yet, its old contents wait in
+// <set-aside> (<why>)" for each old file that waits aside, and where a file the run made, or one whose old contents
+// were gone, keeps the run's new contents meanwhile; a later recovery says nothing of a file in a folder not reached.
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 
 // Puts right the run of the atomic writer cut off in the folder, whichever program or project it wrote:

@@ -4,6 +4,7 @@
 
 #include "project/AtomicFile.h"
 #include "project/RunRepair.h"
+#include "project/SystemError.h"
 #include "TestFolder.h"
 #include "WriterFaults.h"
 
@@ -222,6 +223,13 @@ protected:
         expected.insert(expected.end(), {"c=newer c", "d=newer d", "h=newer h"});
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(expected, Entries());
+    }
+    // What an opening says of the header it could not put back, for the system's error code.
+    std::string HeaderWaits(unsigned long code, const std::string& header = "h") const
+    {
+        return "; " + m_folder.Path(header) + " could not be put back yet, its old contents wait in " +
+               m_folder.Path(header + ".tmo") + " (" + std::string(SystemErrorText(code)) + "); meanwhile " +
+               m_folder.Path(header) + " keeps the run's new contents";
     }
     // What the user does after a kill.
     enum class UserAfter

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -162,6 +163,39 @@ TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeeps
         EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
     }
 }
+
+// Before, an opening that another program kept from putting a run right named only that program's file, though
+// the header, or the file the run made, kept the run's new contents meanwhile. What holds the run back is said,
+// then what stands at each file that could not be put right.
+TEST_F(RecoveryWordsTest, ARunHeldBackSaysWhatEachFileHoldsMeanwhile)
+{
+    const std::string keepsNew = "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents";
+    const std::string madeKeepsNew = "; " + m_folder.Path("d") +
+                                     ", which the run made, could not be removed yet; meanwhile it keeps the run's "
+                                     "new contents";
+    for (const auto& [held, said] :
+         std::vector<std::pair<std::string, std::string>>{{"h", keepsNew}, {"h.tmo", keepsNew}, {"d", madeKeepsNew}})
+    {
+        SCOPED_TRACE(held);
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=new d"});
+        RunSteps steps = StepsUntilAllWentIn({"h", "c"});
+        steps.insert(steps.begin() + 2, {RunStep::New, "d"});
+        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        CHeldOpen holder(m_folder.Path(held).c_str());
+        const std::string opening = Opening();
+        ExpectSaid(opening, "records cannot be put right while another program holds " + m_folder.Path(held) +
+                                "; closing that program lets the run be put right at the next Save or opening");
+        ExpectSaid(opening, said);
+        if (held != "d")
+            ExpectSaid(opening, "; " + m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
+                                    m_folder.Path("h.tmo") + " (");
+        holder.Release();
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    }
+}
 #endif
 
 // Before, a save of the user's reaching the header after the run proved it and before it went aside was left
@@ -182,6 +216,27 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
     EXPECT_TRUE(SaysAFileKeepsNewContents(refusedIn.c_str())) << "nothing was generated is not said";
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=the user's h", "h.tmp=new h"}), Entries());
     EXPECT_EQ("", Opening()) << "the record went";
+}
+
+// Before, a save that put right a run cut off in its folder and then could not make its own record, as on a disk
+// that filled meanwhile, said only why it failed: what putting the folder right did was lost with it.
+TEST_F(RecoveryWordsTest, ASaveWhoseRecordCannotBeMadeStillSaysWhatPuttingTheFolderRightDid)
+{
+    Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "x.tmp=the user's"});
+    RunSteps steps = StepsUntilAllWentIn({"h", "c"});
+    steps.insert(steps.begin(), {RunStep::Old, "x"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+    DiskFaults full;
+    full.refusedLine = "files being replaced";  // the new record's first line
+    CStandInDisk disk(full);
+    CString error, told;
+    EXPECT_FALSE(Replace({"p"}, "new", &error, &told));
+    ExpectSaid(std::string(error), "cannot create " + At());
+    EXPECT_EQ("an interrupted run that " + At() +
+                  " recorded was put right; these cannot be proven the run's and were left as they are: " +
+                  m_folder.Path("x.tmp"),
+              std::string(told));
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h", "x.tmp=the user's"}), Entries());
 }
 
 // Before, a run's undo that left a file new, or could not put a new file in where its old contents were gone,
@@ -296,6 +351,30 @@ TEST_F(RecoveryWordsTest, ADamagedLineOfAnOldFileGoingAsideLeavesNothingOfItLost
                   m_folder.Path("h.tmo"),
               Opening());
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h.tmp=new h"}), Entries());
+}
+
+// Before, a damaged line announcing the source left it missing, its old contents only in its set-aside beside
+// its new temporary, with no word of either, and the record went. Past the damaged line nothing is known: each
+// such file stays as it stands, and is named.
+TEST_F(RecoveryWordsTest, ADamagedLineThatAnnouncedAFileLeavesItsNamesNamed)
+{
+    Plant({"h=new h", "h.tmo=old h", "c.tmo=old c", "c.tmp=new c", "x.tmo=the user's", "x=the user's"});
+    RunSteps steps = StepsUntilTheFirstWentIn({"h", "c"});
+    steps.emplace_back(RunStep::Aside, "c");
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+    DamageLine("old", "c");
+    const std::vector<std::string> left = Entries();
+    EXPECT_EQ("an interrupted run that " + At() +
+                  " recorded was undone only as far as its record could be read, a line of it being damaged; " +
+                  m_folder.Path("h") + " keeps the run's new contents; " + m_folder.Path("c") +
+                  " is missing; these cannot be proven the run's and were left as they are: " + m_folder.Path("h.tmo") +
+                  " " + m_folder.Path("c.tmo") + " " + m_folder.Path("c.tmp") + " " + m_folder.Path("x.tmo"),
+              Opening());
+    std::vector<std::string> kept = left;
+    kept.erase(std::remove_if(kept.begin(), kept.end(),
+                              [](const std::string& entry) { return entry.rfind("replacing.tmr=", 0) == 0; }),
+               kept.end());
+    EXPECT_EQ(kept, Entries());
 }
 
 // Before, a damaged line ended the record where it was, though a line after it, its own check holding, said the

@@ -225,7 +225,8 @@ TEST_F(UserAfterKillTest, AHeaderHeldWhileTheRunIsUndoneStaysWholeAndIsNamed)
                       " records cannot be put right while another program "
                       "holds " +
                       m_folder.Path("sensor_api.h") +
-                      "; closing that program lets the run be put right at the next Save or opening",
+                      "; closing that program lets the run be put right at the next Save or opening" +
+                      HeaderWaits(SharingViolation(), "sensor_api.h"),
                   std::string(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str()))));
     }
     EXPECT_EQ("new sensor_api.h", m_folder.Read("sensor_api.h"));

@@ -44,6 +44,16 @@ inline unsigned long AccessDenied()
 #endif
 }
 
+// The system's error for a file another program holds with no sharing.
+inline unsigned long SharingViolation()
+{
+#ifdef _WIN32
+    return ERROR_SHARING_VIOLATION;
+#else
+    return EBUSY;
+#endif
+}
+
 inline unsigned long WriteProtected()
 {
 #ifdef _WIN32

@@ -1,6 +1,7 @@
 // FileCopyTest.cpp: copying the shipped files over what a project folder already holds.
 #include "FileCopy.h"
 #include "RuntimeFiles.h"
+#include "StandInDisk.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -85,4 +86,30 @@ TEST(RuntimeFiles, ASecondCopyReplacesTheFirst)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(rules), std::istreambuf_iterator<char>()),
               project.Read("Make.rules"));
     EXPECT_FALSE(project.Read("dravolint.c").empty());
+}
+
+// Before, the words of each file's run took the place of the one before: the header's were lost. A save of the
+// user's reaching each old file as it goes aside is kept there, and each is named, in order.
+TEST(RuntimeFiles, WhatEachFilesRunLeftIsTold)
+{
+    CTestFolder project("runtime-words");
+    const std::string programFolder = fs::current_path().string();
+    std::string error, told;
+    ASSERT_TRUE(codegen::CopyRuntimeLibrary(programFolder, project.Path(), error)) << error;
+    DiskFaults usersSaves;
+    usersSaves.afterMove = [&project](int move)
+    {
+        if (move % 2 == 1)  // each old file aside
+            ASSERT_TRUE(project.Write(move == 1 ? "dravolint.h.tmo" : "dravolint.c.tmo", "the user's save"));
+    };
+    {
+        CStandInDisk disk(usersSaves);
+        ASSERT_TRUE(codegen::CopyRuntimeLibrary(programFolder, project.Path(), error, &told)) << error;
+    }
+    const auto changed = [&project](const char* name)
+    {
+        return project.Path(name) + " changed as it was being replaced: what it held then is kept in " +
+               project.Path(std::string(name) + ".tmo") + ", left as it is";
+    };
+    EXPECT_EQ(changed("dravolint.h") + "; " + changed("dravolint.c"), told);
 }

@@ -146,7 +146,8 @@ TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside
 }
 
 // Before, memory running out while a save put right a run cut off in its folder removed that run's record,
-// and left a new header beside the old source for good.
+// and left a new header beside the old source for good; and once that run was put right, running out as its
+// words were told left the save's own record, holding nothing, in the folder.
 TEST(OutOfMemory, ARunCutOffInTheFolderIsPutRightOrKeptForTheNextOpening)
 {
     CTestFolder folder("kengine-out-of-memory-cut-off");
@@ -159,6 +160,8 @@ TEST(OutOfMemory, ARunCutOffInTheFolderIsPutRightOrKeptForTheNextOpening)
             ASSERT_TRUE(folder.Write(entry.substr(0, entry.find('=')), entry.substr(entry.find('=') + 1)));
         ASSERT_TRUE(LeaveRecord(folder.Path(), StepsUntilTheFirstWentIn({"a.h", "a.c"})));
     };
+    ASSERT_TRUE(LeaveRecord(folder.Path(), {}));
+    const std::string bareRecord = folder.Read("replacing.tmr");
     plant();
     const std::vector<std::string> names = {"a.h", "a.c"}, texts = {"newer a.h", "newer a.c"};
     const std::vector<NewFileContents> files = FilesOf(folder, names, texts);
@@ -167,6 +170,9 @@ TEST(OutOfMemory, ARunCutOffInTheFolderIsPutRightOrKeptForTheNextOpening)
     FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(files, &error); },
                              [&](bool replaced, long succeeding)
                              {
+                                 // Only a record a recovery kept, or the run's own once it began, stays.
+                                 if (std::filesystem::exists(folder.Path("replacing.tmr")))
+                                     EXPECT_NE(bareRecord, folder.Read("replacing.tmr")) << succeeding;
                                  if (!replaced)
                                      RecoverInterruptedRun(folder.Path().c_str());
                                  EXPECT_EQ(replaced ? newer : old, EntriesOf(folder)) << succeeding;
