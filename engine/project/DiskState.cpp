@@ -187,10 +187,7 @@ namespace
 class CWrittenReach
 {
 public:
-    explicit CWrittenReach(const std::vector<ContentProof>& written)
-        : m_written(written), m_reach(written.empty() ? 0 : std::min(written.front().size, kLongestBlock))
-    {
-    }
+    explicit CWrittenReach(const std::vector<ContentProof>& written) : m_written(written) {}
     void Add(const void* data, std::size_t size)
     {
         const char* bytes = static_cast<const char*>(data);
@@ -230,7 +227,7 @@ private:
 
     const std::vector<ContentProof>& m_written;
     CContentSum m_sum;
-    std::uint64_t m_reach;
+    std::uint64_t m_reach = 0;  // none past the bytes proven: a short file that matches no proof is no run's
 };
 
 // What stands at path, its bytes read once through sum; proven tells whether the sum proves the file the run's.
