@@ -3,6 +3,7 @@
 
 #include "FileFlush.h"
 #include "FileHandle.h"
+#include "RunFiles.h"
 
 #include <atomic>
 #include <cstring>
@@ -63,17 +64,9 @@ std::FILE* CreateNewStream(const char* path)
 #endif
 
 #ifdef _WIN32
-// A number for a fresh name that no user's file beside is likely to have; a clash is tried again under another.
-unsigned long FreshNumber()
-{
-    static std::atomic<unsigned long> s_count{0};
-    LARGE_INTEGER now = {};
-    QueryPerformanceCounter(&now);
-    return (GetCurrentProcessId() * 2654435761UL) ^ now.LowPart ^ (++s_count * 0x9E3779B9UL) ^ GetCurrentThreadId();
-}
-
-// Renames the open file to a fresh name beside path, leaving it where it is when that cannot be done. It takes
-// no memory from the heap: a removal runs where memory may have run out.
+// Renames the open file to a fresh name beside path, one the removal's own for its name (RunFiles.h), leaving it
+// where it is when that cannot be done. It takes no memory from the heap: a removal runs where memory may have
+// run out.
 void RenameAside(HANDLE file, const char* path)
 {
     const int kSuffix = 9;  // ".<eight hex digits>"
@@ -86,10 +79,11 @@ void RenameAside(HANDLE file, const char* path)
     info->ReplaceIfExists = FALSE;
     info->RootDirectory = nullptr;
     info->FileNameLength = static_cast<DWORD>((length - 1 + kSuffix) * sizeof(wchar_t));
-    const int kTries = 16;
-    for (int tries = 0; tries < kTries; tries++)
+    const char* name = NameOf(path);
+    for (int attempt = 0; attempt < kRemovedNameTries; attempt++)
     {
-        swprintf(info->FileName + length - 1, kSuffix + 1, L".%08lx", FreshNumber());
+        swprintf(info->FileName + length - 1, kSuffix + 1, L".%08lx",
+                 RemovedNameDigits(name, std::strlen(name), attempt));
         if (SetFileInformationByHandle(file, FileRenameInfo, info, sizeof(buffer)))
             return;
         const DWORD code = GetLastError();
