@@ -188,6 +188,15 @@ std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 }
 
 bool IsBusyError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+
+bool MayHoldItAsARun(const char* path)
+{
+    const DWORD code = GetLastError();
+    const CFileHandle shared(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    SetLastError(code);
+    return !shared.IsOpen();
+}
 #else
 bool RemoveRunFile(const char* path, const std::function<void()>&) { return std::remove(path) == 0; }
 
@@ -208,4 +217,6 @@ std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 }
 
 bool IsBusyError(unsigned long code) { return code == EWOULDBLOCK; }
+
+bool MayHoldItAsARun(const char*) { return true; }
 #endif

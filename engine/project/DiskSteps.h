@@ -72,3 +72,7 @@ bool RemoveRunFile(const char* path, const std::function<void()>& stage = nullpt
 // system's error set, which IsBusyError tells from others when another program holds it.
 std::FILE* OpenHeldFile(const char* path, RecordAccess access);
 bool IsBusyError(unsigned long code);
+// The program holding the record at path, which OpenHeldFile found busy, may be running there: a run holds its
+// record sharing nothing, so one that lets others read it, as a viewer does, is none. Only Windows tells them
+// apart; the system's error stays as it was.
+bool MayHoldItAsARun(const char* path);
