@@ -110,6 +110,16 @@ public:
 #endif
     }
     bool Remove(const char* path) override { return RemoveRunFile(path); }
+    std::intptr_t OpenToRead(const char* path) override
+    {
+#ifdef _WIN32
+        return reinterpret_cast<std::intptr_t>(CreateFileA(path, GENERIC_READ,
+                                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                           nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+#else
+        return open(path, O_RDONLY);
+#endif
+    }
     std::FILE* OpenRecord(const char* path, RecordAccess access) override { return OpenHeldFile(path, access); }
     bool Append(std::FILE* record, const char* text) override
     {

@@ -128,8 +128,9 @@ TEST_F(RecoveryRemovalTest, AKillPartWayThroughARemovalIsPutRightByTheNextOpenin
 
 // Before, Windows' refusal to remove an old header pending deletion (a kill between the stages of its removal,
 // a viewer holding it sharing its deletion) or mapped by another program was taken for a folder that cannot be
-// written. Either is the viewer's to let go: the run is finished, the save that needs the name says who holds
-// it, and nothing is left once the viewer ends.
+// written; and Windows' refusal to read one pending deletion made it a file that cannot be read, said as one
+// that cannot be removed. Either is the viewer's to let go: the run is finished, the save that needs the name
+// says who holds it, and nothing is left once the viewer ends.
 TEST_F(RecoveryRemovalTest, AnOldHeaderWindowsWillNotRemoveWhileAViewerHasItIsTheViewersToLetGo)
 {
     for (const bool mapped : {false, true})
