@@ -66,8 +66,9 @@ ContentsSource ContentsOf(const char* data, std::size_t size);
 
 // The most bytes ReplaceFileInPieces gathers before writing them, and writes in one block.
 const std::size_t kPieceBlockSize = static_cast<std::size_t>(kLongestBlock);
-// The most bytes of the first block: a file at a temporary's name a kill left, longer than this, is the run's
-// only when it begins with the run's own bytes.
+// Where the first blocks end: they grow from one byte, each as long as all before it, so that a kill within one
+// leaves past the last proof fewer bytes than the proof covers. A short file at a temporary's name is the run's
+// only where at least half of it is proven the run's.
 const std::size_t kFirstBlockSize = 4096;
 
 // ReplaceFileInPieces for contents already in memory.

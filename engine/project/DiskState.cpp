@@ -29,12 +29,38 @@ namespace
 
 const std::size_t kReadBlock = 16 * 1024;
 
+#ifdef _WIN32
+const LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
+const LONG kStatusCannotDelete = static_cast<LONG>(0xC0000121);
+#endif
+
+// The system keeps the status of its last failure until another fails, whatever succeeded since: forgotten
+// before a step, none is read that the step did not leave.
+void ForgetSystemStatus()
+{
+#ifdef _WIN32
+    RtlNtStatusToDosError(0);
+#endif
+}
+
+// The opening or look the system just refused was of a file pending deletion: Windows refuses every one as
+// access denied, its own status saying why.
+bool RefusedAsGoing()
+{
+#ifdef _WIN32
+    return GetLastError() == ERROR_ACCESS_DENIED && RtlGetLastNtStatus() == kStatusDeletePending;
+#else
+    return false;
+#endif
+}
+
 enum class Kind
 {
     File,
     Folder,
     Absent,
     Unknown,
+    Going,  // pending deletion
 };
 
 bool IsFolder(const char* path)
@@ -61,11 +87,14 @@ Kind AbsentIfFolderIsThere(const char* path, unsigned long code)
 Kind KindOf(const char* path)
 {
 #ifdef _WIN32
+    ForgetSystemStatus();
     const DWORD attributes = GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES)
         return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Kind::Folder : Kind::File;
     const DWORD code = GetLastError();
-    return code == ERROR_FILE_NOT_FOUND ? AbsentIfFolderIsThere(path, code) : Kind::Unknown;
+    if (code == ERROR_FILE_NOT_FOUND)
+        return AbsentIfFolderIsThere(path, code);
+    return RefusedAsGoing() ? Kind::Going : Kind::Unknown;
 #else
     struct stat info;
     if (stat(path, &info) == 0)
@@ -81,9 +110,9 @@ bool SumFile(const char* path, Sum* sum)
 {
     // On the stack: settling a run asks no memory of the heap.
     std::array<char, kReadBlock> block;
+    ForgetSystemStatus();
 #ifdef _WIN32
-    const CFileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    const CFileHandle file(reinterpret_cast<HANDLE>(DiskSteps().OpenToRead(path)));
     if (!file.IsOpen())
         return false;
     DWORD read = 0;
@@ -92,7 +121,7 @@ bool SumFile(const char* path, Sum* sum)
         sum->Add(block.data(), read);
     return ok != FALSE;
 #else
-    const int file = open(path, O_RDONLY);
+    const int file = static_cast<int>(DiskSteps().OpenToRead(path));
     if (file == -1)
         return false;
     ssize_t read = 0;
@@ -189,10 +218,7 @@ namespace
 class CWrittenReach
 {
 public:
-    explicit CWrittenReach(const std::vector<ContentProof>& written)
-        : m_written(written), m_reach(written.empty() ? 0 : std::min(written.front().size, kLongestBlock))
-    {
-    }
+    explicit CWrittenReach(const std::vector<ContentProof>& written) : m_written(written) {}
     void Add(const void* data, std::size_t size)
     {
         const char* bytes = static_cast<const char*>(data);
@@ -232,8 +258,17 @@ private:
 
     const std::vector<ContentProof>& m_written;
     CContentSum m_sum;
-    std::uint64_t m_reach;
+    std::uint64_t m_reach = 0;  // none past the bytes proven: a short file that matches no proof is no run's
 };
+
+// A file that could not be read: pending deletion, or unknown with the system's error in *code.
+Standing Unread(unsigned long* code)
+{
+    if (RefusedAsGoing())
+        return Standing::Going;
+    *code = LastSystemError();
+    return Standing::Unknown;
+}
 
 // What stands at path, its bytes read once through sum; proven tells whether the sum proves the file the run's.
 template <class Sum, class Proven>
@@ -246,16 +281,13 @@ Standing StandingBy(const char* path, Sum& sum, const Proven& proven, unsigned l
     case Kind::Folder:
         return Standing::Other;
     case Kind::Unknown:
-        *code = LastSystemError();
-        return Standing::Unknown;
+    case Kind::Going:
+        return Unread(code);
     case Kind::File:
         break;
     }
     if (!SumFile(path, &sum))
-    {
-        *code = LastSystemError();
-        return Standing::Unknown;
-    }
+        return Unread(code);
     if (sum.Proof().size == 0)
         return Standing::Empty;
     return proven() ? Standing::Proven : Standing::Other;
@@ -326,20 +358,6 @@ bool WaitsForAHolder(const char* path)
 namespace
 {
 
-#ifdef _WIN32
-const LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
-const LONG kStatusCannotDelete = static_cast<LONG>(0xC0000121);
-#endif
-
-// The system keeps the status of its last failure until another fails, whatever succeeded since: forgotten
-// before a step, none is read that the step did not leave.
-void ForgetSystemStatus()
-{
-#ifdef _WIN32
-    RtlNtStatusToDosError(0);
-#endif
-}
-
 // A removal the system refused as access denied, where its own status says the file is another program's to
 // let go: one pending deletion (a removal taken before, a kill between its stages, while that program holds
 // it) stays until then; one that program maps, not read-only, cannot go till it unmaps it. Wine refuses
@@ -388,6 +406,7 @@ Seen SeenAt(const char* path)
         seen.kind = Seen::Kind::Folder;
         return seen;
     case Kind::Unknown:
+    case Kind::Going:
         break;
     case Kind::File:
         if (ProofOf(path, &seen.proof))
@@ -397,7 +416,7 @@ Seen SeenAt(const char* path)
         }
         break;
     }
-    seen.kind = Seen::Kind::Unknown;
+    seen.kind = RefusedAsGoing() ? Seen::Kind::Going : Seen::Kind::Unknown;
     seen.code = LastSystemError();
     return seen;
 }

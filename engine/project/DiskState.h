@@ -44,6 +44,7 @@ enum class Standing
     Proven,   // a file whose bytes match a proof given
     Other,    // a file whose bytes match none, or no file: not the run's
     Unknown,  // the file or its folder could not be read: nothing can be decided
+    Going,    // a file pending deletion, which goes once another program lets go of it (Seen::Kind::Going)
 };
 
 // What a name holds, its bytes read once: a recovery decides from it alone (RepairDecision.h).
@@ -55,6 +56,9 @@ struct Seen
         File,
         Folder,
         Unknown,  // the file or its folder could not be read
+        // A file whose removal was taken, as by a run killed part way through it, while another program holds it:
+        // it goes once that program lets go. Windows refuses every opening of it meanwhile; Wine never tells.
+        Going,
     };
     Kind kind = Kind::Absent;
     ContentProof proof;      // of a file

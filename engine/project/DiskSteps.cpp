@@ -3,6 +3,7 @@
 
 #include "FileFlush.h"
 #include "FileHandle.h"
+#include "RunFiles.h"
 
 #include <atomic>
 #include <cstring>
@@ -63,17 +64,9 @@ std::FILE* CreateNewStream(const char* path)
 #endif
 
 #ifdef _WIN32
-// A number for a fresh name that no user's file beside is likely to have; a clash is tried again under another.
-unsigned long FreshNumber()
-{
-    static std::atomic<unsigned long> s_count{0};
-    LARGE_INTEGER now = {};
-    QueryPerformanceCounter(&now);
-    return (GetCurrentProcessId() * 2654435761UL) ^ now.LowPart ^ (++s_count * 0x9E3779B9UL) ^ GetCurrentThreadId();
-}
-
-// Renames the open file to a fresh name beside path, leaving it where it is when that cannot be done. It takes
-// no memory from the heap: a removal runs where memory may have run out.
+// Renames the open file to a fresh name beside path, one the removal's own for its name (RunFiles.h), leaving it
+// where it is when that cannot be done. It takes no memory from the heap: a removal runs where memory may have
+// run out.
 void RenameAside(HANDLE file, const char* path)
 {
     const int kSuffix = 9;  // ".<eight hex digits>"
@@ -86,10 +79,11 @@ void RenameAside(HANDLE file, const char* path)
     info->ReplaceIfExists = FALSE;
     info->RootDirectory = nullptr;
     info->FileNameLength = static_cast<DWORD>((length - 1 + kSuffix) * sizeof(wchar_t));
-    const int kTries = 16;
-    for (int tries = 0; tries < kTries; tries++)
+    const char* name = NameOf(path);
+    for (int attempt = 0; attempt < kRemovedNameTries; attempt++)
     {
-        swprintf(info->FileName + length - 1, kSuffix + 1, L".%08lx", FreshNumber());
+        swprintf(info->FileName + length - 1, kSuffix + 1, L".%08lx",
+                 RemovedNameDigits(name, std::strlen(name), attempt));
         if (SetFileInformationByHandle(file, FileRenameInfo, info, sizeof(buffer)))
             return;
         const DWORD code = GetLastError();
@@ -116,6 +110,16 @@ public:
 #endif
     }
     bool Remove(const char* path) override { return RemoveRunFile(path); }
+    std::intptr_t OpenToRead(const char* path) override
+    {
+#ifdef _WIN32
+        return reinterpret_cast<std::intptr_t>(CreateFileA(path, GENERIC_READ,
+                                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                           nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+#else
+        return open(path, O_RDONLY);
+#endif
+    }
     std::FILE* OpenRecord(const char* path, RecordAccess access) override { return OpenHeldFile(path, access); }
     bool Append(std::FILE* record, const char* text) override
     {
@@ -194,6 +198,15 @@ std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 }
 
 bool IsBusyError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+
+bool MayHoldItAsARun(const char* path)
+{
+    const DWORD code = GetLastError();
+    const CFileHandle shared(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    SetLastError(code);
+    return !shared.IsOpen();
+}
 #else
 bool RemoveRunFile(const char* path, const std::function<void()>&) { return std::remove(path) == 0; }
 
@@ -214,4 +227,6 @@ std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 }
 
 bool IsBusyError(unsigned long code) { return code == EWOULDBLOCK; }
+
+bool MayHoldItAsARun(const char*) { return true; }
 #endif

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 
@@ -28,6 +29,9 @@ public:
     virtual bool MoveOver(const char* from, const char* to) = 0;
     // Removes the file; false with the system's error set.
     virtual bool Remove(const char* path) = 0;
+    // Opens the file at path to read its bytes, sharing every access with other programs: a system handle on
+    // Windows, a descriptor elsewhere; -1 with the system's error set where it cannot be opened.
+    virtual std::intptr_t OpenToRead(const char* path) = 0;
     // Makes or opens a run's record at path as OpenHeldFile does.
     virtual std::FILE* OpenRecord(const char* path, RecordAccess access) = 0;
     // Adds the text to the end of the open record and flushes it to the disk; false when it did not all go.
@@ -72,3 +76,7 @@ bool RemoveRunFile(const char* path, const std::function<void()>& stage = nullpt
 // system's error set, which IsBusyError tells from others when another program holds it.
 std::FILE* OpenHeldFile(const char* path, RecordAccess access);
 bool IsBusyError(unsigned long code);
+// The program holding the record at path, which OpenHeldFile found busy, may be running there: a run holds its
+// record sharing nothing, so one that lets others read it, as a viewer does, is none. Only Windows tells them
+// apart; the system's error stays as it was.
+bool MayHoldItAsARun(const char* path);

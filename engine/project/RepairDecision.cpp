@@ -57,6 +57,7 @@ BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at
     switch (Against(at, NewAtName(file), true))
     {
     case Standing::Unknown:
+    case Standing::Going:
         return Decided(BackStep::BlockAtPath);
     case Standing::Other:
         // An earlier designer's record proves no new file: nothing says the user changed it.
@@ -86,6 +87,8 @@ Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
         return Standing::Other;
     case Seen::Kind::Unknown:
         return Standing::Unknown;
+    case Seen::Kind::Going:
+        return Standing::Going;
     case Seen::Kind::File:
         break;
     }
@@ -115,6 +118,7 @@ BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen&
             return Decided(BackStep::MoveNewIn, BackWord::Gone);
         return Decided(BackStep::None, file.aside && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
     case Standing::Unknown:
+    case Standing::Going:
         return Decided(BackStep::BlockAtAside);
     case Standing::Other:
         return BesideOther(file, at, temporary);

@@ -3,6 +3,8 @@
 
 #include <afx.h>
 
+#include <cstddef>
+
 // "<path>.tmp": the file beside path that replacing it writes first.
 CString TemporaryPathOf(const char* path);
 // "<path>.tmo": where a file of a group waits while the rest of the group goes in. A name of the
@@ -11,9 +13,15 @@ CString TemporaryPathOf(const char* path);
 CString SetAsidePathOf(const char* path);
 
 // A name a file of a run takes as it is removed on Windows, "<name>.<eight hex digits>" (DiskSteps.h), where
-// <name> is one of a run's own forms: a temporary's, a set-aside's or the record's. Only such a name is
-// claimed for a run's leftover, which a power loss may leave before the system deleted it.
+// <name> is one of a run's own forms: a temporary's, a set-aside's or the record's, and the digits are the
+// removal's own for <name> (RemovedNameDigits). Only such a name is claimed for a run's leftover, which a power
+// loss may leave before the system deleted it: a user's file named alike, its digits chosen otherwise, is not.
 bool IsRemovedRunFileName(const char* name);
+// How many fresh names a removal tries for one name, each taken while another program holds a file under it.
+const int kRemovedNameTries = 16;
+// The digits of the fresh name the removal of the file named by the length bytes at name takes at its try-th
+// attempt: made from the name alone, so that the name proves itself a run's without asking any record.
+unsigned long RemovedNameDigits(const char* name, std::size_t length, int attempt);
 
 // Where a run writing path keeps its record: one name per folder, so that two programs never run there at once.
 // A run's files all lie in that folder, and the record names them by their names alone.

@@ -289,9 +289,13 @@ bool CutTo(std::FILE* file, long size)
     return length > size && DiskSteps().Cut(file, size) && std::fseek(file, 0, SEEK_END) == 0;
 }
 
-CRunRecord::Opened OpenedAfter(unsigned long code)
+// Busy where the record's holder may be another program's run; one that is none keeps it from being put right,
+// as a file held does, and fails with the system's error still set.
+bool IsBusyWithARun(const CString& path, unsigned long code) { return IsBusyError(code) && MayHoldItAsARun(path); }
+
+CRunRecord::Opened OpenedAfter(const CString& path, unsigned long code)
 {
-    if (IsBusyError(code))
+    if (IsBusyWithARun(path, code))
         return CRunRecord::Opened::Busy;
 #ifdef _WIN32
     const bool absent = code == 2 /* ERROR_FILE_NOT_FOUND */;
@@ -377,11 +381,11 @@ CRunRecord::Opened CRunRecord::Create(const CString& path)
     m_path.Empty();
     // Taken: by a run of another program, which holds it, or by a file nobody holds.
     const unsigned long code = LastSystemError();
-    if (IsBusyError(code))
+    if (IsBusyWithARun(path, code))
         return Opened::Busy;
     if (std::FILE* probe = DiskSteps().OpenRecord(path, RecordAccess::Read))
         std::fclose(probe);
-    else if (IsBusyError(LastSystemError()))
+    else if (IsBusyWithARun(path, LastSystemError()))
         return Opened::Busy;
     RestoreSystemError(code);
     return Opened::Failed;
@@ -391,10 +395,10 @@ CRunRecord::Opened CRunRecord::Open(const CString& path)
 {
     m_file = DiskSteps().OpenRecord(path, RecordAccess::ReadWrite);
     m_writable = m_file != nullptr;
-    if (!m_file && OpenedAfter(LastSystemError()) == Opened::Failed)
+    if (!m_file && OpenedAfter(path, LastSystemError()) == Opened::Failed)
         m_file = DiskSteps().OpenRecord(path, RecordAccess::Read);
     if (!m_file)
-        return OpenedAfter(LastSystemError());
+        return OpenedAfter(path, LastSystemError());
     m_path = path;
     return Opened::Held;
 }

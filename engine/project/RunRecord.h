@@ -95,7 +95,7 @@ public:
     enum class Opened
     {
         Held,
-        Busy,    // another program holds it
+        Busy,    // another program holds it as a run does, sharing nothing: one that lets it be read fails
         Absent,  // nothing of that name: no run was cut off there
         Failed,  // the system's error is set
     };

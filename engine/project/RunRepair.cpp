@@ -42,7 +42,8 @@ public:
         bool stays = false;
         return Acted(Removed(path, &stays)) || Blocked(path, stays ? 0 : LastSystemError(), stays);
     }
-    // What stands at path goes where it is empty or the run's by its bytes; anything else stays and is named.
+    // What stands at path goes where it is empty or the run's by its bytes; anything else stays and is named. One
+    // pending deletion goes already, once its holder lets go.
     bool RemoveIfTheRuns(const CString& path, Standing standing, unsigned long code)
     {
         switch (standing)
@@ -54,10 +55,18 @@ public:
             return Remove(path);
         case Standing::Other:
             return Leave(path);
+        case Standing::Going:
+            return Blocked(path, 0, true);
         case Standing::Unknown:
             break;
         }
         return Blocked(path, code);
+    }
+    // The file could not be read, as seen: one pending deletion waits for its holder, as after a removal taken.
+    bool BlockedAt(const CString& path, const Seen& seen)
+    {
+        const bool going = seen.kind == Seen::Kind::Going;
+        return Blocked(path, going ? 0 : seen.code, going);
     }
     // A file moved or removed to put the run right: true when done.
     bool Acted(bool done)
@@ -258,10 +267,10 @@ bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen&
         return settling.Remove(file.setAside);
     case BackStep::BlockAtAside:
         *waiting = WaitingText(file, at, aside.code, settling);
-        return settling.Blocked(file.setAside, aside.code);
+        return settling.BlockedAt(file.setAside, aside);
     case BackStep::BlockAtPath:
         *waiting = WaitingText(file, at, at.code, settling);
-        return settling.Blocked(file.path, at.code);
+        return settling.BlockedAt(file.path, at);
     case BackStep::MoveNewIn:
         break;
     }

@@ -1,6 +1,7 @@
 // A removal counts only where the name is gone: the system may take it and keep the name, for as long as
 // another program holds the file sharing its deletion, or for good in a folder that cannot be written.
 #include "project/DiskState.h"
+#include "project/RunFiles.h"
 #include "RecoveryTest.h"
 #include "StandInDisk.h"
 
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -71,6 +73,14 @@ bool IsHeldLeftover(const std::string& name)
            name.find_first_not_of("0123456789abcdef", 6) == std::string::npos;
 }
 
+// The name a run's removal gives the file named so at its attempt-th try.
+std::string RemovedName(const std::string& name, int attempt)
+{
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08lx", RemovedNameDigits(name.c_str(), name.size(), attempt));
+    return name + "." + digits;
+}
+
 }  // namespace
 
 // Before, the old header a viewer held sharing its deletion kept its name h.tmo until the viewer ended: every
@@ -118,8 +128,9 @@ TEST_F(RecoveryRemovalTest, AKillPartWayThroughARemovalIsPutRightByTheNextOpenin
 
 // Before, Windows' refusal to remove an old header pending deletion (a kill between the stages of its removal,
 // a viewer holding it sharing its deletion) or mapped by another program was taken for a folder that cannot be
-// written. Either is the viewer's to let go: the run is finished, the save that needs the name says who holds
-// it, and nothing is left once the viewer ends.
+// written; and Windows' refusal to read one pending deletion made it a file that cannot be read, said as one
+// that cannot be removed. Either is the viewer's to let go: the run is finished, the save that needs the name
+// says who holds it, and nothing is left once the viewer ends.
 TEST_F(RecoveryRemovalTest, AnOldHeaderWindowsWillNotRemoveWhileAViewerHasItIsTheViewersToLetGo)
 {
     for (const bool mapped : {false, true})
@@ -152,15 +163,19 @@ TEST_F(RecoveryRemovalTest, AnOldHeaderWindowsWillNotRemoveWhileAViewerHasItIsTh
 
 // Before, a power loss once a run's file went under its fresh name, before the system deleted it, left it there
 // for good: nothing named or removed it. The next opening deletes such leftovers, one another program holds once
-// it lets go, and never a file whose name is not of that form.
+// it lets go. Before too, any name of that form went, a user's "x.c.tmp.20261209" included: only a name whose
+// digits the removal makes for it is a run's.
 TEST_F(RecoveryRemovalTest, WhatAPowerLossLeftUnderARemovalsFreshNameGoesAtTheNextOpening)
 {
-    const std::vector<std::string> users{".tmo.0badf00d=mine",      "h.0badf00d=mine",         "h.tmo.0badf00g=mine",
-                                         "h.tmo.0badf00=mine",      "h.tmo.0badf00d.bak=mine", "h.tmo.0badf00dd=mine",
-                                         "notes.txt.0badf00d=mine", "replacing.tmr.x=mine"};
+    const std::vector<std::string> users{
+        ".tmo.0badf00d=mine",      "h.0badf00d=mine",       "h.tmo.0badf00g=mine",        "h.tmo.0badf00=mine",
+        "h.tmo.0badf00d.bak=mine", "h.tmo.0badf00dd=mine",  "notes.txt.0badf00d=mine",    "replacing.tmr.x=mine",
+        "h.tmo.0badf00d=mine",     "x.c.tmp.20261209=mine", "replacing.tmr.9abcdef0=mine"};
     Plant(users);
-    Plant({"h=new h", "c=new c", "h.tmo.0badf00d=old h", "c.tmp.12345678=new", "replacing.tmr.9abcdef0=placed"});
-    CHeldOpen viewer(m_folder.Path("c.tmp.12345678").c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    const std::string held = RemovedName("c.tmp", 0);
+    Plant({"h=new h", "c=new c", RemovedName("h.tmo", 0) + "=old h", RemovedName("h.tmo", 15) + "=older h",
+           held + "=new", RemovedName("replacing.tmr", 3) + "=placed"});
+    CHeldOpen viewer(m_folder.Path(held).c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     EXPECT_EQ("", Opening());
     viewer.Release();
     std::vector<std::string> left = users;

@@ -41,6 +41,9 @@ TEST_F(RecoveryTest, ABigFileWrittenInOddPiecesIsKnownForTheRunsByItsBytes)
 // Before, a temporary a kill cut off within a block matched no proof, and was left for the user: every later
 // Generate said it was in the way. Each block is announced with the size and sum the file will have after
 // it: a temporary whose bytes begin as the last block proven and end before the next is the run's, and goes.
+// Before too, any file no longer than the first 4 KiB was the run's by its size alone, a user's made at the
+// name after a kill within them included: the first blocks grow from a byte, and a short file goes only where
+// its bytes begin as a block proven.
 TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
 {
     const std::string block(kPieceBlockSize, 'b');
@@ -50,9 +53,11 @@ TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
             write(block.data(), block.size());
         return true;
     };
-    // The writes: the small first block, the rest of the first piece, then a piece each.
-    const std::vector<std::size_t> writes{kFirstBlockSize, kPieceBlockSize - kFirstBlockSize, kPieceBlockSize,
-                                          kPieceBlockSize};
+    // The writes: the first blocks, each as long as all before it, the rest of the first piece, then a piece each.
+    std::vector<std::size_t> writes{1};
+    for (std::size_t written = 1; written < kFirstBlockSize; written *= 2)
+        writes.push_back(written);
+    writes.insert(writes.end(), {kPieceBlockSize - kFirstBlockSize, kPieceBlockSize, kPieceBlockSize});
     for (std::size_t cutIn = 2; cutIn <= writes.size(); cutIn++)
         for (const bool usersSince : {false, true})
         {
@@ -108,14 +113,23 @@ TEST_F(RecoveryTest, AUsersFileLongerThanTheFirstBlockAtTheTemporarysNameIsKeptA
 namespace
 {
 
+// The writes of the first blocks, from one byte, each as long as all before it.
+int WritesOfTheFirstBlocks()
+{
+    int writes = 1;
+    for (std::size_t written = 1; written < kFirstBlockSize; written *= 2)
+        writes++;
+    return writes;
+}
+
 // A run killed once it wrote the first 4 KiB of text, given in one piece, at path: as this designer writes it,
-// cut off within its second write, or as an earlier one left it, the rest of the text announced as one block
+// cut off within the write after them, or as an earlier one left it, the rest of the text announced as one block
 // (its temporary is the user's to plant).
 void KillAfterTheFirstBlock(const std::string& path, const std::string& text, bool earlier)
 {
     if (!earlier)
     {
-        CStandInDisk disk(KillingAt(Step::Write, 2));
+        CStandInDisk disk(KillingAt(Step::Write, WritesOfTheFirstBlocks() + 1));
         CString error;
         EXPECT_THROW(ReplaceFileContents(path.c_str(), text.data(), text.size(), &error), Killed);
         return;

@@ -181,6 +181,14 @@ bool CStandInDisk::Remove(const char* path)
     return true;
 }
 
+std::intptr_t CStandInDisk::OpenToRead(const char* path)
+{
+    if (!EndsWith(path, m_faults.pendingRemoval))
+        return SystemDiskSteps().OpenToRead(path);
+    RefusedAsWindowsDoes(0xC0000056 /* STATUS_DELETE_PENDING */);
+    return -1;
+}
+
 std::FILE* CStandInDisk::OpenRecord(const char* path, RecordAccess access)
 {
     if (access == RecordAccess::Read)

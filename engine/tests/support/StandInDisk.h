@@ -45,8 +45,9 @@ struct DiskFaults
     std::string refusedLine;     // a line of the record that begins so is written half, and fails
     std::string held;            // the name of a file another program holds open: it cannot be removed
     std::string refusedRemoval;  // the name of a file whose removal is refused as access denied, as a read-only one's
-    std::string pendingRemoval;  // one whose removal Windows refuses as access denied, the file pending deletion
-                                 // while another program holds it (Wine takes it)
+    std::string pendingRemoval;  // one whose removal, and every opening to read it, Windows refuses as access
+                                 // denied, the file pending deletion while another program holds it (Wine
+                                 // takes the removal and lets it be read)
     std::string mappedRemoval;   // one whose removal Windows refuses as access denied, another program mapping it
     std::string heldInPlace;     // one held so that it can neither be moved nor have a file moved over it
     std::string killedLine;      // the writer is stopped as it is about to write a line that begins so
@@ -75,6 +76,8 @@ public:
     std::size_t Write(std::FILE* file, const void* data, std::size_t size) override;
     bool MoveOver(const char* from, const char* to) override;
     bool Remove(const char* path) override;
+    // A file pending deletion is refused, as Windows refuses every opening of one.
+    std::intptr_t OpenToRead(const char* path) override;
     std::FILE* OpenRecord(const char* path, RecordAccess access) override;
     bool Append(std::FILE* record, const char* text) override;
     // A kill part way leaves the first half of the text over the record's start.
