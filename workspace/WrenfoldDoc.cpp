@@ -65,9 +65,9 @@ CWaitingTexts::Still HoldsStill(const WaitingText& written, const FolderRecovery
         std::string read;
         if (!ReadFile(written.strPath, &read))
         {
-            // A file no longer there holds nothing of the Generate: nothing is at its name to give back over. Its
-            // folder gone, perhaps renamed for a moment, or a run there not put right, which may hold it aside, it
-            // may be back later.
+            // A file no longer there holds nothing of the Generate: nothing is at its name to give back over. Not
+            // so where its folder is away, perhaps renamed for a moment, or a run cut off there that may hold it
+            // aside is not put right: it may be back.
             const bool bGone = settled.pending == FolderRecovery::Pending::None &&
                                ::GetFileAttributes(written.strPath) == INVALID_FILE_ATTRIBUTES &&
                                ::GetLastError() == ERROR_FILE_NOT_FOUND;

@@ -969,7 +969,9 @@ protected:
             Press(ViewOf(EditorOf(file)), wKey);
         }
     }
-    // Over old files, "win" generated with its header unopened and undone; the header opened then and typed in.
+    // Over old files, "win" generated with its header unopened and undone; the header's editor opened then.
+    CDocument* OpenTheHeaderWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode);
+    // The same, the header then typed in.
     CDocument* TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode);
     void ExpectWrittenWhole(const codegen::GeneratedCode& code) const
     {
@@ -1097,7 +1099,7 @@ codegen::GeneratedCode CodeOf(const ProjectRecord& project)
     return code;
 }
 
-CDocument* TakenBackTest::TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode)
+CDocument* TakenBackTest::OpenTheHeaderWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode)
 {
     WriteOldFiles();
     ProjectRecord& project = SelectWithTheHeaderUnopened();
@@ -1106,7 +1108,12 @@ CDocument* TakenBackTest::TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen:
     RunCommand(ID_BUILD_GENERATE_CODE);
     PressInFilled('Z');
     Select(BranchOf("win", "Packet"));
-    CDocument* pHeader = EditorOf("win_api.h");
+    return EditorOf("win_api.h");
+}
+
+CDocument* TakenBackTest::TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode)
+{
+    CDocument* pHeader = OpenTheHeaderWhileItsGenerateIsUndone(pCode);
     if (pHeader)
         EXPECT_TRUE(InputTo(ViewOf(pHeader)).Text("mine "));
     return pHeader;
@@ -1194,19 +1201,8 @@ TEST_F(TakenBackTest, AHeaderOpenedAfterTwoGeneratesTakesTheLatestAndSaveAllWrit
 // text back. The editor takes the waiting text before the save, as an editor opened after a Generate does.
 TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWritesAfterTheRedo)
 {
-    WriteOldFiles();
-    ProjectRecord* pProject = nullptr;
-    {
-        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
-        pProject = &OpenAndSelect("win");
-        ASSERT_EQ(nullptr, EditorOf("win_api.h"));
-        pProject->basedProtocol ^= 1;
-        RunCommand(ID_BUILD_GENERATE_CODE);
-        PressInFilled('Z');
-    }
-    const codegen::GeneratedCode code = CodeOf(*pProject);
-    Select(BranchOf("win", "Packet"));
-    CDocument* pHeader = EditorOf("win_api.h");
+    codegen::GeneratedCode code;
+    CDocument* pHeader = OpenTheHeaderWhileItsGenerateIsUndone(&code);
     ASSERT_NE(nullptr, pHeader);
     ASSERT_EQ("old win_api.h\n", EditorText(pHeader));
     PressInFilled('Y');
@@ -1225,18 +1221,8 @@ TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWrit
 // back. A save of one editor shows the waiting text first, as Save All does, and writes that editor with it.
 TEST_F(TakenBackTest, ASaveOfOneEditorAfterTheRedoShowsTheWaitingTextInItsOpenEditorAndWritesItThere)
 {
-    WriteOldFiles();
-    ProjectRecord* pProject = nullptr;
-    {
-        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
-        pProject = &OpenAndSelect("win");
-        pProject->basedProtocol ^= 1;
-        RunCommand(ID_BUILD_GENERATE_CODE);
-        PressInFilled('Z');
-    }
-    const codegen::GeneratedCode code = CodeOf(*pProject);
-    Select(BranchOf("win", "Packet"));
-    CDocument* pHeader = EditorOf("win_api.h");
+    codegen::GeneratedCode code;
+    CDocument* pHeader = OpenTheHeaderWhileItsGenerateIsUndone(&code);
     ASSERT_NE(nullptr, pHeader);
     PressInFilled('Y');
     DesignerTestApp().m_messages.clear();
