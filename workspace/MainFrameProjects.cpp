@@ -27,8 +27,6 @@ const char* const kProjectFilter = "Solution File(*.kvs)|*.kvs||";
 
 void ShowError(const CString& strText) { AfxMessageBox(strText, MB_OK | MB_ICONERROR); }
 
-bool FileExists(const CString& strPath) { return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES; }
-
 }  // namespace
 
 void CMainFrame::OnFileNew()
@@ -61,8 +59,6 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     // The run may hold a design aside: made now, the new project would take its place once the run ends.
     if (recovery.pending != FolderRecovery::Pending::None)
         return ShowError("the file " + strPath + " cannot be made" + recovery.Until() + "!");
-    if (FileExists(strPath))
-        return ShowError("the file " + strPath + " already exists!");
     const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);
     if (nCreated != ERROR_SUCCESS && nCreated != ERROR_ALREADY_EXISTS)
         return ShowError("the folder " + project.folder + " cannot be created!");
@@ -73,7 +69,7 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     RunLongWork("Making " + strPath + "...",
                 [&]
                 {
-                    bWritten = WriteProjectFile(project, strPath, &strError);
+                    bWritten = WriteNewProjectFile(project, strPath, &strError);
                     bCopied = bWritten && codegen::CopyRuntimeLibrary(programFolder, (LPCTSTR)project.folder, error);
                 });
     if (!bWritten)

@@ -58,16 +58,19 @@ std::vector<WaitingText> HeldNow(const std::vector<WaitingText>& texts)
 }
 
 // Without the memory to read it, a file is taken for changed: it is left as it is.
-CWaitingTexts::Still HoldsStill(const WaitingText& written)
+CWaitingTexts::Still HoldsStill(const WaitingText& written, const FolderRecovery& settled)
 {
     try
     {
         std::string read;
         if (!ReadFile(written.strPath, &read))
         {
-            // A file no longer there holds nothing of the Generate: nothing is at its name to give back over.
-            const bool bGone = ::GetFileAttributes(written.strPath) == INVALID_FILE_ATTRIBUTES &&
-                               IsGone(written.strPath, ::GetLastError());
+            // A file no longer there holds nothing of the Generate: nothing is at its name to give back over. Not
+            // so where its folder is away, perhaps renamed for a moment, or a run cut off there that may hold it
+            // aside is not put right: it may be back.
+            const bool bGone = settled.pending == FolderRecovery::Pending::None &&
+                               ::GetFileAttributes(written.strPath) == INVALID_FILE_ATTRIBUTES &&
+                               ::GetLastError() == ERROR_FILE_NOT_FOUND;
             return bGone ? CWaitingTexts::Still::Changed : CWaitingTexts::Still::Unreadable;
         }
         return read == written.text ? CWaitingTexts::Still::Holds : CWaitingTexts::Still::Changed;
@@ -135,7 +138,9 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     const ProjectRecord* pProject = waiting.DueWith(docs);
     if (!pProject)
         return Save(savings, {}, pError);
-    if (const CString strUnreadable = waiting.KeepChanged(*pProject, HoldsStill); !strUnreadable.IsEmpty())
+    const FolderRecovery settled = SettleFolder(*pProject, NamesOf(savings, waiting.Of(*pProject)));
+    const auto holds = [&settled](const WaitingText& written) { return HoldsStill(written, settled); };
+    if (const CString strUnreadable = waiting.KeepChanged(*pProject, holds); !strUnreadable.IsEmpty())
     {
         *pError = "cannot read " + strUnreadable + " to see whether another program changed it since its Generate" +
                   " was saved; none of " + NamesOf(savings, waiting.Of(*pProject)) +
@@ -155,6 +160,18 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
         return FALSE;
     waiting.Written(*pProject, std::move(before));
     return TRUE;
+}
+
+// What the files hold is read only once a run cut off in their folder is put right: the run may hold one
+// aside meanwhile, not at its name, and the save's own write puts it back only after. Told as the write tells it.
+FolderRecovery CwrenfoldDoc::SettleFolder(const ProjectRecord& project, const CString& strNames)
+{
+    CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
+    FolderRecovery recovery;
+    app.RunLongWork("Reading " + project.folder + "...", [&] { recovery = RecoverFolder(project.folder); });
+    if (!recovery.strTold.IsEmpty())
+        app.AddOutputLine("Saving " + strNames + ": " + recovery.strTold);
+    return recovery;
 }
 
 void CwrenfoldDoc::AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,

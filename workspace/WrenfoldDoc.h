@@ -7,6 +7,8 @@
 
 #include <vector>
 
+struct FolderRecovery;
+
 class CwrenfoldDoc : public CKTSyntaxEditDoc
 {
     DECLARE_DYNCREATE(CwrenfoldDoc)
@@ -37,6 +39,7 @@ private:
     };
     // With the texts of their Generate that wait, which then no longer do.
     static BOOL SaveWithWaiting(std::vector<Saving> savings, CString* pError);
+    static FolderRecovery SettleFolder(const ProjectRecord& project, const CString& strNames);
     static void AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,
                            std::vector<CKTSyntaxEditDoc*>* pDocs);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);

@@ -245,12 +245,14 @@ CString ReplaceError(const char* path, const CString& why) { return CString("can
 
 CString RecordError(const char* path) { return WriteError(path, SystemError("cannot write", RecordPathOf(path))); }
 
+CString AlreadyExistsError(const char* path) { return CString("the file ") + path + " already exists!"; }
+
 // One file of a group on its way in. Each step it takes on the disk is told to the run's record as soon
 // as it is taken, and so to the run's own contents, from which a failure is undone as a recovery would.
 class CPlacing
 {
 public:
-    explicit CPlacing(const RecordedFile& file, const ContentsSource& produce) : m_file(file), m_produce(produce) {}
+    explicit CPlacing(const RecordedFile& file, const NewFileContents& contents) : m_file(file), m_contents(contents) {}
 
     // A name the run would write is never one a user holds: it is refused, and the user told what to move.
     // An old file a finished run left there goes once another program lets go of it, or once it can be
@@ -258,6 +260,11 @@ public:
     bool CheckNames(const RunContents& run, const std::vector<RunBlocker>& waiting, CString* error) const
     {
         const char* path = m_file.path;
+        if (m_contents.onlyNew && m_file.existed)
+        {
+            *error = AlreadyExistsError(path);
+            return false;
+        }
         if (IsReadOnly(path))
         {
             *error = ReplaceError(path, LastSystemErrorText());
@@ -294,12 +301,16 @@ public:
         }
         const char* reserved = m_file.existed ? m_file.setAside : m_file.path;
         std::unique_ptr<std::FILE, FileCloser> reservation(DiskSteps().CreateNew(reserved));
-        if (!reservation || std::fclose(reservation.release()) != 0)
+        const bool made = reservation != nullptr;
+        if (!made || std::fclose(reservation.release()) != 0)
         {
             *error = WriteError(path, SystemError("cannot create", reserved));
+            // A new file's own name is its reservation: one made there meanwhile is another program's.
+            if (!made && m_contents.onlyNew && Exists(reserved))
+                *error = AlreadyExistsError(path);
             return false;
         }
-        if (!WriteInPieces({record, run, m_file.path}, file.get(), m_produce, error))
+        if (!WriteInPieces({record, run, m_file.path}, file.get(), m_contents.produce, error))
             return false;
         if (std::fclose(file.release()) == 0)
             return true;
@@ -363,7 +374,7 @@ private:
     }
 
     const RecordedFile& m_file;
-    const ContentsSource& m_produce;
+    const NewFileContents& m_contents;
 };
 
 // Another program's run in the folder is most often a neighbour's save, over in a moment: it is waited
@@ -531,7 +542,7 @@ bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CStri
         std::vector<CPlacing> placings;
         placings.reserve(files.size());
         for (std::size_t i = 0; i < files.size(); i++)
-            placings.emplace_back(run.files[i], files[i].produce);
+            placings.emplace_back(run.files[i], files[i]);
         if (PlaceAll(placings, record, run, waiting, error))
         {
             // An old file another program holds stays named in the record, for the next run to remove.

@@ -33,6 +33,9 @@ struct NewFileContents
 {
     CString path;
     ContentsSource produce;
+    // Made only where no file is: one found there, before the run or as it makes the file, refuses the group
+    // and is left as it is, error saying "the file <path> already exists!".
+    bool onlyNew = false;
 };
 
 // Replaces all the files or none: every new contents is written beside its

@@ -246,7 +246,10 @@ bool FormatProjectInPieces(const ProjectRecord& project, const PieceWriter& writ
     return true;
 }
 
-bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told)
+namespace
+{
+
+bool WriteProject(const ProjectRecord& project, const char* path, bool onlyNew, CString* error, CString* told)
 {
     const auto format = [&](const PieceWriter& write, CString* why)
     {
@@ -255,5 +258,17 @@ bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* e
         *why = CString("cannot save ") + path + ": " + *why;
         return false;
     };
-    return ReplaceFileInPieces(path, format, error, told);
+    return ReplaceFilesTogether({{path, format, onlyNew}}, error, told);
+}
+
+}  // namespace
+
+bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told)
+{
+    return WriteProject(project, path, false, error, told);
+}
+
+bool WriteNewProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told)
+{
+    return WriteProject(project, path, true, error, told);
 }

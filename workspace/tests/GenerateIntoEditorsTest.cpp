@@ -4,6 +4,7 @@
 #include "DesignerFrameTest.h"
 
 #include "AllocationFault.h"
+#include "CommandState.h"
 #include "SaveFaults.h"
 #include "StandInDisk.h"
 #include "FrameKeys.h"
@@ -968,13 +969,22 @@ protected:
             Press(ViewOf(EditorOf(file)), wKey);
         }
     }
-    // Over old files, "win" generated with its header unopened and undone; the header opened then and typed in.
+    // Over old files, "win" generated with its header unopened and undone; the header's editor opened then.
+    CDocument* OpenTheHeaderWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode);
+    // The same, the header then typed in.
     CDocument* TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode);
     void ExpectWrittenWhole(const codegen::GeneratedCode& code) const
     {
         EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
         EXPECT_EQ(code.source, WithoutCarriageReturns(m_folder.Read("win_api.c")));
         EXPECT_EQ(code.demo, WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
+    }
+    // Save All writes the Generate whole and says nothing.
+    void SaveAllWritesWhole(const codegen::GeneratedCode& code)
+    {
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        ExpectWrittenWhole(code);
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
     }
     void WriteOldFiles() const
     {
@@ -1089,7 +1099,7 @@ codegen::GeneratedCode CodeOf(const ProjectRecord& project)
     return code;
 }
 
-CDocument* TakenBackTest::TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode)
+CDocument* TakenBackTest::OpenTheHeaderWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode)
 {
     WriteOldFiles();
     ProjectRecord& project = SelectWithTheHeaderUnopened();
@@ -1098,7 +1108,12 @@ CDocument* TakenBackTest::TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen:
     RunCommand(ID_BUILD_GENERATE_CODE);
     PressInFilled('Z');
     Select(BranchOf("win", "Packet"));
-    CDocument* pHeader = EditorOf("win_api.h");
+    return EditorOf("win_api.h");
+}
+
+CDocument* TakenBackTest::TypeInTheHeaderOpenedWhileItsGenerateIsUndone(codegen::GeneratedCode* pCode)
+{
+    CDocument* pHeader = OpenTheHeaderWhileItsGenerateIsUndone(pCode);
     if (pHeader)
         EXPECT_TRUE(InputTo(ViewOf(pHeader)).Text("mine "));
     return pHeader;
@@ -1132,9 +1147,7 @@ TEST_F(TakenBackTest, AGenerateRedoneAfterSavesClicksAndClosesIsWrittenWhole)
         Press(ViewOf(EditorOf(file)), 'Y');
         ASSERT_TRUE(EditorOf(file)->IsModified()) << file;
     }
-    RunCommand(ID_PROJECT_SAVE_ALL);
-    ExpectWrittenWhole(code);
-    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    SaveAllWritesWhole(code);
 }
 
 // Before, a second Generate with the header closed dropped the first one's header: undoing the second in
@@ -1155,9 +1168,7 @@ TEST_F(TakenBackTest, ASecondGenerateUndoneLeavesTheFirstOneWhole)
         Press(ViewOf(EditorOf(file)), 'Z');
         ASSERT_TRUE(EditorOf(file)->IsModified()) << file << " holds the first Generate's text";
     }
-    RunCommand(ID_PROJECT_SAVE_ALL);
-    ExpectWrittenWhole(first);
-    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    SaveAllWritesWhole(first);
 }
 
 // Before, the header's editor opening after two Generates took the second one's header and dropped only
@@ -1182,9 +1193,7 @@ TEST_F(TakenBackTest, AHeaderOpenedAfterTwoGeneratesTakesTheLatestAndSaveAllWrit
     ASSERT_NE(nullptr, EditorOf("win_api.h"));
     EXPECT_EQ(code.header, EditorText(EditorOf("win_api.h")));
     DesignerTestApp().m_messages.clear();
-    RunCommand(ID_PROJECT_SAVE_ALL);
-    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
-    ExpectWrittenWhole(code);
+    SaveAllWritesWhole(code);
 }
 
 // Before, a header opened while its Generate was undone kept the text on disk, and Save All after the redo
@@ -1192,19 +1201,8 @@ TEST_F(TakenBackTest, AHeaderOpenedAfterTwoGeneratesTakesTheLatestAndSaveAllWrit
 // text back. The editor takes the waiting text before the save, as an editor opened after a Generate does.
 TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWritesAfterTheRedo)
 {
-    WriteOldFiles();
-    ProjectRecord* pProject = nullptr;
-    {
-        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
-        pProject = &OpenAndSelect("win");
-        ASSERT_EQ(nullptr, EditorOf("win_api.h"));
-        pProject->basedProtocol ^= 1;
-        RunCommand(ID_BUILD_GENERATE_CODE);
-        PressInFilled('Z');
-    }
-    const codegen::GeneratedCode code = CodeOf(*pProject);
-    Select(BranchOf("win", "Packet"));
-    CDocument* pHeader = EditorOf("win_api.h");
+    codegen::GeneratedCode code;
+    CDocument* pHeader = OpenTheHeaderWhileItsGenerateIsUndone(&code);
     ASSERT_NE(nullptr, pHeader);
     ASSERT_EQ("old win_api.h\n", EditorText(pHeader));
     PressInFilled('Y');
@@ -1223,18 +1221,8 @@ TEST_F(TakenBackTest, AHeaderOpenedWhileItsGenerateWasUndoneShowsWhatSaveAllWrit
 // back. A save of one editor shows the waiting text first, as Save All does, and writes that editor with it.
 TEST_F(TakenBackTest, ASaveOfOneEditorAfterTheRedoShowsTheWaitingTextInItsOpenEditorAndWritesItThere)
 {
-    WriteOldFiles();
-    ProjectRecord* pProject = nullptr;
-    {
-        CHeldOpen locker(m_folder.Path("win_api.h").c_str());
-        pProject = &OpenAndSelect("win");
-        pProject->basedProtocol ^= 1;
-        RunCommand(ID_BUILD_GENERATE_CODE);
-        PressInFilled('Z');
-    }
-    const codegen::GeneratedCode code = CodeOf(*pProject);
-    Select(BranchOf("win", "Packet"));
-    CDocument* pHeader = EditorOf("win_api.h");
+    codegen::GeneratedCode code;
+    CDocument* pHeader = OpenTheHeaderWhileItsGenerateIsUndone(&code);
     ASSERT_NE(nullptr, pHeader);
     PressInFilled('Y');
     DesignerTestApp().m_messages.clear();
@@ -1272,9 +1260,7 @@ TEST_F(TakenBackTest, AGenerateSavedAndThenUndoneInEveryEditorItFilledTakesItsHe
     ExpectAllOld("Compile");
 
     PressInFilled('Y');
-    RunCommand(ID_PROJECT_SAVE_ALL);
-    ExpectWrittenWhole(code);
-    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    SaveAllWritesWhole(code);
 }
 
 // The header's editor opened once the saved Generate was undone shows its file; Save All then puts the text
@@ -1441,4 +1427,60 @@ TEST_F(TakenBackTest, AHeaderDeletedSinceItsGenerateWasSavedDoesNotStopTakingItB
     EXPECT_EQ("old win_api.c\n", WithoutCarriageReturns(m_folder.Read("win_api.c")));
     EXPECT_EQ("old win_api_demo.c\n", WithoutCarriageReturns(m_folder.Read("win_api_demo.c")));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api.h").c_str()));
+}
+
+// Before, a header missing only for a while when its saved Generate was taken back counted as deleted: Save All
+// gave the source and the demo their old texts, and the Generate's header came back beside them once its folder
+// did, or once the save's own write put back the header that a run cut off had left aside. A header is deleted
+// only where its folder is there and put right; a folder away stops the save until it is back.
+TEST_F(TakenBackTest, AHeaderMissingOnlyForAWhileIsTakenBackWithTheRest)
+{
+    WriteOldFiles();
+    const codegen::GeneratedCode code = CodeOf(GenerateWithTheHeaderClosed());
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    PressInFilled('Z');
+    DesignerTestApp().m_messages.clear();
+    const std::string away = m_folder.Path() + "-away";
+    ASSERT_TRUE(::MoveFile(m_folder.Path().c_str(), away.c_str()));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(::MoveFile(away.c_str(), m_folder.Path().c_str()));
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(("cannot read " + m_folder.Path("win_api.h")).c_str()))
+        << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectWrittenWhole(code);
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectAllOld("the Save All once the folder was back");
+
+    PressInFilled('Y');
+    SaveAllWritesWhole(code);
+    PressInFilled('Z');
+    ASSERT_TRUE(::MoveFile(m_folder.Path("win_api.h").c_str(), m_folder.Path("win_api.h.tmo").c_str()));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "win_api.h"}, {RunStep::Aside, "win_api.h"}}));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectAllOld("the Save All that put the header back first");
+    EXPECT_NE(std::string::npos, LastOutputLine().find("was put right")) << LastOutputLine();
+}
+
+// Before, Save All was disabled with the tree's root selected, as Close All leaves it once it has closed the
+// projects it could: the refusal of the last one said that Save All writes its files, and no Save All could be
+// given. Save All is there while any project is loaded.
+TEST_F(TakenBackTest, TheSaveAllARefusedCloseAllNamesIsThereAndWritesTheFiles)
+{
+    codegen::GeneratedCode code;
+    ASSERT_NE(nullptr, TypeInTheHeaderOpenedWhileItsGenerateIsUndone(&code));
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "other").c_str());
+    PressInFilled('Y');
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_CLOSE_ALL);
+    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << "the project whose save was refused stays";
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("Save All writes them"))
+        << (LPCSTR)DesignerTestApp().m_messages[0];
+    ASSERT_EQ(nullptr, m_pFrame->CurrentProject()) << "the root is selected";
+    EXPECT_EQ(1, CommandStateOf(*m_pFrame, ID_PROJECT_SAVE_ALL));
+    DesignerTestApp().m_messages.clear();
+    SaveAllWritesWhole(code);
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "CommandState.h"
 #include "KTCommandBarsDefs.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
@@ -21,21 +22,6 @@
 
 namespace
 {
-
-class CStateRecorder : public CCmdUI
-{
-public:
-    int m_nEnabled = -1;  // -1 while nobody said
-    void Enable(BOOL bOn) override { m_nEnabled = bOn ? 1 : 0; }
-};
-
-int StateOf(CMainFrame& frame, UINT nId)
-{
-    CStateRecorder state;
-    state.m_nID = nId;
-    frame.OnCmdMsg(nId, CN_UPDATE_COMMAND_UI, &state, nullptr);
-    return state.m_nEnabled;
-}
 
 const UINT kProjectCommands[] = {ID_PROJECT_SAVE,      ID_PROJECT_SAVE_ALL,   ID_PROJECT_CLOSE,
                                  ID_PROJECT_CLOSE_ALL, ID_PROJECT_PROPERTIES, ID_PROJECT_TLV_SETTING,
@@ -64,28 +50,31 @@ TEST(MainFrame, CommandsFollowTheCurrentProjectAndItsPlatform)
     LoadedFrame frame;
     ASSERT_TRUE(frame.pFrame);
     for (UINT nId : kProjectCommands)
-        EXPECT_EQ(0, StateOf(*frame.pFrame, nId)) << nId;
+        EXPECT_EQ(0, CommandStateOf(*frame.pFrame, nId)) << nId;
     for (UINT nId : kWindowsCommands)
-        EXPECT_EQ(0, StateOf(*frame.pFrame, nId)) << nId;
-    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
+        EXPECT_EQ(0, CommandStateOf(*frame.pFrame, nId)) << nId;
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
 
     frame.pFrame->ReadSolutionFile(strWindows.c_str());
     frame.pFrame->ReadSolutionFile(strUnix.c_str());
-    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_PROJECT_SAVE)) << "opening makes no project current";
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_PROJECT_SAVE)) << "opening makes no project current";
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_PROJECT_SAVE_ALL)) << "Save All writes every project";
     frame.Select("win");
     for (UINT nId : kProjectCommands)
-        EXPECT_EQ(1, StateOf(*frame.pFrame, nId)) << nId;
+        EXPECT_EQ(1, CommandStateOf(*frame.pFrame, nId)) << nId;
     for (UINT nId : kWindowsCommands)
-        EXPECT_EQ(1, StateOf(*frame.pFrame, nId)) << nId;
-    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
+        EXPECT_EQ(1, CommandStateOf(*frame.pFrame, nId)) << nId;
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
     frame.Select("nix");
-    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_BUILD_COMPILE));
-    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_BUILD_COMPILE));
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
 
     frame.Tree().SelectItem(frame.pFrame->m_wndProjectTree.m_hRoot);
-    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE)) << "the root leaves the current project";
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_BUILD_MAKEFILE)) << "the root leaves the current project";
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_PROJECT_SAVE_ALL));
     frame.pFrame->OnCmdMsg(ID_PROJECT_CLOSE_ALL, CN_COMMAND, nullptr, nullptr);
-    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_PROJECT_SAVE));
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_PROJECT_SAVE));
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_PROJECT_SAVE_ALL));
     EXPECT_TRUE(frame.pFrame->m_projects.empty());
     EXPECT_EQ(1u, frame.Tree().GetCount()) << "only the root is left";
 }
@@ -314,19 +303,19 @@ TEST(MainFrame, PacketAndFieldCommandsFollowTheSelectedKindAndDeleteWhatIsConfir
     const HTREEITEM hFolder = ChildNamed(tree, hProject, "Packet");
     ASSERT_TRUE(hFolder);
     tree.SelectItem(hFolder);
-    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_PACKET_ADD));
-    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_FIELD_ADD));
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_PACKET_ADD));
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_FIELD_ADD));
     const HTREEITEM hPacket = tree.GetChildItem(hFolder);
     tree.SelectItem(hPacket);
-    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_PACKET_DELETE));
-    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_FIELD_ADD));
-    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_FIELD_DELETE));
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_PACKET_DELETE));
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_FIELD_ADD));
+    EXPECT_EQ(0, CommandStateOf(*frame.pFrame, ID_FIELD_DELETE));
 
     const HTREEITEM hField = tree.GetChildItem(hPacket);
     ASSERT_TRUE(hField);
     const CString strField = tree.GetItemText(hField);
     tree.SelectItem(hField);
-    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_FIELD_DELETE));
+    EXPECT_EQ(1, CommandStateOf(*frame.pFrame, ID_FIELD_DELETE));
     ProjectRecord& project = *frame.pFrame->m_projects.front();
     const INT_PTR nFields = project.packets[0].fields.GetSize();
     ::SetTimer(nullptr, 0, 50, AnswerWarning);

@@ -16,6 +16,8 @@
 #include "project/RunRecord.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -162,4 +164,35 @@ TEST_F(NewProjectTest, ANewProjectWaitsForNoRunThatHoldsADesignAside)
             ("the file " + strPath + " cannot be made until the interrupted run in its folder is put right!").c_str()))
         << (LPCTSTR)DesignerTestApp().m_messages[0];
     EXPECT_EQ(design, m_folder.Read("chat\\chat.kvs.tmo"));
+}
+
+// Before, File > New looked for the design file once, before the write began, and the write then took a design that
+// another program made meanwhile for an old file to replace. The write itself refuses a file there, whether it
+// came before the write looked or as the write made the file.
+TEST_F(NewProjectTest, ANewProjectNeverReplacesADesignAnotherProgramMakesAsItIsWritten)
+{
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("chat").c_str(), nullptr));
+    const std::string theirs = "<solution><project name=\"chat\"/></solution>";
+    for (const std::string moment : {"replacing.tmr", "chat.kvs"})
+    {
+        SCOPED_TRACE("made before the writer made " + moment);
+        DiskFaults faults;
+        faults.beforeCreate = [&](const std::string& name)
+        {
+            if (name == moment)
+                ASSERT_TRUE(m_folder.Write("chat\\chat.kvs", theirs));
+        };
+        DesignerTestApp().m_messages.clear();
+        {
+            CStandInDisk disk(faults);
+            EXPECT_EQ(nullptr, NewProject("chat"));
+        }
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(
+                         ("the file " + m_folder.Path("chat\\chat.kvs") + " already exists!").c_str()))
+            << (LPCSTR)DesignerTestApp().m_messages[0];
+        EXPECT_EQ(theirs, m_folder.Read("chat\\chat.kvs"));
+        EXPECT_EQ(std::vector<std::string>{"chat.kvs"}, NamesIn(m_folder.Path("chat"))) << "nothing of the write";
+        ASSERT_TRUE(::DeleteFile(m_folder.Path("chat\\chat.kvs").c_str()));
+    }
 }

@@ -93,6 +93,8 @@ std::FILE* CStandInDisk::CreateNew(const char* path)
 {
     if (!TakeStep(Step::Create))
         return nullptr;
+    if (m_faults.beforeCreate)
+        m_faults.beforeCreate(NameIn(path));
     std::FILE* file = SystemDiskSteps().CreateNew(path);
     if (file)
         m_done.push_back("create " + NameIn(path));
@@ -200,6 +202,8 @@ std::FILE* CStandInDisk::OpenRecord(const char* path, RecordAccess access)
         SetSystemError(EROFS, 19 /* ERROR_WRITE_PROTECT */);
         return nullptr;
     }
+    if (access == RecordAccess::Create && m_faults.beforeCreate)
+        m_faults.beforeCreate(NameIn(path));
     std::FILE* record = SystemDiskSteps().OpenRecord(path, access);
     if (record && access == RecordAccess::ReadWrite)
         m_done.push_back("open " + NameIn(path));

@@ -62,6 +62,8 @@ struct DiskFaults
     std::function<void()> onPause;            // what another program does while the writer waits for its run to end
     long long room = -1;                      // bytes the disk still takes; negative: as many as the real disk takes
     Full full = Full::ShortWithNoError;
+    // What another program does just before the writer makes a file, or its record, of that name.
+    std::function<void(const std::string& name)> beforeCreate;
 };
 
 // In use for as long as it lives. Without faults it is the system's disk, but that the record's lines are left to
