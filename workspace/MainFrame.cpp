@@ -60,7 +60,7 @@ ON_COMMAND(ID_BUILD_COMPILE, OnCompile)
 ON_COMMAND(ID_BUILD_COMPILE_DEMO, OnCompileDemo)
 ON_COMMAND(ID_BUILD_RUN_DEMO, OnRunDemo)
 ON_UPDATE_COMMAND_UI(ID_PROJECT_SAVE, OnUpdateProjectCurrent)
-ON_UPDATE_COMMAND_UI(ID_PROJECT_SAVE_ALL, OnUpdateProjectsLoaded)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_SAVE_ALL, OnUpdateProjectCurrent)
 ON_UPDATE_COMMAND_UI(ID_PROJECT_CLOSE, OnUpdateProjectCurrent)
 ON_UPDATE_COMMAND_UI(ID_PROJECT_CLOSE_ALL, OnUpdateProjectCurrent)
 ON_UPDATE_COMMAND_UI(ID_PROJECT_PROPERTIES, OnUpdateProjectCurrent)
@@ -183,10 +183,6 @@ void CMainFrame::OnUpdateProjectCurrent(CCmdUI* pCmdUI)
     if (HasTree())
         pCmdUI->Enable(CurrentProject() != nullptr);
 }
-
-// Save All writes every project and its editors, whichever item is selected: the root, say, after Close All
-// closed the projects it could.
-void CMainFrame::OnUpdateProjectsLoaded(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_projects.empty()); }
 
 void CMainFrame::UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform)
 {

@@ -111,7 +111,6 @@ protected:
     afx_msg void OnHelpTopics();
     afx_msg void OnWebPage();
     afx_msg void OnUpdateProjectCurrent(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateProjectsLoaded(CCmdUI* pCmdUI);
     afx_msg void OnAddPacket();
     afx_msg void OnDeletePacket();
     afx_msg void OnAddField();

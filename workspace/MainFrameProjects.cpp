@@ -156,7 +156,8 @@ void CMainFrame::ShowInTree(ProjectRecord* pProject)
 // that is not there, so a name typed without one is taken for the design's.
 void CMainFrame::OpenProjectFrom(LPCTSTR pszFolder)
 {
-    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, kProjectFilter, this);
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR, kProjectFilter,
+                       this);
     if (pszFolder)
         dialog.m_ofn.lpstrInitialDir = pszFolder;
     if (dialog.DoModal() != IDOK)

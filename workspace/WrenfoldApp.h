@@ -47,6 +47,7 @@ public:
     void RunLongWork(const CString& strStep, const std::function<void()>& work);
     // A line in the main frame's output pane; without the frame, nowhere.
     void AddOutputLine(const CString& strLine);
+    bool IsAProjectCurrent() const;
 
 protected:
     afx_msg BOOL OnOpenRecentFile(UINT nID);

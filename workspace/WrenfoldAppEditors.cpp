@@ -86,6 +86,12 @@ void CwrenfoldApp::AddOutputLine(const CString& strLine)
         pFrame->m_wndOutput.AddLine(strLine);
 }
 
+bool CwrenfoldApp::IsAProjectCurrent() const
+{
+    const CMainFrame* pFrame = dynamic_cast<const CMainFrame*>(m_pMainWnd);
+    return pFrame && pFrame->CurrentProject();
+}
+
 void CwrenfoldApp::RunLongWork(const CString& strStep, const std::function<void()>& work)
 {
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))

@@ -142,9 +142,12 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     const auto holds = [&settled](const WaitingText& written) { return HoldsStill(written, settled); };
     if (const CString strUnreadable = waiting.KeepChanged(*pProject, holds); !strUnreadable.IsEmpty())
     {
+        // A run that may hold it aside is what ends the wait then, not the file.
+        const CString strUntil = settled.Until();
         *pError = "cannot read " + strUnreadable + " to see whether another program changed it since its Generate" +
-                  " was saved; none of " + NamesOf(savings, waiting.Of(*pProject)) +
-                  " was written: saving again once it can be read takes the Generate back";
+                  " was saved" + strUntil + "; none of " + NamesOf(savings, waiting.Of(*pProject)) +
+                  " was written: saving again " + (strUntil.IsEmpty() ? "once it can be read" : "then") +
+                  " takes the Generate back";
         return FALSE;
     }
     std::vector<CString> edited;
@@ -213,13 +216,16 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
 
 // A text that took the place of the user's edits is written only once the user has seen it, and the rest of
 // its group with it. The save fails, so that a Close or an Exit does not throw the editors away.
+// Save All is there only while a project is current: Close All leaves none once it has closed the projects it could.
 CString CwrenfoldDoc::UnseenText(const std::vector<CString>& edited, const std::vector<Saving>& savings,
                                  const std::vector<WaitingText>& texts)
 {
+    const CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
     return "what waited for " + NamesOf(edited) +
            (edited.size() > 1 ? " was put into their editors" : " was put into its editor") +
            " in place of your edits (Ctrl+Z there brings them back); none of " + NamesOf(savings, texts) +
-           " was written, so that you see it first: Save All writes them";
+           " was written, so that you see it first: " +
+           (app.IsAProjectCurrent() ? "Save All writes them" : "once a project is selected, Save All writes them");
 }
 
 CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)

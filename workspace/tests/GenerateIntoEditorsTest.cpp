@@ -1462,11 +1462,35 @@ TEST_F(TakenBackTest, AHeaderMissingOnlyForAWhileIsTakenBackWithTheRest)
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
     ExpectAllOld("the Save All that put the header back first");
     EXPECT_NE(std::string::npos, LastOutputLine().find("was put right")) << LastOutputLine();
+
+    // The run that holds it aside cannot be put right yet: what ends the wait is named, not the file.
+    PressInFilled('Y');
+    SaveAllWritesWhole(code);
+    PressInFilled('Z');
+    ASSERT_TRUE(::MoveFile(m_folder.Path("win_api.h").c_str(), m_folder.Path("win_api.h.tmo").c_str()));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "win_api.h"}, {RunStep::Aside, "win_api.h"}}));
+    {
+        CHeldOpen holder(m_folder.Path("win_api.h.tmo").c_str(), FILE_SHARE_READ);
+        ASSERT_TRUE(holder.IsHeld());
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(
+                         ("cannot read " + m_folder.Path("win_api.h") +
+                          " to see whether another program changed it since its Generate was saved until the "
+                          "interrupted run in its folder is put right; none of ")
+                             .c_str()))
+            << (LPCSTR)DesignerTestApp().m_messages[0];
+        EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("saving again then takes the Generate back"));
+    }
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectAllOld("the Save All once the run could be put right");
 }
 
-// Before, Save All was disabled with the tree's root selected, as Close All leaves it once it has closed the
-// projects it could: the refusal of the last one said that Save All writes its files, and no Save All could be
-// given. Save All is there while any project is loaded.
+// Before, the refusal of the last project Close All could not close said that Save All writes its files, while
+// Close All had left the tree's root selected and Save All disabled with it. It says to select a project first.
 TEST_F(TakenBackTest, TheSaveAllARefusedCloseAllNamesIsThereAndWritesTheFiles)
 {
     codegen::GeneratedCode code;
@@ -1477,9 +1501,11 @@ TEST_F(TakenBackTest, TheSaveAllARefusedCloseAllNamesIsThereAndWritesTheFiles)
     RunCommand(ID_PROJECT_CLOSE_ALL);
     ASSERT_EQ(1u, m_pFrame->m_projects.size()) << "the project whose save was refused stays";
     ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
-    EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("Save All writes them"))
+    EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("once a project is selected, Save All writes them"))
         << (LPCSTR)DesignerTestApp().m_messages[0];
     ASSERT_EQ(nullptr, m_pFrame->CurrentProject()) << "the root is selected";
+    EXPECT_EQ(0, CommandStateOf(*m_pFrame, ID_PROJECT_SAVE_ALL));
+    Select(ProjectItem("win"));
     EXPECT_EQ(1, CommandStateOf(*m_pFrame, ID_PROJECT_SAVE_ALL));
     DesignerTestApp().m_messages.clear();
     SaveAllWritesWhole(code);

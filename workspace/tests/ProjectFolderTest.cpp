@@ -350,6 +350,7 @@ TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpensFromTheRe
     const std::string strPath = ExampleNamed(m_folder, "chat");
     const std::string strDesign = m_folder.Read("chat.kvs");
     CRecentFileList& recent = EmptyRecentList();
+    const std::string strStartedIn = std::filesystem::current_path().string();
     const auto openTyping = [&](const std::string& strTyped)
     {
         CDialogRefusalCancel refusal;
@@ -377,6 +378,9 @@ TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpensFromTheRe
         Select(ProjectItem("chat"));
         RunCommand(ID_PROJECT_CLOSE);
     }
+    // The dialog leaves the program's folder as it was: the design's may go, and the tools Compile starts
+    // would not start from a folder that is gone.
+    EXPECT_EQ(strStartedIn, std::filesystem::current_path().string());
 }
 
 // Before, a design set aside by a save cut off, in a folder whose run could not be put right yet, was said
