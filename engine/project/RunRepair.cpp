@@ -97,6 +97,12 @@ public:
         m_outcome.oldGone.push_back(path);
         return true;
     }
+    // A file, or its temporary, keeps the run's new contents while it cannot be put right.
+    CString KeepsNewMeanwhile()
+    {
+        m_outcome.leftNew = true;
+        return kKeepsNewContents;
+    }
     // A file the run's undo leaves with the run's new contents, beside a set-aside that is not the run's.
     bool KeepsNew(const CString& path)
     {
@@ -199,7 +205,7 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen
 }
 
 // What stands at the file's name, as seen there, while its old contents wait aside.
-CString Meanwhile(const RecordedFile& file, const Seen& at)
+CString Meanwhile(const RecordedFile& file, const Seen& at, CSettling& settling)
 {
     if (at.kind == Seen::Kind::Absent)
         return " is missing";
@@ -207,7 +213,7 @@ CString Meanwhile(const RecordedFile& file, const Seen& at)
         return " is empty";
     // One that cannot be read, as while another program holds it, is still what the run moved in.
     if (NewIsIn(file, at) || (at.kind == Seen::Kind::Unknown && file.in))
-        return CString(" ") + kKeepsNewContents;
+        return " " + settling.KeepsNewMeanwhile();
     return " is left as it is";
 }
 
@@ -241,7 +247,7 @@ CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at,
     if (!file.aside || Against(at, old, true) == Standing::Proven || settling.Unseen(file))
         return CString();
     return "; " + file.path + " could not be put back yet" + AsideText(file, aside, code, settling) + "; meanwhile " +
-           file.path + Meanwhile(file, at);
+           file.path + Meanwhile(file, at, settling);
 }
 
 // The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
@@ -333,8 +339,8 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling, CString* waiting)
                               ? at.proof.size > 0
                               : standing == Standing::Unknown && file.in && !settling.Unseen(file);
     if (keepsNew)
-        *waiting =
-            "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " + kKeepsNewContents;
+        *waiting = "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " +
+                   settling.KeepsNewMeanwhile();
     return false;
 }
 
@@ -374,7 +380,7 @@ bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling, CSt
     const unsigned long code = LastSystemError();
     settling.LeftMixedNext();
     *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
-               " is missing, its old contents gone, and " + file.temporary + " " + kKeepsNewContents;
+               " is missing, its old contents gone, and " + file.temporary + " " + settling.KeepsNewMeanwhile();
     return settling.Blocked(file.temporary, code);
 }
 
@@ -423,6 +429,14 @@ bool LeftMixed(const RunRecovery& recovery)
 {
     return !recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
            !recovery.changedBesideOld.empty() || !recovery.unprovenBesideOld.empty();
+}
+
+// The settling left a file, or a temporary standing for it, with the run's new contents.
+bool LeftNew(const RunRecovery& recovery)
+{
+    const auto besideNew = [](const std::pair<CString, CString>& missing) { return !missing.second.IsEmpty(); };
+    return !recovery.oldGone.empty() || !recovery.keptNew.empty() ||
+           std::any_of(recovery.missing.begin(), recovery.missing.end(), besideNew);
 }
 
 // What the settling left otherwise than the run had it, each part after "; ".
@@ -531,7 +545,8 @@ CString FileOfRunName(const CString& path)
 }
 
 // Past a damaged line any file may have been the run's: each file at a temporary's or set-aside's name that no
-// line read names is left as it stands, and named, with the file missing where a set-aside stands for it.
+// line read names is left as it stands, and named, and so is each file a line past it announces made new; nothing
+// proves a set-aside there stands for a file of the run's.
 void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRecovery* outcome)
 {
     const CString folder = FolderOf(at);
@@ -541,9 +556,10 @@ void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRec
         if (file.IsEmpty() || NamedByTheRun(run, path))
             continue;
         outcome->unproven.push_back(path);
-        if (SetAsidePathOf(file) == path && SeenAt(file).kind == Seen::Kind::Absent)
-            outcome->missing.emplace_back(file, CString());
     }
+    for (const CString& made : run.madePastDamage)
+        if (!NamedByTheRun(run, made) && SeenAt(made).kind != Seen::Kind::Absent)
+            outcome->unprovenBesideOld.emplace_back(made, CString());
 }
 
 }  // namespace
@@ -578,6 +594,7 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
         *error += LeftText(*outcome);
     // Promised only where the next recovery keeps it.
     outcome->mixedNext = settling.AnyLeftMixedNext();
+    outcome->leftNew = outcome->leftNew || LeftNew(*outcome);
     if (!error || LeftMixed(*outcome) || outcome->mixedNext)
         return settling.Whole();
     if (settling.AnyOldWaits())
