@@ -249,6 +249,7 @@ struct RecordForm
     bool (*take)(const std::string& line, const CString& folder, RunContents* contents);
     bool checked;  // each line leads with its check
 };
+
 // Each file a line from there on announces made new, the line's own check holding.
 void NameNewFilesFrom(const std::string& text, std::size_t begin, const CString& folder, RunContents* contents)
 {
