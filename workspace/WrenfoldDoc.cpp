@@ -194,9 +194,10 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
     if (savings.empty() && texts.empty())
         return TRUE;
     BOOL bWritten = FALSE;
+    bool bLeftNew = false;
     try
     {
-        bWritten = WriteRows(savings, texts, pError);
+        bWritten = WriteRows(savings, texts, pError, &bLeftNew);
     }
     catch (const std::bad_alloc&)
     {
@@ -205,7 +206,7 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
     }
     if (!bWritten)
     {
-        if (savings.size() + texts.size() > 1 && !SaysAFileKeepsNewContents(*pError))
+        if (savings.size() + texts.size() > 1 && !bLeftNew)
             *pError += "; none of " + NamesOf(savings, texts) + " was written";
         return FALSE;
     }
@@ -250,7 +251,8 @@ CString CwrenfoldDoc::NamesOf(const std::vector<CString>& paths)
 // Written aside while the window answers, straight from the rows: a big text is never copied whole.
 // Input waits for long work, so no edit waits for the rows meanwhile, and each file gets the text its
 // editor still shows when the write ends.
-BOOL CwrenfoldDoc::WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError)
+BOOL CwrenfoldDoc::WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError,
+                             bool* pLeftNew)
 {
     std::vector<NewFileContents> files;
     for (const Saving& saving : savings)
@@ -261,7 +263,7 @@ BOOL CwrenfoldDoc::WriteRows(const std::vector<Saving>& savings, const std::vect
     CString strTold;
     CwrenfoldApp* pApp = static_cast<CwrenfoldApp*>(AfxGetApp());
     pApp->RunLongWork("Saving " + NamesOf(savings, texts) + "...",
-                      [&] { bWritten = ReplaceFilesTogether(files, pError, &strTold); });
+                      [&] { bWritten = ReplaceFilesTogether(files, pError, &strTold, pLeftNew); });
     if (!strTold.IsEmpty())
         pApp->AddOutputLine("Saving " + NamesOf(savings, texts) + ": " + strTold);
     return bWritten;

@@ -47,6 +47,7 @@ private:
                               const std::vector<WaitingText>& texts);
     static CString NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
     static CString NamesOf(const std::vector<CString>& paths);
-    static BOOL WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
+    static BOOL WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError,
+                          bool* pLeftNew);
     void MarkSaved(LPCTSTR lpszPathName);
 };

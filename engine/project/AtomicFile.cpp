@@ -521,7 +521,7 @@ void Finish(CRunRecord& record, const RunContents& run, CString* told)
     }
 }
 
-bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CString* told)
+bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CString* told, bool* leftNew)
 {
     CRunRecord record;
     RunContents run;
@@ -555,18 +555,21 @@ bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CStri
         *error = "not enough memory";
     }
     if (begun)
-        PutRight(record, run, error);
+        *leftNew = PutRight(record, run, error).leftNew;
     return false;
 }
 
 }  // namespace
 
-bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told)
+bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told, bool* leftNew)
 {
     CString said;
-    const bool replaced = files.empty() || ReplaceAll(files, error, &said);
+    bool left = false;
+    const bool replaced = files.empty() || ReplaceAll(files, error, &said, &left);
     if (told)
         *told = said;
+    if (leftNew)
+        *leftNew = left;
     return replaced;
 }
 
@@ -588,5 +591,3 @@ bool ReplaceFileContents(const char* path, const char* data, std::size_t size, C
 {
     return ReplaceFileInPieces(path, ContentsOf(data, size), error, told);
 }
-
-bool SaysAFileKeepsNewContents(const CString& error) { return error.Find(kKeepsNewContents) != -1; }

@@ -59,10 +59,11 @@ struct NewFileContents
 // when nothing: what putting right a run cut off in the folder did and left,
 // as an opening says it (RecoveryText), and a file found at an old file's
 // set-aside name once the files were in that is not the old file, which stays.
-bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told = nullptr);
-// The error of ReplaceFilesTogether says a file keeps the run's new contents: a
-// caller's "nothing was written" would then not be true.
-bool SaysAFileKeepsNewContents(const CString& error);
+// leftNew, where given, tells whether the run failed with a file of its own, or
+// the temporary standing for one, keeping its new contents: only where not is
+// "nothing was written" true. What an earlier run left never counts.
+bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told = nullptr,
+                          bool* leftNew = nullptr);
 
 // A source that gives size bytes at data, which must outlive it.
 ContentsSource ContentsOf(const char* data, std::size_t size);

@@ -249,6 +249,22 @@ struct RecordForm
     bool (*take)(const std::string& line, const CString& folder, RunContents* contents);
     bool checked;  // each line leads with its check
 };
+
+// Each file a line from there on announces made new, the line's own check holding.
+void NameNewFilesFrom(const std::string& text, std::size_t begin, const CString& folder, RunContents* contents)
+{
+    for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
+    {
+        std::string line = text.substr(begin, end - begin);
+        if (!Unchecked(&line))
+            continue;
+        const Line split = Split(line);
+        const CString path = PathIn(folder, split.rest);
+        if (split.word == WordOf(RunStep::New) && !path.IsEmpty())
+            contents->madePastDamage.push_back(path);
+    }
+}
+
 const RecordForm kForms[] = {{kHeader, TakeLine, true},
                              {kUncheckedHeader, TakeLine, false},
                              {kAfterHeader, TakeAfterLine, false},
@@ -437,6 +453,8 @@ bool CRunRecord::Read(RunContents* contents)
         std::string line = text.substr(begin, end - begin);
         if (form->checked && !Unchecked(&line))
         {
+            if (!contents->damaged)
+                NameNewFilesFrom(text, end + 1, folder, contents);
             contents->damaged = true;
             if ((end = PlacedLineFrom(text, end + 1, LineOf(RunStep::Placed, CString()))) == std::string::npos)
                 break;

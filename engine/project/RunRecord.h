@@ -83,6 +83,9 @@ struct RunContents
     bool placed = false;
     std::vector<RecordedFile> finished;  // of runs placed before it in the same record: their old files go
     bool damaged = false;                // a line's bytes did not match its check: nothing after it is known
+    // Files that lines past the damaged one, each line's own check holding, announce made new: they may stand at
+    // their names, the run's or not.
+    std::vector<CString> madePastDamage;
 
     // Takes in one step, as the record tells it; false when it cannot follow the steps before it.
     bool Take(RunStep step, const CString& path, const ContentProof& proof = ContentProof());

@@ -23,8 +23,12 @@ RunBlocker BlockerOf(const CString& path, unsigned long code, bool stays)
 class CSettling
 {
 public:
-    // ownRun: the run's own undo, which knows what it moved moments ago even where the folder is gone meanwhile.
-    CSettling(RunRecovery* outcome, bool ownRun) : m_outcome(*outcome), m_ownRun(ownRun) {}
+    // ownRun: the run's own undo, which knows what it moved moments ago even where the folder is gone meanwhile,
+    // but for the move of moving, the last announced, which may have failed.
+    CSettling(RunRecovery* outcome, bool ownRun, const RecordedFile* moving)
+        : m_outcome(*outcome), m_ownRun(ownRun), m_moving(moving)
+    {
+    }
 
     bool Whole() const { return m_whole; }
     // False, with path and the system's error named unless a file was named before.
@@ -93,6 +97,12 @@ public:
         m_outcome.oldGone.push_back(path);
         return true;
     }
+    // A file, or its temporary, keeps the run's new contents while it cannot be put right.
+    CString KeepsNewMeanwhile()
+    {
+        m_outcome.leftNew = true;
+        return kKeepsNewContents;
+    }
     // A file the run's undo leaves with the run's new contents, beside a set-aside that is not the run's.
     bool KeepsNew(const CString& path)
     {
@@ -126,11 +136,15 @@ public:
     // An old file of a run cut off waits aside, to go back at the next recovery.
     void OldWaits() { m_oldWaits = true; }
     bool AnyOldWaits() const { return m_oldWaits; }
-    // A new file waits to go in where its old contents are gone: the next recovery puts it in, not back.
-    void NewWaits() { m_newWaits = true; }
-    bool AnyNewWaits() const { return m_newWaits; }
-    // Nothing of path's contents is known: a later recovery did not see them, its folder not reached.
-    bool Unseen(const CString& path) const { return !m_ownRun && !FolderReached(path); }
+    // The next recovery cannot put the file back as it was: a new file waits to go in where its old contents are
+    // gone, or the old contents wait at a name that goes once its holder lets it go.
+    void LeftMixedNext() { m_mixedNext = true; }
+    bool AnyLeftMixedNext() const { return m_mixedNext; }
+    // Nothing of the file's contents is known: a later recovery did not see them, its folder not reached.
+    bool Unseen(const RecordedFile& file) const
+    {
+        return (!m_ownRun || &file == m_moving) && !FolderReached(file.path);
+    }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
@@ -147,12 +161,21 @@ public:
 private:
     RunRecovery& m_outcome;
     bool m_ownRun;
+    const RecordedFile* m_moving;
     RunBlocker m_last;  // what kept the file last blocked
     bool m_whole = true;
     bool m_acted = false;
     bool m_oldWaits = false;
-    bool m_newWaits = false;
+    bool m_mixedNext = false;
 };
+
+// The file of the run's last announced move: the last to go aside or in, the files going in their order.
+const RecordedFile* Moving(const RunContents& run)
+{
+    const auto moved = [](const RecordedFile& file) { return file.aside || file.in; };
+    const auto last = std::find_if(run.files.rbegin(), run.files.rend(), moved);
+    return last == run.files.rend() ? nullptr : &*last;
+}
 
 // The file whose temporary the run was writing when it was cut off: the last announced, while none went aside
 // or in. Every temporary before it was written whole.
@@ -182,7 +205,7 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen
 }
 
 // What stands at the file's name, as seen there, while its old contents wait aside.
-CString Meanwhile(const RecordedFile& file, const Seen& at)
+CString Meanwhile(const RecordedFile& file, const Seen& at, CSettling& settling)
 {
     if (at.kind == Seen::Kind::Absent)
         return " is missing";
@@ -190,31 +213,52 @@ CString Meanwhile(const RecordedFile& file, const Seen& at)
         return " is empty";
     // One that cannot be read, as while another program holds it, is still what the run moved in.
     if (NewIsIn(file, at) || (at.kind == Seen::Kind::Unknown && file.in))
-        return CString(" ") + kKeepsNewContents;
+        return " " + settling.KeepsNewMeanwhile();
     return " is left as it is";
+}
+
+// What was seen at the set-aside of an old file that cannot go back yet: only one read, or moved there by the run
+// itself moments ago, holds its old contents.
+CString AsideText(const RecordedFile& file, const Seen& aside, unsigned long code, CSettling& settling)
+{
+    switch (aside.kind)
+    {
+    case Seen::Kind::Unknown:
+        settling.OldWaits();
+        if (!FolderReached(file.setAside))
+            break;
+        return ", " + file.setAside + " could not be read (" + SystemErrorText(aside.code) + ")";
+    case Seen::Kind::Going:
+        settling.LeftMixedNext();
+        return ", " + file.setAside + " goes once the program that holds it lets it go";
+    default:
+        settling.OldWaits();
+        break;
+    }
+    return ", its old contents wait in " + file.setAside + " (" + SystemErrorText(code) + ")";
 }
 
 // What the user is told of an old file that cannot go back yet, and of what stands at its name meanwhile;
 // nothing where its old contents never went aside, or stand at its name still.
-CString WaitingText(const RecordedFile& file, const Seen& at, unsigned long code, CSettling& settling)
+CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at, unsigned long code,
+                    CSettling& settling)
 {
     const RunProofs old = {file.oldProofs.contents, false};
-    if (!file.aside || Against(at, old, true) == Standing::Proven || settling.Unseen(file.path))
+    if (!file.aside || Against(at, old, true) == Standing::Proven || settling.Unseen(file))
         return CString();
-    settling.OldWaits();
-    return "; " + file.path + " could not be put back yet, its old contents wait in " + file.setAside + " (" +
-           SystemErrorText(code) + "); meanwhile " + file.path + Meanwhile(file, at);
+    return "; " + file.path + " could not be put back yet" + AsideText(file, aside, code, settling) + "; meanwhile " +
+           file.path + Meanwhile(file, at, settling);
 }
 
 // The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
 // left while it cannot go.
-bool MoveBack(const RecordedFile& file, const Seen& at, CSettling& settling, CString* waiting)
+bool MoveBack(const RecordedFile& file, const Seen& aside, const Seen& at, CSettling& settling, CString* waiting)
 {
     CString why;
     if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
         return true;
     const unsigned long code = LastSystemError();
-    *waiting = WaitingText(file, at, code, settling);
+    *waiting = WaitingText(file, aside, at, code, settling);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
@@ -262,14 +306,14 @@ bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen&
     case BackStep::None:
         break;
     case BackStep::MoveBack:
-        return MoveBack(file, at, settling, waiting);
+        return MoveBack(file, aside, at, settling, waiting);
     case BackStep::RemoveAside:
         return settling.Remove(file.setAside);
     case BackStep::BlockAtAside:
-        *waiting = WaitingText(file, at, aside.code, settling);
+        *waiting = WaitingText(file, aside, at, aside.code, settling);
         return settling.BlockedAt(file.setAside, aside);
     case BackStep::BlockAtPath:
-        *waiting = WaitingText(file, at, at.code, settling);
+        *waiting = WaitingText(file, aside, at, at.code, settling);
         return settling.BlockedAt(file.path, at);
     case BackStep::MoveNewIn:
         break;
@@ -293,10 +337,10 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling, CString* waiting)
     // One that cannot be read, as while another program holds it, is still what the run moved in.
     const bool keepsNew = standing == Standing::Proven
                               ? at.proof.size > 0
-                              : standing == Standing::Unknown && file.in && !settling.Unseen(file.path);
+                              : standing == Standing::Unknown && file.in && !settling.Unseen(file);
     if (keepsNew)
-        *waiting =
-            "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " + kKeepsNewContents;
+        *waiting = "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " +
+                   settling.KeepsNewMeanwhile();
     return false;
 }
 
@@ -334,9 +378,9 @@ bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling, CSt
         return true;
     }
     const unsigned long code = LastSystemError();
-    settling.NewWaits();
+    settling.LeftMixedNext();
     *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
-               " is missing, its old contents gone, and " + file.temporary + " " + kKeepsNewContents;
+               " is missing, its old contents gone, and " + file.temporary + " " + settling.KeepsNewMeanwhile();
     return settling.Blocked(file.temporary, code);
 }
 
@@ -387,6 +431,14 @@ bool LeftMixed(const RunRecovery& recovery)
            !recovery.changedBesideOld.empty() || !recovery.unprovenBesideOld.empty();
 }
 
+// The settling left a file, or a temporary standing for it, with the run's new contents.
+bool LeftNew(const RunRecovery& recovery)
+{
+    const auto besideNew = [](const std::pair<CString, CString>& missing) { return !missing.second.IsEmpty(); };
+    return !recovery.oldGone.empty() || !recovery.keptNew.empty() ||
+           std::any_of(recovery.missing.begin(), recovery.missing.end(), besideNew);
+}
+
 // What the settling left otherwise than the run had it, each part after "; ".
 CString LeftText(const RunRecovery& recovery)
 {
@@ -430,17 +482,18 @@ CString RunEnded(const CString& at, const RunRecovery& recovery)
                            : InterruptedRun(at, "recorded was undone");
 }
 
-CString BlockedRunText(const CString& at, const RunBlocker& blocker)
+// What holds the run back; what lets it be put right only where the next recovery can put it right whole.
+CString BlockedRunText(const CString& at, const RunBlocker& blocker, bool promised)
 {
     const CString run = InterruptedRun(at, "records cannot be put right");
     if (blocker.held)
         return run + " while another program holds " + blocker.path +
-               "; closing that program lets the run be put right at the next Save or opening";
+               (promised ? "; closing that program lets the run be put right at the next Save or opening" : "");
     const CString why = " (" + SystemErrorText(blocker.code) + ")";
     if (blocker.unreachable)
         return run + ", as " + blocker.path + " cannot be reached" + why +
-               "; the run is put right at the next Save or opening once it can be";
-    const CString written = "; the run is put right at the next Save or opening once it can be written";
+               (promised ? "; the run is put right at the next Save or opening once it can be" : "");
+    const CString written = promised ? "; the run is put right at the next Save or opening once it can be written" : "";
     if (blocker.stays)
         return run + ", as the folder cannot be written: " + blocker.path + " stays where it was removed" + written;
     return run + ", as the folder cannot be written" + why + written;
@@ -492,7 +545,8 @@ CString FileOfRunName(const CString& path)
 }
 
 // Past a damaged line any file may have been the run's: each file at a temporary's or set-aside's name that no
-// line read names is left as it stands, and named, with the file missing where a set-aside stands for it.
+// line read names is left as it stands, and named, and so is each file a line past it announces made new; nothing
+// proves a set-aside there stands for a file of the run's.
 void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRecovery* outcome)
 {
     const CString folder = FolderOf(at);
@@ -502,16 +556,17 @@ void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRec
         if (file.IsEmpty() || NamedByTheRun(run, path))
             continue;
         outcome->unproven.push_back(path);
-        if (SetAsidePathOf(file) == path && SeenAt(file).kind == Seen::Kind::Absent)
-            outcome->missing.emplace_back(file, CString());
     }
+    for (const CString& made : run.madePastDamage)
+        if (!NamedByTheRun(run, made) && SeenAt(made).kind != Seen::Kind::Absent)
+            outcome->unprovenBesideOld.emplace_back(made, CString());
 }
 
 }  // namespace
 
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 {
-    CSettling settling(outcome, error != nullptr);
+    CSettling settling(outcome, error != nullptr, Moving(run));
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
         if (!file->announced)
@@ -538,7 +593,9 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     if (error)
         *error += LeftText(*outcome);
     // Promised only where the next recovery keeps it.
-    if (!error || LeftMixed(*outcome) || settling.AnyNewWaits())
+    outcome->mixedNext = settling.AnyLeftMixedNext();
+    outcome->leftNew = outcome->leftNew || LeftNew(*outcome);
+    if (!error || LeftMixed(*outcome) || outcome->mixedNext)
         return settling.Whole();
     if (settling.AnyOldWaits())
         *error += "; the old files are put back at the next Save or opening";
@@ -612,7 +669,8 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
         return at + " is in the way; moving it elsewhere lets the files be written";
     // What holds the run back, then what each file holds meanwhile.
     if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn && !recovery.onlyRecord)
-        return BlockedRunText(at, recovery.blocker) + recovery.meanwhile + LeftText(recovery);
+        return BlockedRunText(at, recovery.blocker, !LeftMixed(recovery) && !recovery.mixedNext) + recovery.meanwhile +
+               LeftText(recovery);
     const CString done = DoneText(at, recovery);
     if (!recovery.onlyRecord)
         return done;

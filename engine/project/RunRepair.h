@@ -71,6 +71,8 @@ struct RunRecovery
     // the run's new file whole, or empty.
     std::vector<std::pair<CString, CString>> missing;
     bool onlyRecord = false;  // the run was put right whole, and only its record could not go yet
+    bool mixedNext = false;   // a file waits so that the next recovery cannot put it back as it was either
+    bool leftNew = false;     // a file, or a temporary standing for it, keeps the run's new contents
     // While the run cannot be put right, what stands at each of its files that could not be, each after "; ".
     CString meanwhile;
 };

@@ -648,6 +648,39 @@ TEST_F(RecoveryTest, AFolderGoneAsAMoveIsMadeIsSaidNotToBeFound)
     }
 }
 
+// Before, the run's own undo, the drive gone as a file's move failed, said what that file held as though the move
+// had been made: the header missing beside its old contents was said to keep the new, the source still old was
+// said to wait aside, and a file made empty was said to keep the new contents. Of that file nothing is said.
+TEST_F(RecoveryTest, TheRunsOwnUndoSaysNothingOfTheFileWhoseMoveFailedAsTheDriveWent)
+{
+    struct Case
+    {
+        std::vector<std::string> names;
+        int goneAfter;  // the move after which the drive goes; the next one fails
+        std::string unseen;
+    };
+    for (const Case& run : {Case{{"h", "c"}, 1, "h"}, Case{{"d", "h"}, 1, "h"}, Case{{"h", "d"}, 2, "d"}})
+    {
+        SCOPED_TRACE(run.unseen + " after move " + std::to_string(run.goneAfter));
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        CDriveGone drive(m_folder.Path());
+        DiskFaults faults;
+        faults.afterMove = [&drive, &run](int done)
+        {
+            if (done == run.goneAfter)
+                drive.Go();
+        };
+        const std::string error = FailedOn(faults, run.names);
+        const std::string unseen = m_folder.Path(run.unseen);
+        EXPECT_EQ(std::string::npos, error.find("; " + unseen + " could not")) << error;
+        EXPECT_EQ(std::string::npos, error.find("meanwhile " + unseen)) << error;
+        drive.Back();
+        Recover();
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    }
+}
+
 // Before, a record the designer could not open for writing was taken for a stranger's file: the opening
 // said nothing, and each run told the user to move away the one file that could put the folder right.
 TEST_F(RecoveryTest, ARunCutOffInAFolderMadeReadOnlyIsNamedAtTheOpeningAndPutRightOnceWritable)

@@ -36,6 +36,8 @@ class RecoveryTest : public ::testing::Test
 {
 protected:
     CTestFolder m_folder{"group_recovery"};
+    // The last run's failure left a file of its own, or its temporary, with the new contents.
+    mutable bool m_leftNew = false;
 
     void Plant(const std::vector<std::string>& files) const
     {
@@ -63,7 +65,7 @@ protected:
         std::vector<NewFileContents> files;
         for (std::size_t i = 0; i < names.size(); i++)
             files.push_back({m_folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
-        return ReplaceFilesTogether(files, error, told);
+        return ReplaceFilesTogether(files, error, told, &m_leftNew);
     }
     // Replace on a disk with those faults, stopped as a kill would stop it.
     KilledRun ReplaceOn(const DiskFaults& faults, const std::vector<std::string>& names, const std::string& age) const

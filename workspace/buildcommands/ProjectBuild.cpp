@@ -115,14 +115,14 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
     for (const auto& [strPath, pText] : toFiles)
         files.push_back({strPath, ContentsOf(pText->data(), pText->size())});
     CString strError, strTold;
-    bool bWritten = false;
+    bool bWritten = false, bLeftNew = false;
     RunWork(CString("Writing the generated files of ") + m_project.name + "...",
-            [&] { bWritten = ReplaceFilesTogether(files, &strError, &strTold); });
+            [&] { bWritten = ReplaceFilesTogether(files, &strError, &strTold, &bLeftNew); });
     if (!strTold.IsEmpty())
         m_output.AddLine(CString("Generating ") + m_project.name + ": " + strTold);
     if (bWritten)
         return TRUE;
-    const char* pszStart = SaysAFileKeepsNewContents(strError) ? "Error: " : "Error: nothing was generated: ";
+    const char* pszStart = bLeftNew ? "Error: " : "Error: nothing was generated: ";
     Report(pszStart + std::string((LPCTSTR)strError));
     return FALSE;
 }

@@ -45,14 +45,15 @@ int Generate(const char* projectPath, const std::string& folder, const char* nam
     for (const auto& [fileName, text] : texts)
         files.push_back({(folder + fileName).c_str(), ContentsOf(text->data(), text->size())});
     CString failure, told;
-    const bool generated = ReplaceFilesTogether(files, &failure, &told);
+    bool leftNew = false;
+    const bool generated = ReplaceFilesTogether(files, &failure, &told, &leftNew);
     // What putting right a run cut off in the folder did and left, as an opening would tell it.
     if (!told.IsEmpty())
         std::fprintf(stderr, "%s\n", static_cast<const char*>(told));
     if (generated)
         return 0;
     // Where the run's undo left a file with the new text, saying nothing was generated would be false.
-    const char* start = SaysAFileKeepsNewContents(failure) ? "" : "nothing was generated: ";
+    const char* start = leftNew ? "" : "nothing was generated: ";
     std::fprintf(stderr, "%s%s\n", start, static_cast<const char*>(failure));
     return 1;
 }

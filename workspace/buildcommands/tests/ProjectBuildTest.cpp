@@ -361,17 +361,17 @@ TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUn
     {
         CHeldOpen held(strAside);
         CFakeEditors tried = closed;
-        EXPECT_EQ((std::vector<std::string>{
-                      "Start Generating...",
-                      "Error: cannot replace " + std::string((LPCTSTR)m_paths[0]) + ": an interrupted run that " +
-                          std::string((LPCTSTR)strRecord) +
-                          " records cannot be put right while another program holds " + std::string((LPCTSTR)strAside) +
-                          "; closing that program lets the run be put right at the next Save or opening; " +
-                          std::string((LPCTSTR)m_paths[0]) + " could not be put back yet, its old contents wait in " +
-                          std::string((LPCTSTR)strAside) + " (" +
-                          std::string((LPCTSTR)SystemErrorText(ERROR_SHARING_VIOLATION)) + "); meanwhile " +
-                          std::string((LPCTSTR)m_paths[0]) + " keeps the run's new contents"}),
-                  OutputOf(tried));
+        EXPECT_EQ(
+            (std::vector<std::string>{
+                "Start Generating...",
+                "Error: nothing was generated: cannot replace " + std::string((LPCTSTR)m_paths[0]) +
+                    ": an interrupted run that " + std::string((LPCTSTR)strRecord) +
+                    " records cannot be put right while another program holds " + std::string((LPCTSTR)strAside) +
+                    "; closing that program lets the run be put right at the next Save or opening; " +
+                    std::string((LPCTSTR)m_paths[0]) + " could not be put back yet, " + std::string((LPCTSTR)strAside) +
+                    " could not be read (" + std::string((LPCTSTR)SystemErrorText(ERROR_SHARING_VIOLATION)) +
+                    "); meanwhile " + std::string((LPCTSTR)m_paths[0]) + " keeps the run's new contents"}),
+            OutputOf(tried));
     }
     CFakeEditors tried = closed;
     EXPECT_EQ((std::vector<std::string>{"Start Generating...",
