@@ -101,16 +101,16 @@ private:
         Put(m_block.data(), m_block.size());
         m_block.clear();
     }
-    // Each block is announced before it goes, none longer than a piece block and the first ones smaller still,
-    // so that the bytes of a temporary cut off in one that no proof covers are few: a user's file at its name is
-    // told from it.
+    // Each block is announced before it goes, none longer than a piece block nor than all written before it,
+    // so that the bytes of a temporary cut off in one that no proof covers are never more than those proven: a
+    // user's file at its name is told from it.
     void Put(const void* data, std::size_t size)
     {
         const char* bytes = static_cast<const char*>(data);
         while (size > 0 && m_failure.IsEmpty())
         {
             const std::uint64_t written = m_sum.Proof().size;
-            const std::size_t next = written < kFirstBlockSize
+            const std::size_t next = written < kPieceBlockSize
                                          ? static_cast<std::size_t>(std::max<std::uint64_t>(written, 1))
                                          : kPieceBlockSize;
             const std::size_t block = std::min(size, next);
