@@ -332,7 +332,9 @@ public:
             if (!Move(m_file.path, m_file.setAside, RunStep::Aside, old, record, run, error))
                 return false;
         }
-        return Move(m_file.temporary, m_file.path, RunStep::In, ContentProof(), record, run, error);
+        // Set aside, the file's name is free: one there now is another program's, kept. A new file's name is
+        // its own empty reservation.
+        return Move(m_file.temporary, m_file.path, RunStep::In, ContentProof(), record, run, error, !m_file.existed);
     }
 
 private:
@@ -359,7 +361,7 @@ private:
         return false;
     }
     bool Move(const char* from, const char* to, RunStep step, const ContentProof& proof, CRunRecord& record,
-              RunContents& run, CString* error) const
+              RunContents& run, CString* error, bool replacing = true) const
     {
         if (!record.Note(step, m_file.path, &run, proof))
         {
@@ -367,8 +369,10 @@ private:
             return false;
         }
         CString why;
-        if (MovedOver(from, to, &why))
+        if (replacing ? MovedOver(from, to, &why) : MovedIn(from, to, &why))
             return true;
+        if (!replacing && NameTaken())
+            why = CString("another program wrote ") + to + " as it was being replaced";
         *error = ReplaceError(m_file.path, why);
         return false;
     }

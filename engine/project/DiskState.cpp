@@ -317,10 +317,13 @@ bool Exists(const char* path)
 #endif
 }
 
-bool MovedOver(const char* from, const char* to, CString* why)
+namespace
+{
+
+bool Moved(const char* from, const char* to, bool replacing, CString* why)
 {
     const bool toFree = !Exists(to);
-    if (DiskSteps().MoveOver(from, to))
+    if (replacing ? DiskSteps().MoveOver(from, to) : DiskSteps().MoveIn(from, to))
         return true;
     // A folder gone as the move was made is what failed it, whatever the system calls it: Wine, the move done,
     // says "not enough memory" when it cannot find the file's new path.
@@ -331,6 +334,22 @@ bool MovedOver(const char* from, const char* to, CString* why)
     const bool done = toFree && !Exists(from) && Exists(to);
     RestoreSystemError(code);
     return done;
+}
+
+}  // namespace
+
+bool MovedOver(const char* from, const char* to, CString* why) { return Moved(from, to, true, why); }
+
+bool MovedIn(const char* from, const char* to, CString* why) { return Moved(from, to, false, why); }
+
+bool NameTaken()
+{
+    const unsigned long code = LastSystemError();
+#ifdef _WIN32
+    return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
+#else
+    return code == EEXIST;
+#endif
 }
 
 bool IsHeldOpen(const char* path)

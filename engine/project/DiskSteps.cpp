@@ -122,6 +122,14 @@ public:
         return std::rename(from, to) == 0;
 #endif
     }
+    bool MoveIn(const char* from, const char* to) override
+    {
+#ifdef _WIN32
+        return MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH) != FALSE;
+#else
+        return renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0;
+#endif
+    }
     bool Remove(const char* path) override { return RemoveRunFile(path); }
     std::intptr_t OpenToRead(const char* path) override
     {
