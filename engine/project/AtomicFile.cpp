@@ -101,16 +101,16 @@ private:
         Put(m_block.data(), m_block.size());
         m_block.clear();
     }
-    // Each block is announced before it goes, none longer than a piece block and the first ones smaller still,
-    // so that the bytes of a temporary cut off in one that no proof covers are few: a user's file at its name is
-    // told from it.
+    // Each block is announced before it goes, none longer than a piece block nor than all written before it,
+    // so that the bytes of a temporary cut off in one that no proof covers are never more than those proven: a
+    // user's file at its name is told from it.
     void Put(const void* data, std::size_t size)
     {
         const char* bytes = static_cast<const char*>(data);
         while (size > 0 && m_failure.IsEmpty())
         {
             const std::uint64_t written = m_sum.Proof().size;
-            const std::size_t next = written < kFirstBlockSize
+            const std::size_t next = written < kPieceBlockSize
                                          ? static_cast<std::size_t>(std::max<std::uint64_t>(written, 1))
                                          : kPieceBlockSize;
             const std::size_t block = std::min(size, next);
@@ -332,7 +332,9 @@ public:
             if (!Move(m_file.path, m_file.setAside, RunStep::Aside, old, record, run, error))
                 return false;
         }
-        return Move(m_file.temporary, m_file.path, RunStep::In, ContentProof(), record, run, error);
+        // Set aside, the file's name is free: one there now is another program's, kept. A new file's name is
+        // its own empty reservation.
+        return Move(m_file.temporary, m_file.path, RunStep::In, ContentProof(), record, run, error, !m_file.existed);
     }
 
 private:
@@ -359,7 +361,7 @@ private:
         return false;
     }
     bool Move(const char* from, const char* to, RunStep step, const ContentProof& proof, CRunRecord& record,
-              RunContents& run, CString* error) const
+              RunContents& run, CString* error, bool replacing = true) const
     {
         if (!record.Note(step, m_file.path, &run, proof))
         {
@@ -367,8 +369,10 @@ private:
             return false;
         }
         CString why;
-        if (MovedOver(from, to, &why))
+        if (replacing ? MovedOver(from, to, &why) : MovedIn(from, to, &why))
             return true;
+        if (!replacing && NameTaken())
+            why = CString("another program wrote ") + to + " as it was being replaced";
         *error = ReplaceError(m_file.path, why);
         return false;
     }

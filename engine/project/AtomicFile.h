@@ -68,12 +68,11 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
 // A source that gives size bytes at data, which must outlive it.
 ContentsSource ContentsOf(const char* data, std::size_t size);
 
-// The most bytes ReplaceFileInPieces gathers before writing them, and writes in one block.
+// The most bytes ReplaceFileInPieces gathers before writing them, and writes in one block. Its blocks grow from
+// one byte, each as long as all before it up to this size, so that a kill within one leaves past the last proof
+// no more bytes than the proof covers: a file at a temporary's name is the run's only where at least half of it
+// is proven the run's.
 const std::size_t kPieceBlockSize = static_cast<std::size_t>(kLongestBlock);
-// Where the first blocks end: they grow from one byte, each as long as all before it, so that a kill within one
-// leaves past the last proof fewer bytes than the proof covers. A short file at a temporary's name is the run's
-// only where at least half of it is proven the run's.
-const std::size_t kFirstBlockSize = 4096;
 
 // ReplaceFileInPieces for contents already in memory.
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error, CString* told = nullptr);

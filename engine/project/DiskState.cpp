@@ -213,8 +213,8 @@ namespace
 {
 
 // Sums a file a run wrote a block at a time as it is read, and how long the proofs the run announced let it
-// be: the bytes up to one of them let it reach the size announced next, but never more than a block past
-// them, however long a block an earlier designer announced.
+// be: the bytes up to one of them let it reach the size announced next, but never more than those bytes again
+// nor a block past them, however long a block an earlier designer announced.
 class CWrittenReach
 {
 public:
@@ -246,14 +246,18 @@ private:
                 next = std::min(next, proof.size);
         return next;
     }
+    // The furthest a block begun at a proof may reach: the writer doubles its blocks up to a piece block.
+    static std::uint64_t Past(std::uint64_t proven)
+    {
+        return proven + std::min(std::max<std::uint64_t>(proven, 1), kLongestBlock);
+    }
     void Reached()
     {
         const ContentProof now = m_sum.Proof();
         for (std::size_t i = 0; i < m_written.size(); i++)
             if (m_written[i] == now)
-                m_reach = std::max(m_reach, i + 1 < m_written.size()
-                                                ? std::min(m_written[i + 1].size, now.size + kLongestBlock)
-                                                : now.size);
+                m_reach = std::max(m_reach, i + 1 < m_written.size() ? std::min(m_written[i + 1].size, Past(now.size))
+                                                                     : now.size);
     }
 
     const std::vector<ContentProof>& m_written;
@@ -313,10 +317,13 @@ bool Exists(const char* path)
 #endif
 }
 
-bool MovedOver(const char* from, const char* to, CString* why)
+namespace
+{
+
+bool Moved(const char* from, const char* to, bool replacing, CString* why)
 {
     const bool toFree = !Exists(to);
-    if (DiskSteps().MoveOver(from, to))
+    if (replacing ? DiskSteps().MoveOver(from, to) : DiskSteps().MoveIn(from, to))
         return true;
     // A folder gone as the move was made is what failed it, whatever the system calls it: Wine, the move done,
     // says "not enough memory" when it cannot find the file's new path.
@@ -327,6 +334,22 @@ bool MovedOver(const char* from, const char* to, CString* why)
     const bool done = toFree && !Exists(from) && Exists(to);
     RestoreSystemError(code);
     return done;
+}
+
+}  // namespace
+
+bool MovedOver(const char* from, const char* to, CString* why) { return Moved(from, to, true, why); }
+
+bool MovedIn(const char* from, const char* to, CString* why) { return Moved(from, to, false, why); }
+
+bool NameTaken()
+{
+    const unsigned long code = LastSystemError();
+#ifdef _WIN32
+    return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
+#else
+    return code == EEXIST;
+#endif
 }
 
 bool IsHeldOpen(const char* path)

@@ -84,6 +84,11 @@ bool Exists(const char* path);
 // only onto a name that was free, where the file there can only be the one moved; over a file, never.
 // The move's error stays set: a path not found where the folder is not reached.
 bool MovedOver(const char* from, const char* to, CString* why);
+// MovedOver to a name that must be free: a file there, another program's since it was seen free, is not
+// replaced, and the move fails (NameTaken tells so).
+bool MovedIn(const char* from, const char* to, CString* why);
+// The move failed last, to a name that was free, because a file is there now.
+bool NameTaken();
 // Another program holds the file open so that it cannot be moved or removed. Only Windows tells.
 bool IsHeldOpen(const char* path);
 // A file whose removal the system took while its name stayed waits for another program to let go of it: Wine

@@ -64,6 +64,20 @@ std::FILE* CreateNewStream(const char* path)
 #endif
 
 #ifdef _WIN32
+// The rename to path was refused because a file is there: one pending deletion, which an earlier removal left
+// while another program holds it, is refused as access denied.
+bool IsNameTaken(DWORD code, const wchar_t* path)
+{
+    if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS)
+        return true;
+    if (code != ERROR_ACCESS_DENIED)
+        return false;
+    if (GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const DWORD why = GetLastError();
+    return why == ERROR_ACCESS_DENIED || why == ERROR_DELETE_PENDING;
+}
+
 // Renames the open file to a fresh name beside path, one the removal's own for its name (RunFiles.h), leaving it
 // where it is when that cannot be done. It takes no memory from the heap: a removal runs where memory may have
 // run out.
@@ -86,8 +100,7 @@ void RenameAside(HANDLE file, const char* path)
                  RemovedNameDigits(name, std::strlen(name), attempt));
         if (SetFileInformationByHandle(file, FileRenameInfo, info, sizeof(buffer)))
             return;
-        const DWORD code = GetLastError();
-        if (code != ERROR_ALREADY_EXISTS && code != ERROR_FILE_EXISTS)
+        if (!IsNameTaken(GetLastError(), info->FileName))
             return;
     }
 }
@@ -107,6 +120,14 @@ public:
         return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 #else
         return std::rename(from, to) == 0;
+#endif
+    }
+    bool MoveIn(const char* from, const char* to) override
+    {
+#ifdef _WIN32
+        return MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH) != FALSE;
+#else
+        return renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0;
 #endif
     }
     bool Remove(const char* path) override { return RemoveRunFile(path); }

@@ -27,6 +27,8 @@ public:
     virtual std::size_t Write(std::FILE* file, const void* data, std::size_t size) = 0;
     // Moves from over to, replacing it; false with the system's error set.
     virtual bool MoveOver(const char* from, const char* to) = 0;
+    // Moves from to the name to, refusing it where a file is there; false with the system's error set.
+    virtual bool MoveIn(const char* from, const char* to) = 0;
     // Removes the file; false with the system's error set.
     virtual bool Remove(const char* path) = 0;
     // Opens the file at path to read its bytes, sharing every access with other programs: a system handle on

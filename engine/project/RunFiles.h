@@ -17,8 +17,9 @@ CString SetAsidePathOf(const char* path);
 // removal's own for <name> (RemovedNameDigits). Only such a name is claimed for a run's leftover, which a power
 // loss may leave before the system deleted it: a user's file named alike, its digits chosen otherwise, is not.
 bool IsRemovedRunFileName(const char* name);
-// How many fresh names a removal tries for one name, each taken while another program holds a file under it.
-const int kRemovedNameTries = 16;
+// How many fresh names a removal tries for one name, each taken while another program holds a file under it:
+// more than any viewer holds generations of one file.
+const int kRemovedNameTries = 4096;
 // The digits of the fresh name the removal of the file named by the length bytes at name takes at its try-th
 // attempt: made from the name alone, so that the name proves itself a run's without asking any record.
 unsigned long RemovedNameDigits(const char* name, std::size_t length, int attempt);

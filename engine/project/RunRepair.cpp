@@ -250,13 +250,19 @@ CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at,
            file.path + Meanwhile(file, at, settling);
 }
 
+// The move to the file's name, seen free, was refused: another program put a file there since.
+bool TakenSince(const Seen& at) { return at.kind == Seen::Kind::Absent && NameTaken(); }
+
 // The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
-// left while it cannot go.
+// left while it cannot go. A name seen free is never moved over.
 bool MoveBack(const RecordedFile& file, const Seen& aside, const Seen& at, CSettling& settling, CString* waiting)
 {
     CString why;
-    if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
+    const bool free = at.kind == Seen::Kind::Absent;
+    if (settling.Acted(free ? MovedIn(file.setAside, file.path, &why) : MovedOver(file.setAside, file.path, &why)))
         return true;
+    if (TakenSince(at))
+        return false;
     const unsigned long code = LastSystemError();
     *waiting = WaitingText(file, aside, at, code, settling);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
@@ -367,16 +373,18 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
     return false;
 }
 
-// The new file goes in, in one move, where it is all the file still has; while it cannot, it stays, and
-// *waiting says so.
-bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling, CString* waiting)
+// The new file goes in, in one move, to the name seen free at, where it is all the file still has; while it
+// cannot, it stays, and *waiting says so.
+bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, CSettling& settling, CString* waiting)
 {
     CString why;
-    if (settling.Acted(MovedOver(file.temporary, file.path, &why)))
+    if (settling.Acted(MovedIn(file.temporary, file.path, &why)))
     {
         Say(word, file, settling);
         return true;
     }
+    if (TakenSince(at))
+        return false;
     const unsigned long code = LastSystemError();
     settling.LeftMixedNext();
     *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
@@ -384,15 +392,26 @@ bool MoveNewIn(const RecordedFile& file, BackWord word, CSettling& settling, CSt
     return settling.Blocked(file.temporary, code);
 }
 
-// An old file of a run cut off, its three names each read once.
+// An old file of a run cut off, its three names each read once, and again where another program put a file at
+// its name, seen free, as the run's was moved there: that file decides as any found there would.
 bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CString* waiting)
 {
-    const Seen temporary = SeenAt(file.temporary), aside = SeenAt(file.setAside), at = SeenAt(file.path);
-    const BackDecision decision = DecideBack(file, aside, at, temporary);
-    if (decision.step == BackStep::MoveNewIn)
-        return MoveNewIn(file, decision.word, settling, waiting);
-    const bool dropped = decision.temporaryKept || DropTemporary(file, beingWritten, temporary, settling);
-    return PutBack(file, decision, aside, at, settling, waiting) && dropped;
+    for (int look = 0;; look++)
+    {
+        const Seen temporary = SeenAt(file.temporary), aside = SeenAt(file.setAside), at = SeenAt(file.path);
+        const BackDecision decision = DecideBack(file, aside, at, temporary);
+        bool done = false;
+        if (decision.step == BackStep::MoveNewIn)
+            done = MoveNewIn(file, at, decision.word, settling, waiting);
+        else
+        {
+            const bool dropped = decision.temporaryKept || DropTemporary(file, beingWritten, temporary, settling);
+            done = PutBack(file, decision, aside, at, settling, waiting) && dropped;
+        }
+        const bool moved = decision.step == BackStep::MoveNewIn || decision.step == BackStep::MoveBack;
+        if (done || look > 0 || !moved || !TakenSince(at))
+            return done;
+    }
 }
 
 bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, CString* waiting)

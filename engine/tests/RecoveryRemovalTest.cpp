@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,26 @@ TEST_F(RecoveryRemovalTest, AnOldHeaderAViewerHoldsSharingDeleteIsTheFinishedRun
     EXPECT_TRUE(IsHeldLeftover(names[2])) << names[2];
     viewer.Release();
     EXPECT_EQ((std::vector<std::string>{"c=gen199 c", "h=gen199 h"}), Entries());
+}
+
+// Before, a removal tried 16 fresh names: a viewer with a tab open on each of more generations of the header
+// held them all, the next old header was deleted under h.tmo, which stayed, and every later save was refused.
+TEST_F(RecoveryRemovalTest, AViewerHoldingManyGenerationsOfTheHeaderBlocksNoSave)
+{
+    Plant({"h=old h", "c=old c"});
+    std::vector<std::unique_ptr<CHeldOpen>> tabs;
+    CString error;
+    for (int run = 0; run < 24; run++)
+    {
+        tabs.push_back(std::make_unique<CHeldOpen>(m_folder.Path("h").c_str(),
+                                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
+        ASSERT_TRUE(Replace({"h", "c"}, "gen" + std::to_string(run), &error)) << run << ": " << error;
+    }
+    const std::vector<std::string> names = NamesIn(m_folder.Path());
+    EXPECT_EQ(26u, names.size());
+    EXPECT_EQ(24, std::count_if(names.begin(), names.end(), IsHeldLeftover));
+    tabs.clear();
+    EXPECT_EQ((std::vector<std::string>{"c=gen23 c", "h=gen23 h"}), Entries());
 }
 
 // A kill at each stage of a removal, the old header held as above: the next opening puts the run right, the

@@ -484,6 +484,55 @@ TEST_F(RecoveryTest, ATemporaryDeletedBeforeItGoesInFailsTheRun)
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
 }
 
+// Before, the new header went in over its name as soon as the old one was aside: another program's save there
+// in that moment was replaced and lost, and the run said it had replaced the files. The run stops, keeps that
+// save and names it.
+TEST_F(RecoveryTest, AFileAnotherProgramSavesAsItsOldOneIsAsideIsKept)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults faults;
+    faults.beforeMove = [this](const std::string& name)
+    {
+        if (name == "h" && !std::filesystem::exists(m_folder.Path("h")))
+            Plant({"h=the other program's h"});
+    };
+    const std::string error = FailedOn(faults, {"h", "c"});
+    EXPECT_EQ(0u, error.find("cannot replace " + m_folder.Path("h") + ": ")) << error;
+    EXPECT_NE(std::string::npos, error.find("another program wrote " + m_folder.Path("h"))) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h=the other program's h"}), Entries());
+    EXPECT_NE(std::string::npos, error.find(m_folder.Path("h.tmo"))) << error;
+}
+
+// Before, recovery moved the old header back, or the new one in, over its name once it had seen it free:
+// another program's save there in that moment was lost. It is kept, and named beside the old one.
+TEST_F(RecoveryTest, AFileAnotherProgramSavesAsRecoveryPutsItsNameBackIsKept)
+{
+    for (const bool oldGone : {false, true})
+    {
+        SCOPED_TRACE(oldGone ? "the new header goes in" : "the old header goes back");
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
+        if (oldGone)
+            std::filesystem::remove(m_folder.Path("h.tmo"));
+        DiskFaults faults;
+        faults.beforeMove = [this](const std::string& name)
+        {
+            if (name == "h")
+                Plant({"h=the other program's h"});
+        };
+        std::string said;
+        {
+            CStandInDisk disk(faults);
+            said = Opening();
+        }
+        EXPECT_EQ("the other program's h", m_folder.Read("h"));
+        EXPECT_EQ("old c", m_folder.Read("c"));
+        EXPECT_EQ(!oldGone, std::filesystem::exists(m_folder.Path("h.tmo")));
+        EXPECT_TRUE(oldGone || said.find(m_folder.Path("h")) != std::string::npos) << said;
+    }
+}
+
 // One folder, one record: it is found from the folder alone, given with its separator or without.
 TEST_F(RecoveryTest, TheRunCutOffInAFolderIsFoundFromTheFolderAlone)
 {

@@ -11,6 +11,14 @@
 #include <string>
 #include <vector>
 
+namespace
+{
+
+// A small text's length, and where a big one's first proofs reach 4 KiB.
+const std::size_t kFourKiB = 4096;
+
+}  // namespace
+
 // The record proves a file by a sum of its bytes made as the writer gives them, in pieces of any size, and
 // again as recovery reads the file in blocks of its own: a big header cut off before the run was placed is
 // known for the run's, and goes.
@@ -53,11 +61,11 @@ TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
             write(block.data(), block.size());
         return true;
     };
-    // The writes: the first blocks, each as long as all before it, the rest of the first piece, then a piece each.
+    // The writes: the first piece in blocks each as long as all before it, then a piece each.
     std::vector<std::size_t> writes{1};
-    for (std::size_t written = 1; written < kFirstBlockSize; written *= 2)
+    for (std::size_t written = 1; written < kPieceBlockSize; written *= 2)
         writes.push_back(written);
-    writes.insert(writes.end(), {kPieceBlockSize - kFirstBlockSize, kPieceBlockSize, kPieceBlockSize});
+    writes.insert(writes.end(), {kPieceBlockSize, kPieceBlockSize});
     for (std::size_t cutIn = 2; cutIn <= writes.size(); cutIn++)
         for (const bool usersSince : {false, true})
         {
@@ -89,8 +97,8 @@ TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
 // temporary's name after a kill within it, as long or shorter, counted as the run's and was removed.
 TEST_F(RecoveryTest, AUsersFileLongerThanTheFirstBlockAtTheTemporarysNameIsKeptAfterAKillInAOnePieceText)
 {
-    const std::string text(16 * kFirstBlockSize, 't');
-    const std::string users(8 * kFirstBlockSize, 'u');
+    const std::string text(16 * kFourKiB, 't');
+    const std::string users(8 * kFourKiB, 'u');
     for (const int cutIn : {1, 2})
     {
         SCOPED_TRACE("cut off within write " + std::to_string(cutIn));
@@ -113,11 +121,11 @@ TEST_F(RecoveryTest, AUsersFileLongerThanTheFirstBlockAtTheTemporarysNameIsKeptA
 namespace
 {
 
-// The writes of the first blocks, from one byte, each as long as all before it.
+// The writes of the first 4 KiB, from one byte, each as long as all before it.
 int WritesOfTheFirstBlocks()
 {
     int writes = 1;
-    for (std::size_t written = 1; written < kFirstBlockSize; written *= 2)
+    for (std::size_t written = 1; written < kFourKiB; written *= 2)
         writes++;
     return writes;
 }
@@ -138,7 +146,7 @@ void KillAfterTheFirstBlock(const std::string& path, const std::string& text, bo
     RunContents run;
     ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathOf(path.c_str())));
     CContentSum first, whole;
-    first.Add(text.data(), kFirstBlockSize);
+    first.Add(text.data(), kFourKiB);
     whole.Add(text.data(), text.size());
     ASSERT_TRUE(record.Note(RunStep::Old, path.c_str(), &run));
     ASSERT_TRUE(record.Note(RunStep::Wrote, path.c_str(), &run, first.Proof()));
@@ -188,9 +196,9 @@ TEST_F(RecoveryTest, AUsersFileBeginningWithABigOnePieceTextsFirstBlockIsKeptAft
 TEST_F(RecoveryTest, AUsersFileEndingWithinAMegabytePastTheLastProofIsKeptAfterAKill)
 {
     std::string text;
-    for (int i = 0; text.size() < 2 * kPieceBlockSize + 3 * kFirstBlockSize; i++)
+    for (int i = 0; text.size() < 2 * kPieceBlockSize + 3 * kFourKiB; i++)
         text += "int small_" + std::to_string(i) + "(void);\n";
-    const std::string users = text.substr(0, kFirstBlockSize) + std::string(300 * 1024, 'u');
+    const std::string users = text.substr(0, kFourKiB) + std::string(300 * 1024, 'u');
     const std::string path = m_folder.Path("small_api.c");
     for (const bool usersSince : {false, true})
     {
@@ -205,5 +213,47 @@ TEST_F(RecoveryTest, AUsersFileEndingWithinAMegabytePastTheLastProofIsKeptAfterA
         EXPECT_EQ(usersSince, std::filesystem::exists(path + ".tmp"));
         EXPECT_TRUE(!usersSince || m_folder.Read("small_api.c.tmp") == users) << "the user's file is changed";
         EXPECT_EQ(usersSince, said.find(path + ".tmp") != std::string::npos) << said;
+    }
+}
+
+// Before, past the first 4 KiB the rest of the piece was announced as one block, up to 64 KiB: killed after the
+// first 4 KiB, a user's file at the temporary's name that began with them, as an earlier generation's copy does,
+// was the run's up to 68 KiB long, and was removed. Under this designer's record or an earlier one's, bytes no
+// proof covers are never more than those proven: a user's file more than twice as long as the last proof stays,
+// and the run's own cut-off temporary goes.
+TEST_F(RecoveryTest, AUsersFileUpToAPiecePastTheFirst4KiBIsKeptAfterAKill)
+{
+    const std::string path = m_folder.Path("sensor_api.c");
+    for (const std::size_t length : {std::size_t(30720), 100 * std::size_t(1024)})
+    {
+        std::string text;
+        for (int i = 0; text.size() < length; i++)
+            text += "int sensor_" + std::to_string(i) + "(void);\n";
+        text.resize(length);
+        {
+            SCOPED_TRACE(std::to_string(length) + " bytes of text, the run's own temporary");
+            Reset();
+            Plant({"sensor_api.c=old source"});
+            KillAfterTheFirstBlock(path, text, false);
+            Opening();
+            EXPECT_EQ(std::vector<std::string>{"sensor_api.c=old source"}, Entries());
+        }
+        for (const std::size_t kib : {9, 16, 27, 40, 64, 68})
+            for (const bool earlier : {false, true})
+            {
+                SCOPED_TRACE(std::to_string(length) + " bytes of text, the user's " + std::to_string(kib) + " KiB" +
+                             (earlier ? ", an earlier designer's record" : ""));
+                Reset();
+                Plant({"sensor_api.c=old source"});
+                KillAfterTheFirstBlock(path, text, earlier);
+                const std::string users = text.substr(0, kFourKiB) + std::string(kib * 1024 - kFourKiB, 'u');
+                Plant({"sensor_api.c.tmp=" + users});
+                const std::string said(Opening());
+                EXPECT_EQ("old source", m_folder.Read("sensor_api.c"));
+                const bool kept = std::filesystem::exists(path + ".tmp");
+                EXPECT_TRUE(kept) << said;
+                EXPECT_TRUE(!kept || m_folder.Read("sensor_api.c.tmp") == users) << "the user's file is changed";
+                EXPECT_NE(std::string::npos, said.find(path + ".tmp")) << said;
+            }
     }
 }

@@ -130,7 +130,11 @@ std::size_t CStandInDisk::Write(std::FILE* file, const void* data, std::size_t s
     return written;
 }
 
-bool CStandInDisk::MoveOver(const char* from, const char* to)
+bool CStandInDisk::MoveOver(const char* from, const char* to) { return Move(from, to, true); }
+
+bool CStandInDisk::MoveIn(const char* from, const char* to) { return Move(from, to, false); }
+
+bool CStandInDisk::Move(const char* from, const char* to, bool replacing)
 {
     const int move = ++m_moves;
     if (!Writable(m_faults) || !TakeStep(Step::Move))
@@ -148,7 +152,9 @@ bool CStandInDisk::MoveOver(const char* from, const char* to)
     }
     if (EndsWith(from, m_faults.deletedFirst))
         std::remove(from);
-    const bool moved = SystemDiskSteps().MoveOver(from, to);
+    if (m_faults.beforeMove)
+        m_faults.beforeMove(NameIn(to));
+    const bool moved = replacing ? SystemDiskSteps().MoveOver(from, to) : SystemDiskSteps().MoveIn(from, to);
     if (moved)
         m_done.push_back("move " + NameIn(to));
     if (moved && m_faults.afterMove)

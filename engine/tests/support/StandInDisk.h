@@ -64,6 +64,8 @@ struct DiskFaults
     Full full = Full::ShortWithNoError;
     // What another program does just before the writer makes a file, or its record, of that name.
     std::function<void(const std::string& name)> beforeCreate;
+    // What another program does just before the writer moves a file to that name.
+    std::function<void(const std::string& name)> beforeMove;
 };
 
 // In use for as long as it lives. Without faults it is the system's disk, but that the record's lines are left to
@@ -77,6 +79,7 @@ public:
     // A kill part way leaves the first half of the piece written.
     std::size_t Write(std::FILE* file, const void* data, std::size_t size) override;
     bool MoveOver(const char* from, const char* to) override;
+    bool MoveIn(const char* from, const char* to) override;
     bool Remove(const char* path) override;
     // A file pending deletion is refused, as Windows refuses every opening of one.
     std::intptr_t OpenToRead(const char* path) override;
@@ -98,6 +101,7 @@ public:
     int Pauses() const { return m_pauses; }
 
 private:
+    bool Move(const char* from, const char* to, bool replacing);
     bool TakeStep(Step step);
     // Throws Killed where the faults stop the writer at this step.
     void KillIfDue(Step step);
