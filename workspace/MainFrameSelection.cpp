@@ -185,8 +185,7 @@ LRESULT CMainFrame::OnEditorActivated(WPARAM, LPARAM)
     ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr;
     if (!pProject || pProject == CurrentProject() || !HasTree())
         return 0;
-    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
-    tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject));
+    SelectProjectItem(pProject);
     MDIActivate(pActive);
     return 0;
 }
