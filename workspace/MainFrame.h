@@ -152,6 +152,7 @@ private:
     BOOL CreateOutputWindow();
     void CreateProject(const CNewProject& dialog);
     void OpenAndSelect(LPCTSTR pszPath);
+    void SelectProjectItem(const ProjectRecord* pProject);
     void ShowInTree(ProjectRecord* pProject);
     void OpenProjectFrom(LPCTSTR pszFolder);
     void SaveProjectFiles(const ProjectRecord& project, std::vector<CString>* pFailures);

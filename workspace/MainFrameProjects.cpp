@@ -83,10 +83,16 @@ void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
 {
     const size_t nLoaded = m_projects.size();
     ReadSolutionFile(pszPath);
-    if (m_projects.size() == nLoaded || !HasTree())
+    if (m_projects.size() != nLoaded)
+        SelectProjectItem(m_projects.back().get());
+}
+
+void CMainFrame::SelectProjectItem(const ProjectRecord* pProject)
+{
+    if (!HasTree())
         return;
     COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
-    tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, m_projects.back().get()));
+    tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject));
 }
 
 CMainFrame::ProjectOpening CMainFrame::ReadSolutionFile(LPCTSTR pszPath, LPCTSTR pszWhenGone)
@@ -250,10 +256,16 @@ void CMainFrame::OnFileClose()
         CloseProject(CurrentProject());
 }
 
+// A project that could not be closed is left current: its refusal may name Save All, which acts while a project
+// is current, and closing another after it would have selected the root.
 void CMainFrame::OnFileCloseAll()
 {
+    const ProjectRecord* pKept = nullptr;
     for (size_t i = m_projects.size(); i > 0; i--)
-        CloseProject(m_projects[i - 1].get());
+        if (!CloseProject(m_projects[i - 1].get()))
+            pKept = m_projects[i - 1].get();
+    if (pKept)
+        SelectProjectItem(pKept);
 }
 
 // Until the user says otherwise, Exit keeps what could not be saved: the default answer stays.

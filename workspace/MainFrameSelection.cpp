@@ -4,6 +4,7 @@
 
 #include "LongWork.h"
 #include "ProjectEditorFiles.h"
+#include "ProjectReading.h"
 #include "ProjectTreeItems.h"
 #include "KTTabClientWnd.h"
 #include "TreeItemData.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -46,6 +48,28 @@ BOOL MakeFileIfMissing(const CString& strPath, CString* pError)
     error.GetErrorMessage(szError, sizeof szError);
     *pError = szError;
     return FALSE;
+}
+
+// A missing file may be one that a run cut off in its folder holds aside: that run is put right first, once,
+// and nothing is made at the file's name while it cannot be.
+BOOL MakeEditorFile(const ProjectRecord& project, const CString& strPath, std::optional<FolderRecovery>* pSettled,
+                    CString* pError)
+{
+    if (::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES)
+        return TRUE;
+    if (!pSettled->has_value())
+    {
+        CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
+        app.RunLongWork("Reading " + project.folder + "...", [&] { *pSettled = RecoverFolder(project.folder); });
+        if (pSettled->has_value() && !(*pSettled)->strTold.IsEmpty())
+            app.AddOutputLine(CString("Showing ") + project.name + ": " + (*pSettled)->strTold);
+    }
+    if (pSettled->has_value() && (*pSettled)->pending != FolderRecovery::Pending::None)
+    {
+        *pError = "the file " + strPath + " cannot be made" + (*pSettled)->Until();
+        return FALSE;
+    }
+    return MakeFileIfMissing(strPath, pError);
 }
 
 // Shows the tabs of the files and hides every other; the first shown is selected. FALSE when none is open.
@@ -91,12 +115,12 @@ void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
     OpenProjectEditors(project, pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project)));
 }
 
-// A file that cannot be made is reported and ends the opening; the selection goes on, so the
-// settings page still follows the new item. A missing file is made empty, but opening never writes
-// one that is there: only an edit, a Generate or a save does. Each editor is remembered as unopened
-// until it opens, so one whose file could not be read or made, and those after it, are tried again at
-// any later selection of the project, though its other editors are open then. The user was told why at
-// the first try: the later ones are quiet, so that no click raises the same box again.
+// A file that cannot be made is reported and ends the opening; the selection goes on, so the settings page
+// still follows the new item. A missing file is made empty, once its folder is put right, but opening never
+// writes one that is there: only an edit, a Generate or a save does. Each editor is remembered as unopened
+// until it opens, so one whose file could not be read or made, and those after it, are tried again at any
+// later selection of the project, though its other editors are open then. The user was told why at the first
+// try: the later ones are quiet, so that no click raises the same box again.
 void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries)
 {
     CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
@@ -119,10 +143,11 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetr
             m_unopenedEditors.push_back(strPath);
         paths.emplace_back(strPath, bUnopened);
     }
+    std::optional<FolderRecovery> settled;
     for (const auto& [strPath, bRetry] : paths)
     {
         CString strError;
-        if (!MakeFileIfMissing(strPath, &strError))
+        if (!MakeEditorFile(project, strPath, &settled, &strError))
         {
             if (!bRetry)
                 AfxMessageBox(strError, MB_OK | MB_ICONERROR);
@@ -185,8 +210,7 @@ LRESULT CMainFrame::OnEditorActivated(WPARAM, LPARAM)
     ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr;
     if (!pProject || pProject == CurrentProject() || !HasTree())
         return 0;
-    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
-    tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject));
+    SelectProjectItem(pProject);
     MDIActivate(pActive);
     return 0;
 }

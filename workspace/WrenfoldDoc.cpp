@@ -145,9 +145,9 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
         // A run that may hold it aside is what ends the wait then, not the file.
         const CString strUntil = settled.Until();
         *pError = "cannot read " + strUnreadable + " to see whether another program changed it since its Generate" +
-                  " was saved" + strUntil + "; none of " + NamesOf(savings, waiting.Of(*pProject)) +
-                  " was written: saving again " + (strUntil.IsEmpty() ? "once it can be read" : "then") +
-                  " takes the Generate back";
+                  " was saved" + (strUntil.IsEmpty() ? "" : "; it waits" + strUntil) + "; none of " +
+                  NamesOf(savings, waiting.Of(*pProject)) + " was written: saving again " +
+                  (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
         return FALSE;
     }
     std::vector<CString> edited;

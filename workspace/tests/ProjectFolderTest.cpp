@@ -324,6 +324,35 @@ TEST_F(ProjectFolderTest, TheOpeningKeepsAndNamesAHeaderTheUserEditedAfterAKill)
     EXPECT_FALSE(Exists(m_folder.Path("replacing.tmr")));
 }
 
+// Before, a header a cut-off run held aside, its run not put right yet, was made empty at its name as the project
+// was selected: the run then found a file it could not prove its own there. Nothing is made at the name until the
+// run is put right; the selection after that puts it right and the header comes back.
+TEST_F(ProjectFolderTest, TheSelectionMakesNoFileWhereARunThatCannotBePutRightYetHoldsItAside)
+{
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}, {RunStep::Aside, "chat_api.h"}}));
+    {
+        CHeldOpen holder(m_folder.Path("chat_api.h.tmo").c_str(), FILE_SHARE_READ);
+        ASSERT_TRUE(holder.IsHeld());
+        m_pFrame->ReadSolutionFile(strPath.c_str());
+        ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+        Select(ProjectItem("chat"));
+        EXPECT_FALSE(Exists(m_folder.Path("chat_api.h")));
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find(
+                          " cannot be made until the interrupted run in its folder is put right"))
+            << (LPCTSTR)DesignerTestApp().m_messages[0];
+    }
+    Select(m_pFrame->m_wndProjectTree.m_hRoot);
+    Select(ProjectItem("chat"));
+    EXPECT_EQ("old header", m_folder.Read("chat_api.h"));
+    for (const char* pszLeft : {"chat_api.h.tmo", "replacing.tmr"})
+        EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+    EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the later try is quiet";
+    EXPECT_NE(-1, Output().Find("Showing chat: an interrupted run that ")) << (LPCTSTR)Output();
+}
+
 // Before, a design whose save was cut off once it went aside could not be opened: the run was put right only
 // after the design was read, and it was not there to read. The opening puts the run right first.
 TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpens)
