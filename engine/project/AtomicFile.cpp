@@ -372,7 +372,10 @@ private:
         if (replacing ? MovedOver(from, to, &why) : MovedIn(from, to, &why))
             return true;
         if (!replacing && NameTaken())
+        {
+            run.taken = true;
             why = CString("another program wrote ") + to + " as it was being replaced";
+        }
         *error = ReplaceError(m_file.path, why);
         return false;
     }

@@ -81,6 +81,8 @@ struct RunContents
 {
     std::vector<RecordedFile> files;
     bool placed = false;
+    // The run's own last move found the name it had seen free taken: what stands there is another program's.
+    bool taken = false;
     std::vector<RecordedFile> finished;  // of runs placed before it in the same record: their old files go
     bool damaged = false;                // a line's bytes did not match its check: nothing after it is known
     // Files that lines past the damaged one, each line's own check holding, announce made new: they may stand at

@@ -25,8 +25,9 @@ class CSettling
 public:
     // ownRun: the run's own undo, which knows what it moved moments ago even where the folder is gone meanwhile,
     // but for the move of moving, the last announced, which may have failed.
-    CSettling(RunRecovery* outcome, bool ownRun, const RecordedFile* moving)
-        : m_outcome(*outcome), m_ownRun(ownRun), m_moving(moving)
+    // taken: the move of moving found its name, seen free, taken.
+    CSettling(RunRecovery* outcome, bool ownRun, const RecordedFile* moving, bool taken)
+        : m_outcome(*outcome), m_ownRun(ownRun), m_moving(moving), m_taken(ownRun && taken)
     {
     }
 
@@ -145,6 +146,11 @@ public:
     {
         return (!m_ownRun || &file == m_moving) && !FolderReached(file.path);
     }
+    // What stands at the file's name is another program's, put there as the run moved its own in.
+    bool Taken(const RecordedFile& file, const Seen& at) const
+    {
+        return m_taken && &file == m_moving && at.kind != Seen::Kind::Absent;
+    }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
@@ -162,6 +168,7 @@ private:
     RunRecovery& m_outcome;
     bool m_ownRun;
     const RecordedFile* m_moving;
+    bool m_taken;
     RunBlocker m_last;  // what kept the file last blocked
     bool m_whole = true;
     bool m_acted = false;
@@ -392,6 +399,18 @@ bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, CSettlin
     return settling.Blocked(file.temporary, code);
 }
 
+// DecideBack, save that another program's file at a name the run found taken never goes, however it reads: it
+// stays beside the old contents.
+BackDecision DecideBackAt(const RecordedFile& file, const Seen& aside, const Seen& at, const Seen& temporary,
+                          const CSettling& settling)
+{
+    const BackDecision decision = DecideBack(file, aside, at, temporary);
+    const bool overIt = decision.step == BackStep::MoveBack || decision.step == BackStep::BlockAtPath;
+    if (!overIt || !settling.Taken(file, at))
+        return decision;
+    return {BackStep::None, BackWord::ChangedBesideOld, decision.asideLeft};
+}
+
 // An old file of a run cut off, its three names each read once, and again where another program put a file at
 // its name, seen free, as the run's was moved there: that file decides as any found there would.
 bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CString* waiting)
@@ -399,7 +418,7 @@ bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CStr
     for (int look = 0;; look++)
     {
         const Seen temporary = SeenAt(file.temporary), aside = SeenAt(file.setAside), at = SeenAt(file.path);
-        const BackDecision decision = DecideBack(file, aside, at, temporary);
+        const BackDecision decision = DecideBackAt(file, aside, at, temporary, settling);
         bool done = false;
         if (decision.step == BackStep::MoveNewIn)
             done = MoveNewIn(file, at, decision.word, settling, waiting);
@@ -585,7 +604,7 @@ void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRec
 
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 {
-    CSettling settling(outcome, error != nullptr, Moving(run));
+    CSettling settling(outcome, error != nullptr, Moving(run), run.taken);
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
         if (!file->announced)

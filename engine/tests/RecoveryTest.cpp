@@ -486,21 +486,27 @@ TEST_F(RecoveryTest, ATemporaryDeletedBeforeItGoesInFailsTheRun)
 
 // Before, the new header went in over its name as soon as the old one was aside: another program's save there
 // in that moment was replaced and lost, and the run said it had replaced the files. The run stops, keeps that
-// save and names it.
+// save and names it beside the old header, even where the save has made its file but written nothing yet.
 TEST_F(RecoveryTest, AFileAnotherProgramSavesAsItsOldOneIsAsideIsKept)
 {
-    Plant({"h=old h", "c=old c"});
-    DiskFaults faults;
-    faults.beforeMove = [this](const std::string& name)
+    for (const std::string saved : {"the other program's h", ""})
     {
-        if (name == "h" && !std::filesystem::exists(m_folder.Path("h")))
-            Plant({"h=the other program's h"});
-    };
-    const std::string error = FailedOn(faults, {"h", "c"});
-    EXPECT_EQ(0u, error.find("cannot replace " + m_folder.Path("h") + ": ")) << error;
-    EXPECT_NE(std::string::npos, error.find("another program wrote " + m_folder.Path("h"))) << error;
-    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h=the other program's h"}), Entries());
-    EXPECT_NE(std::string::npos, error.find(m_folder.Path("h.tmo"))) << error;
+        SCOPED_TRACE(saved.empty() ? "made, not yet written" : "written");
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        DiskFaults faults;
+        faults.beforeMove = [this, saved](const std::string& name)
+        {
+            if (name == "h" && !std::filesystem::exists(m_folder.Path("h")))
+                Plant({"h=" + saved});
+        };
+        const std::string error = FailedOn(faults, {"h", "c"});
+        EXPECT_EQ(0u, error.find("cannot replace " + m_folder.Path("h") + ": ")) << error;
+        EXPECT_NE(std::string::npos, error.find("another program wrote " + m_folder.Path("h"))) << error;
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h=" + saved}), Entries());
+        const std::string named = " was changed since and is left as it is; its old contents wait in ";
+        EXPECT_NE(std::string::npos, error.find(m_folder.Path("h") + named + m_folder.Path("h.tmo"))) << error;
+    }
 }
 
 // Before, recovery moved the old header back, or the new one in, over its name once it had seen it free:
