@@ -261,17 +261,20 @@ CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at,
 bool TakenSince(const Seen& at) { return at.kind == Seen::Kind::Absent && NameTaken(); }
 
 // The set-aside back over the file, where at stands, in one move, nothing emptied first; *waiting says what is
-// left while it cannot go. A name seen free is never moved over.
-bool MoveBack(const RecordedFile& file, const Seen& aside, const Seen& at, CSettling& settling, CString* waiting)
+// left while it cannot go. A name seen free is never moved over: taken since, it is looked at again, and once
+// looked at again, it blocks the file beside what now stands there.
+bool MoveBack(const RecordedFile& file, const Seen& aside, const Seen& at, bool again, CSettling& settling,
+              CString* waiting)
 {
     CString why;
     const bool free = at.kind == Seen::Kind::Absent;
     if (settling.Acted(free ? MovedIn(file.setAside, file.path, &why) : MovedOver(file.setAside, file.path, &why)))
         return true;
-    if (TakenSince(at))
+    const bool taken = TakenSince(at);
+    if (taken && !again)
         return false;
     const unsigned long code = LastSystemError();
-    *waiting = WaitingText(file, aside, at, code, settling);
+    *waiting = WaitingText(file, aside, taken ? SeenAt(file.path) : at, code, settling);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
@@ -307,8 +310,9 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
     }
 }
 
-// An old file back where it was, as decided from what was seen at its set-aside and its own name.
-bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen& aside, const Seen& at,
+// An old file back where it was, as decided from what was seen at its set-aside and its own name, again once
+// they are looked at a second time.
+bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen& aside, const Seen& at, bool again,
              CSettling& settling, CString* waiting)
 {
     if (decision.asideLeft)
@@ -319,7 +323,7 @@ bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen&
     case BackStep::None:
         break;
     case BackStep::MoveBack:
-        return MoveBack(file, aside, at, settling, waiting);
+        return MoveBack(file, aside, at, again, settling, waiting);
     case BackStep::RemoveAside:
         return settling.Remove(file.setAside);
     case BackStep::BlockAtAside:
@@ -425,7 +429,7 @@ bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CStr
         else
         {
             const bool dropped = decision.temporaryKept || DropTemporary(file, beingWritten, temporary, settling);
-            done = PutBack(file, decision, aside, at, settling, waiting) && dropped;
+            done = PutBack(file, decision, aside, at, look > 0, settling, waiting) && dropped;
         }
         const bool moved = decision.step == BackStep::MoveNewIn || decision.step == BackStep::MoveBack;
         if (done || look > 0 || !moved || !TakenSince(at))

@@ -539,6 +539,38 @@ TEST_F(RecoveryTest, AFileAnotherProgramSavesAsRecoveryPutsItsNameBackIsKept)
     }
 }
 
+// Before, a name found taken again when recovery looked twice left the run said to be put right: its record went,
+// and the old header waited aside unnamed. The run stays to be put right, and says where the old header waits.
+TEST_F(RecoveryTest, ANameTakenAgainAfterASecondLookKeepsTheRun)
+{
+    Plant({"h=old h", "c=old c"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
+    DiskFaults faults;
+    faults.beforeMove = [this](const std::string& name)
+    {
+        if (name == "h")
+            Plant({"h=the other program's h"});
+    };
+    // Its file goes again after the first refusal only.
+    bool gone = false;
+    faults.afterRefusedMove = [this, &gone](const std::string& name)
+    {
+        if (name == "h" && !gone)
+            gone = std::filesystem::remove(m_folder.Path("h"));
+    };
+    std::string said;
+    {
+        CStandInDisk disk(faults);
+        said = Opening();
+    }
+    EXPECT_EQ(std::string::npos, said.find("was put right")) << said;
+    EXPECT_NE(std::string::npos, said.find(m_folder.Path("h.tmo"))) << said;
+    EXPECT_NE(std::string::npos, said.find("meanwhile " + m_folder.Path("h") + " is left as it is")) << said;
+    EXPECT_TRUE(std::filesystem::exists(At()));
+    EXPECT_EQ("the other program's h", m_folder.Read("h"));
+    EXPECT_EQ("old h", m_folder.Read("h.tmo"));
+}
+
 // One folder, one record: it is found from the folder alone, given with its separator or without.
 TEST_F(RecoveryTest, TheRunCutOffInAFolderIsFoundFromTheFolderAlone)
 {

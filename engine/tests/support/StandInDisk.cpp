@@ -1,6 +1,8 @@
 // StandInDisk.cpp: the disk the atomic writer's tests put in place of the system's.
 #include "StandInDisk.h"
 
+#include "project/SystemError.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -159,6 +161,13 @@ bool CStandInDisk::Move(const char* from, const char* to, bool replacing)
         m_done.push_back("move " + NameIn(to));
     if (moved && m_faults.afterMove)
         m_faults.afterMove(move);
+    if (!moved && m_faults.afterRefusedMove)
+    {
+        // The writer reads why its move was refused after what the other program did.
+        const unsigned long code = LastSystemError();
+        m_faults.afterRefusedMove(NameIn(to));
+        RestoreSystemError(code);
+    }
     if (!moved || move != m_faults.doneButFails)
         return moved;
     SetSystemError(ENOMEM, 8 /* ERROR_NOT_ENOUGH_MEMORY */);

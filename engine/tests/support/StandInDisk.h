@@ -66,6 +66,8 @@ struct DiskFaults
     std::function<void(const std::string& name)> beforeCreate;
     // What another program does just before the writer moves a file to that name.
     std::function<void(const std::string& name)> beforeMove;
+    // What another program does just after the writer's move to that name is refused.
+    std::function<void(const std::string& name)> afterRefusedMove;
 };
 
 // In use for as long as it lives. Without faults it is the system's disk, but that the record's lines are left to
