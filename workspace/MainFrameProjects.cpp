@@ -52,10 +52,8 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     if (!ProjectFilePath(project, &strPath, &strError))
         return ShowError(strError);
     // A design that a save cut off there left aside is put back first: it is there, and is not written over.
-    FolderRecovery recovery;
-    RunLongWork("Reading " + project.folder + "...", [&] { recovery = RecoverFolder(project.folder); });
-    if (!recovery.strTold.IsEmpty())
-        m_wndOutput.AddLine("Making " + strPath + ": " + recovery.strTold);
+    const FolderRecovery recovery =
+        static_cast<CwrenfoldApp*>(AfxGetApp())->SettleFolder(project.folder, "Making " + strPath);
     // The run may hold a design aside: made now, the new project would take its place once the run ends.
     if (recovery.pending != FolderRecovery::Pending::None)
         return ShowError("the file " + strPath + " cannot be made" + recovery.Until() + "!");

@@ -58,13 +58,9 @@ BOOL MakeEditorFile(const ProjectRecord& project, const CString& strPath, std::o
     if (::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES)
         return TRUE;
     if (!pSettled->has_value())
-    {
-        CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
-        app.RunLongWork("Reading " + project.folder + "...", [&] { *pSettled = RecoverFolder(project.folder); });
-        if (pSettled->has_value() && !(*pSettled)->strTold.IsEmpty())
-            app.AddOutputLine(CString("Showing ") + project.name + ": " + (*pSettled)->strTold);
-    }
-    if (pSettled->has_value() && (*pSettled)->pending != FolderRecovery::Pending::None)
+        *pSettled =
+            static_cast<CwrenfoldApp*>(AfxGetApp())->SettleFolder(project.folder, CString("Showing ") + project.name);
+    if ((*pSettled)->pending != FolderRecovery::Pending::None)
     {
         *pError = "the file " + strPath + " cannot be made" + (*pSettled)->Until();
         return FALSE;

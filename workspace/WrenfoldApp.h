@@ -14,6 +14,7 @@
 class CProjectReading;
 class CKTSyntaxEditDoc;
 class CwrenfoldDoc;
+struct FolderRecovery;
 struct ProjectRecord;
 
 class CwrenfoldApp : public CWinApp
@@ -47,6 +48,9 @@ public:
     void RunLongWork(const CString& strStep, const std::function<void()>& work);
     // A line in the main frame's output pane; without the frame, nowhere.
     void AddOutputLine(const CString& strLine);
+    // A run cut off in the folder put right as long work, before a design there is read or made: what it told
+    // goes to the output pane after "<strTellingAs>: ".
+    FolderRecovery SettleFolder(const CString& strFolder, const CString& strTellingAs);
     bool IsAProjectCurrent() const;
 
 protected:

@@ -5,6 +5,7 @@
 #include "KTSyntaxEditDoc.h"
 #include "MainFrame.h"
 #include "ProjectEditorFiles.h"
+#include "ProjectReading.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -98,4 +99,13 @@ void CwrenfoldApp::RunLongWork(const CString& strStep, const std::function<void(
         pFrame->RunLongWork(strStep, work);
     else
         work();
+}
+
+FolderRecovery CwrenfoldApp::SettleFolder(const CString& strFolder, const CString& strTellingAs)
+{
+    FolderRecovery recovery;
+    RunLongWork("Reading " + strFolder + "...", [&] { recovery = RecoverFolder(strFolder); });
+    if (!recovery.strTold.IsEmpty())
+        AddOutputLine(strTellingAs + ": " + recovery.strTold);
+    return recovery;
 }

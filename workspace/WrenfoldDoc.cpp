@@ -3,6 +3,8 @@
 #include "WrenfoldDoc.h"
 
 #include "project/AtomicFile.h"
+#include "project/FileHandle.h"
+#include "project/SystemError.h"
 #include "ProjectReading.h"
 #include "WrenfoldApp.h"
 
@@ -81,6 +83,30 @@ CWaitingTexts::Still HoldsStill(const WaitingText& written, const FolderRecovery
     }
 }
 
+// Whether the file cannot be opened to be read because another program holds it.
+bool IsHeld(const CString& strPath)
+{
+    const CFileHandle file(::CreateFile(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    return !file.IsOpen() && IsHeldFileError(::GetLastError());
+}
+
+// Why a file of a Generate taken back stops the save: another program holding it, and a run that may hold it
+// aside or keeps the folder from being written, whose end the save waits for.
+CString UnreadableText(const CString& strPath, const FolderRecovery& settled, const CString& strNames)
+{
+    const CString strUntil = settled.Until();
+    const CString strWaits = strUntil.IsEmpty() ? CString() : "it waits" + strUntil;
+    CString strWhy;
+    if (IsHeld(strPath))
+        strWhy = "; another program holds it" + (strWaits.IsEmpty() ? CString() : ", and " + strWaits);
+    else if (!strWaits.IsEmpty())
+        strWhy = "; " + strWaits;
+    return "cannot read " + strPath + " to see whether another program changed it since its Generate was saved" +
+           strWhy + "; none of " + strNames + " was written: saving again " +
+           (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
+}
+
 }  // namespace
 
 bool CwrenfoldDoc::s_bQuiet = false;
@@ -138,18 +164,12 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     const ProjectRecord* pProject = waiting.DueWith(docs);
     if (!pProject)
         return Save(savings, {}, pError);
-    const FolderRecovery settled = SettleFolder(*pProject, NamesOf(savings, waiting.Of(*pProject)));
-    const auto holds = [&settled](const WaitingText& written) { return HoldsStill(written, settled); };
-    if (const CString strUnreadable = waiting.KeepChanged(*pProject, holds); !strUnreadable.IsEmpty())
-    {
-        // A run that may hold it aside is what ends the wait then, not the file.
-        const CString strUntil = settled.Until();
-        *pError = "cannot read " + strUnreadable + " to see whether another program changed it since its Generate" +
-                  " was saved" + (strUntil.IsEmpty() ? "" : "; it waits" + strUntil) + "; none of " +
-                  NamesOf(savings, waiting.Of(*pProject)) + " was written: saving again " +
-                  (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
+    // What the files hold is read only once a run cut off in their folder is put right: the run may hold one
+    // aside meanwhile, not at its name, and the save's own write puts it back only after. Told as the write tells it.
+    const FolderRecovery settled =
+        app.SettleFolder(pProject->folder, "Saving " + NamesOf(savings, waiting.Of(*pProject)));
+    if (RefusedOnceSettled(*pProject, savings, settled, pError))
         return FALSE;
-    }
     std::vector<CString> edited;
     AddSavings(app.ShowWaitingTexts(*pProject, &edited), &savings, &docs);
     const std::vector<WaitingText>& texts = waiting.Of(*pProject);
@@ -165,16 +185,21 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
     return TRUE;
 }
 
-// What the files hold is read only once a run cut off in their folder is put right: the run may hold one
-// aside meanwhile, not at its name, and the save's own write puts it back only after. Told as the write tells it.
-FolderRecovery CwrenfoldDoc::SettleFolder(const ProjectRecord& project, const CString& strNames)
+// A file of a Generate taken back that cannot be read stops the save, and so does a run that the write would find
+// again and be refused by: the settling has just told it.
+BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord& project, const std::vector<Saving>& savings,
+                                      const FolderRecovery& settled, CString* pError)
 {
-    CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
-    FolderRecovery recovery;
-    app.RunLongWork("Reading " + project.folder + "...", [&] { recovery = RecoverFolder(project.folder); });
-    if (!recovery.strTold.IsEmpty())
-        app.AddOutputLine("Saving " + strNames + ": " + recovery.strTold);
-    return recovery;
+    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
+    const auto holds = [&settled](const WaitingText& written) { return HoldsStill(written, settled); };
+    if (const CString strUnreadable = waiting.KeepChanged(project, holds); !strUnreadable.IsEmpty())
+        *pError = UnreadableText(strUnreadable, settled, NamesOf(savings, waiting.Of(project)));
+    else if (settled.pending == FolderRecovery::Pending::Blocked)
+        *pError = "cannot replace " + FirstPathOf(savings, waiting.Of(project)) + settled.Until() +
+                  NoneWritten(savings, waiting.Of(project));
+    else
+        return FALSE;
+    return TRUE;
 }
 
 void CwrenfoldDoc::AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,
@@ -201,13 +226,12 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
     }
     catch (const std::bad_alloc&)
     {
-        *pError = "cannot save " + (savings.empty() ? texts.front().strPath : savings.front().strPath) +
-                  ": not enough memory";
+        *pError = "cannot save " + FirstPathOf(savings, texts) + ": not enough memory";
     }
     if (!bWritten)
     {
-        if (savings.size() + texts.size() > 1 && !bLeftNew)
-            *pError += "; none of " + NamesOf(savings, texts) + " was written";
+        if (!bLeftNew)
+            *pError += NoneWritten(savings, texts);
         return FALSE;
     }
     for (const Saving& saving : savings)
@@ -227,6 +251,17 @@ CString CwrenfoldDoc::UnseenText(const std::vector<CString>& edited, const std::
            " in place of your edits (Ctrl+Z there brings them back); none of " + NamesOf(savings, texts) +
            " was written, so that you see it first: " +
            (app.IsAProjectCurrent() ? "Save All writes them" : "once a project is selected, Save All writes them");
+}
+
+CString CwrenfoldDoc::FirstPathOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)
+{
+    return savings.empty() ? texts.front().strPath : savings.front().strPath;
+}
+
+// Said of a group only: one file's refusal says it already.
+CString CwrenfoldDoc::NoneWritten(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)
+{
+    return savings.size() + texts.size() > 1 ? "; none of " + NamesOf(savings, texts) + " was written" : CString();
 }
 
 CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)

@@ -39,12 +39,15 @@ private:
     };
     // With the texts of their Generate that wait, which then no longer do.
     static BOOL SaveWithWaiting(std::vector<Saving> savings, CString* pError);
-    static FolderRecovery SettleFolder(const ProjectRecord& project, const CString& strNames);
+    static BOOL RefusedOnceSettled(const ProjectRecord& project, const std::vector<Saving>& savings,
+                                   const FolderRecovery& settled, CString* pError);
     static void AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,
                            std::vector<CKTSyntaxEditDoc*>* pDocs);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
     static CString UnseenText(const std::vector<CString>& edited, const std::vector<Saving>& savings,
                               const std::vector<WaitingText>& texts);
+    static CString FirstPathOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
+    static CString NoneWritten(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
     static CString NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
     static CString NamesOf(const std::vector<CString>& paths);
     static BOOL WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError,

@@ -40,6 +40,14 @@
 namespace
 {
 
+size_t TimesIn(const std::string& text, const std::string& part)
+{
+    size_t nTimes = 0;
+    for (size_t nAt = text.find(part); nAt != std::string::npos; nAt = text.find(part, nAt + 1))
+        nTimes++;
+    return nTimes;
+}
+
 std::string WithoutCarriageReturns(std::string text)
 {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
@@ -986,6 +994,39 @@ protected:
         ExpectWrittenWhole(code);
         EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
     }
+    // The Generate written whole by Save All and undone again, then the file left aside by a run cut off since.
+    void LeaveAsideByACutOffRun(const codegen::GeneratedCode& code, const std::string& file)
+    {
+        PressInFilled('Y');
+        SaveAllWritesWhole(code);
+        PressInFilled('Z');
+        ASSERT_TRUE(::MoveFile(m_folder.Path(file).c_str(), m_folder.Path(file + ".tmo").c_str()));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, file}, {RunStep::Aside, file}}));
+    }
+    // What a Save All tells, in the output pane and in the messages it shows (left in m_messages).
+    std::string SaveAllTells()
+    {
+        CString strBefore, strAfter;
+        m_pFrame->m_wndOutput.GetWindowText(strBefore);
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        m_pFrame->m_wndOutput.GetWindowText(strAfter);
+        std::string told(strAfter.Mid(strBefore.GetLength()));
+        for (const CString& strMessage : DesignerTestApp().m_messages)
+            told += "\n" + std::string(strMessage);
+        return told;
+    }
+    // The one message shown begins so.
+    static void ExpectOneMessageBeginning(const std::string& begin)
+    {
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(begin.c_str())) << (LPCSTR)DesignerTestApp().m_messages[0];
+    }
+    std::string CannotReadTheHeader() const
+    {
+        return "cannot read " + m_folder.Path("win_api.h") +
+               " to see whether another program changed it since its Generate was saved; ";
+    }
     void WriteOldFiles() const
     {
         for (const std::string& file : m_files)
@@ -1453,36 +1494,57 @@ TEST_F(TakenBackTest, AHeaderMissingOnlyForAWhileIsTakenBackWithTheRest)
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
     ExpectAllOld("the Save All once the folder was back");
 
-    PressInFilled('Y');
-    SaveAllWritesWhole(code);
-    PressInFilled('Z');
-    ASSERT_TRUE(::MoveFile(m_folder.Path("win_api.h").c_str(), m_folder.Path("win_api.h.tmo").c_str()));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "win_api.h"}, {RunStep::Aside, "win_api.h"}}));
+    ASSERT_NO_FATAL_FAILURE(LeaveAsideByACutOffRun(code, "win_api.h"));
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
     ExpectAllOld("the Save All that put the header back first");
     EXPECT_NE(std::string::npos, LastOutputLine().find("was put right")) << LastOutputLine();
 
     // The run that holds it aside cannot be put right yet: what ends the wait is named, not the file.
-    PressInFilled('Y');
-    SaveAllWritesWhole(code);
-    PressInFilled('Z');
-    ASSERT_TRUE(::MoveFile(m_folder.Path("win_api.h").c_str(), m_folder.Path("win_api.h.tmo").c_str()));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "win_api.h"}, {RunStep::Aside, "win_api.h"}}));
+    ASSERT_NO_FATAL_FAILURE(LeaveAsideByACutOffRun(code, "win_api.h"));
     {
         CHeldOpen holder(m_folder.Path("win_api.h.tmo").c_str(), FILE_SHARE_READ);
         ASSERT_TRUE(holder.IsHeld());
-        DesignerTestApp().m_messages.clear();
-        RunCommand(ID_PROJECT_SAVE_ALL);
-        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
-        EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(
-                         ("cannot read " + m_folder.Path("win_api.h") +
-                          " to see whether another program changed it since its Generate was saved; it waits until "
-                          "the interrupted run in its folder is put right; none of ")
-                             .c_str()))
-            << (LPCSTR)DesignerTestApp().m_messages[0];
+        const std::string told = SaveAllTells();
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMessageBeginning(
+            CannotReadTheHeader() + "it waits until the interrupted run in its folder is put right; none of "));
         EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("saving again then takes the Generate back"));
+        EXPECT_EQ(1u, TimesIn(told, "another program holds " + m_folder.Path("win_api.h.tmo"))) << told;
     }
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    ExpectAllOld("the Save All once the run could be put right");
+}
+
+// Before, a run held back by a file that taking the Generate back does not read was told by the save's settling
+// of the folder, then again by the write it let go on, which that run refused. The save stops at the settling
+// and names the run; while another program holds the header as well, the refusal names both.
+TEST_F(TakenBackTest, ARunHeldBackInTheFolderIsToldOnceAndTheHeaderHeldWithItIsNamed)
+{
+    WriteOldFiles();
+    const codegen::GeneratedCode code = CodeOf(GenerateWithTheHeaderClosed());
+    ASSERT_NO_FATAL_FAILURE(LeaveAsideByACutOffRun(code, "win_api.c"));
+    const std::string held = "another program holds " + m_folder.Path("win_api.c.tmo");
+    {
+        CHeldOpen holder(m_folder.Path("win_api.c.tmo").c_str(), FILE_SHARE_READ);
+        ASSERT_TRUE(holder.IsHeld());
+        {
+            CHeldOpen header(m_folder.Path("win_api.h").c_str());
+            ASSERT_TRUE(header.IsHeld());
+            const std::string told = SaveAllTells();
+            ExpectOneMessageBeginning(CannotReadTheHeader() + "another program holds it, and it waits until the "
+                                                              "interrupted run in its folder is put right; none of ");
+            EXPECT_EQ(1u, TimesIn(told, held)) << told;
+        }
+        const std::string told = SaveAllTells();
+        ExpectOneMessageBeginning("cannot replace " + m_folder.Path("win_api_demo.c") +
+                                  " until the interrupted run in its folder is put right; none of win_api_demo.c, "
+                                  "win_api.c, win_api.h was written");
+        EXPECT_EQ(1u, TimesIn(told, held)) << told;
+    }
+    EXPECT_EQ(code.header, Written("win_api.h")) << "nothing was written";
+    EXPECT_EQ(code.demo, Written("win_api_demo.c"));
     DesignerTestApp().m_messages.clear();
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
