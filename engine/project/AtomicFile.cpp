@@ -247,12 +247,17 @@ CString RecordError(const char* path) { return WriteError(path, SystemError("can
 
 CString AlreadyExistsError(const char* path) { return CString("the file ") + path + " already exists!"; }
 
+CString WroteMeanwhileText(const char* path)
+{
+    return CString("another program wrote ") + path + " as it was being replaced";
+}
+
 // One file of a group on its way in. Each step it takes on the disk is told to the run's record as soon
 // as it is taken, and so to the run's own contents, from which a failure is undone as a recovery would.
 class CPlacing
 {
 public:
-    explicit CPlacing(const RecordedFile& file, const NewFileContents& contents) : m_file(file), m_contents(contents) {}
+    explicit CPlacing(RecordedFile& file, const NewFileContents& contents) : m_file(file), m_contents(contents) {}
 
     // A name the run would write is never one a user holds: it is refused, and the user told what to move.
     // An old file a finished run left there goes once another program lets go of it, or once it can be
@@ -284,7 +289,7 @@ public:
     }
     // Announces its temporary and the name it reserves for its old file (for a file not there before, its
     // own name), makes each, refusing a name taken since, and writes the new contents.
-    bool WriteTemporary(CRunRecord& record, RunContents& run, CString* error) const
+    bool WriteTemporary(CRunRecord& record, RunContents& run, CString* error)
     {
         const char* path = m_file.path;
         if (!record.Note(m_file.existed ? RunStep::Old : RunStep::New, m_file.path, &run))
@@ -305,6 +310,8 @@ public:
         if (!made || std::fclose(reservation.release()) != 0)
         {
             *error = WriteError(path, SystemError("cannot create", reserved));
+            if (!made)
+                NotReserved();
             // A new file's own name is its reservation: one made there meanwhile is another program's.
             if (!made && m_contents.onlyNew && Exists(reserved))
                 *error = AlreadyExistsError(path);
@@ -318,9 +325,16 @@ public:
         return false;
     }
     // The old file over its reserved set-aside, announced with the proof of its bytes, then the new one
-    // over the file.
-    bool PutInPlace(CRunRecord& record, RunContents& run, CString* error) const
+    // over the file; a new file's name that no longer holds its empty reservation is refused.
+    bool PutInPlace(CRunRecord& record, RunContents& run, CString* error)
     {
+        if (!m_file.existed && !StillReserved())
+        {
+            NotReserved();
+            *error = m_contents.onlyNew ? AlreadyExistsError(m_file.path)
+                                        : ReplaceError(m_file.path, WroteMeanwhileText(m_file.path));
+            return false;
+        }
         if (m_file.existed)
         {
             ContentProof old;
@@ -338,6 +352,15 @@ public:
     }
 
 private:
+    // The name the run would reserve holds another program's file: the run's undo leaves it as it is.
+    void NotReserved() { m_file.reserved = false; }
+    // A new file's name still holds the empty reservation, or nothing: a file another program wrote over it
+    // meanwhile is never replaced.
+    bool StillReserved() const
+    {
+        const Seen at = SeenAt(m_file.path);
+        return at.kind == Seen::Kind::Absent || (at.kind == Seen::Kind::File && at.proof.size == 0);
+    }
     // Each old file by what keeps it.
     CString LeftByAFinishedRunText(const std::vector<RunBlocker>& waiting) const
     {
@@ -374,13 +397,13 @@ private:
         if (!replacing && NameTaken())
         {
             run.taken = true;
-            why = CString("another program wrote ") + to + " as it was being replaced";
+            why = WroteMeanwhileText(to);
         }
         *error = ReplaceError(m_file.path, why);
         return false;
     }
 
-    const RecordedFile& m_file;
+    RecordedFile& m_file;
     const NewFileContents& m_contents;
 };
 
@@ -465,16 +488,16 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, std::ve
     return false;
 }
 
-bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run,
+bool PlaceAll(std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run,
               const std::vector<RunBlocker>& waiting, CString* error)
 {
     for (const CPlacing& placing : placings)
         if (!placing.CheckNames(run, waiting, error))
             return false;
-    for (const CPlacing& placing : placings)
+    for (CPlacing& placing : placings)
         if (!placing.WriteTemporary(record, run, error))
             return false;
-    for (const CPlacing& placing : placings)
+    for (CPlacing& placing : placings)
         if (!placing.PutInPlace(record, run, error))
             return false;
     // The one point after which the run is finished rather than undone.
@@ -484,19 +507,31 @@ bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunCont
     return false;
 }
 
+// A file of the run went in: its new contents may stand at its name until a recovery puts it back.
+bool AnyWentIn(const RunContents& run)
+{
+    return std::any_of(run.files.begin(), run.files.end(), [](const RecordedFile& file) { return file.in; });
+}
+
 // Finishes the run once placed, else undoes it, as a recovery would; while a file cannot be put right, the
 // record stays for the next recovery. What the settling found and did.
 RunRecovery PutRight(CRunRecord& record, const RunContents& run, CString* error)
 {
     RunRecovery outcome;
+    bool settled = false;
     try
     {
-        if (FinishOrUndo(run, error, &outcome))
+        const bool whole = FinishOrUndo(run, error, &outcome);
+        settled = true;
+        if (whole)
             record.Remove();
     }
     catch (const std::bad_alloc&)
     {
-        // Every step is announced in the record: the next recovery finishes what was left.
+        // Every step is announced in the record: the next recovery finishes what was left. Till then a file
+        // that went in may keep the run's new contents, and "nothing was written" may not be said.
+        if (!settled)
+            outcome.leftNew = outcome.leftNew || AnyWentIn(run);
     }
     return outcome;
 }

@@ -33,8 +33,9 @@ struct NewFileContents
 {
     CString path;
     ContentsSource produce;
-    // Made only where no file is: one found there, before the run or as it makes the file, refuses the group
-    // and is left as it is, error saying "the file <path> already exists!".
+    // Made only where no file is: one found there, before the run, as it makes the file or written over it
+    // while the run goes on, refuses the group and is left as it is, error saying "the file <path> already
+    // exists!".
     bool onlyNew = false;
 };
 
@@ -51,6 +52,9 @@ struct NewFileContents
 // set-aside name is taken is refused, naming the file in the way, and so is one
 // whose folder holds a run cut off that cannot be put right, naming the file
 // another program holds or saying that the folder cannot be written or reached.
+// A file another program makes or writes at a new file's name meanwhile is
+// never removed or replaced: the group is refused, "another program wrote
+// <path> as it was being replaced".
 // A run that follows a finished one whose old file another program still holds
 // goes on in that one's record, and removes the old file once it is free; one
 // that shares its deletion keeps the file under a fresh name, which blocks

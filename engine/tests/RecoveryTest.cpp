@@ -1,6 +1,7 @@
 // A run of the writer cut off at any point, by a kill, a full or lost drive, a held file or another program,
 // is put right at the next opening: all old or all new, the user's files kept and named.
 #include "project/AtomicFile.h"
+#include "project/ProjectFile.h"
 #include "project/RunRecord.h"
 #include "project/RunRepair.h"
 #include "project/SystemError.h"
@@ -506,6 +507,46 @@ TEST_F(RecoveryTest, AFileAnotherProgramSavesAsItsOldOneIsAsideIsKept)
         EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", "h=" + saved}), Entries());
         const std::string named = " was changed since and is left as it is; its old contents wait in ";
         EXPECT_NE(std::string::npos, error.find(m_folder.Path("h") + named + m_folder.Path("h.tmo"))) << error;
+    }
+}
+
+// Before, an empty design another program made at File > New's name just as the write reserved it was taken for
+// the reservation and removed by the write's undo, and a design another program wrote over the reservation as the
+// write went on was replaced. The write refuses, saying the design exists, and leaves it as it is.
+TEST_F(RecoveryTest, ANewDesignNeverRemovesNorReplacesOneAnotherProgramMakesAtItsName)
+{
+    const std::string path = m_folder.Path("chat.kvs"), design = "<solution><project name=\"chat\"/></solution>";
+    ProjectRecord project;
+    ASSERT_TRUE(CopyFixedText(project.name, "chat"));
+    struct Case
+    {
+        const char* moment;
+        bool over;  // written over the reservation as the temporary is written, else made as the name is reserved
+        std::string theirs;
+    };
+    for (const Case& made :
+         {Case{"made empty at the reservation", false, ""}, Case{"made at the reservation", false, design},
+          Case{"written over the reservation", true, design}})
+    {
+        SCOPED_TRACE(made.moment);
+        Reset();
+        const auto theirs = [this, &made] { Plant({"chat.kvs=" + made.theirs}); };
+        DiskFaults faults;
+        if (made.over)
+            faults.beforeWrite = theirs;
+        else
+            faults.beforeCreate = [&theirs](const std::string& name)
+            {
+                if (name == "chat.kvs")
+                    theirs();
+            };
+        CString error;
+        {
+            CStandInDisk disk(faults);
+            EXPECT_FALSE(WriteNewProjectFile(project, path.c_str(), &error));
+        }
+        EXPECT_EQ("the file " + path + " already exists!", std::string(error));
+        EXPECT_EQ(std::vector<std::string>{"chat.kvs=" + made.theirs}, Entries());
     }
 }
 

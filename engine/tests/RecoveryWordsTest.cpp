@@ -1,6 +1,7 @@
 // Every word of a recovery says what is on disk, and an earlier designer's record, which proves no file at its
 // own name, never puts an old file back over one.
 #include "RecoveryTest.h"
+#include "AllocationFault.h"
 #include "LeftRecord.h"
 #include "StandInDisk.h"
 
@@ -545,5 +546,40 @@ TEST_F(RecoveryWordsTest, PastADamagedLineNothingIsSaidMissingAndAFileMadeNewIsN
                                   [](const std::string& entry) { return entry.rfind("replacing.tmr=", 0) == 0; }),
                    kept.end());
         EXPECT_EQ(kept, Entries());
+    }
+}
+
+// Before, memory running out in a run's own undo left the header, or the file the run made, with the run's new
+// contents while the caller was told nothing new was left, and added that nothing was generated. Whatever
+// allocation fails, it is told a file keeps new contents exactly where one does.
+TEST_F(RecoveryWordsTest, MemoryRunningOutInARunsOwnUndoLeavesNoFileNewUntold)
+{
+    for (long succeeding = 0;; succeeding++)
+    {
+        SCOPED_TRACE("allocation " + std::to_string(succeeding) + " refused once both files went in");
+        Reset();
+        Plant({"h=old h"});
+        std::unique_ptr<AllocationFault> fault;
+        DiskFaults faults;
+        faults.afterMove = [&fault, succeeding](int move)
+        {
+            if (move == 3)  // h and d in
+                fault = std::make_unique<AllocationFault>(succeeding, AllocationFault::Threads::ThisOne);
+        };
+        faults.refusedLine = "placed";
+        CString error;
+        {
+            CStandInDisk disk(faults);
+            EXPECT_FALSE(Replace({"h", "d"}, "new", &error));
+            fault.reset();
+        }
+        const bool happened = AllocationFault::Happened();
+        bool keepsNew = false;
+        for (const char* file : {"h", "d"})
+            for (const std::string& name : {std::string(file), std::string(file) + ".tmp"})
+                keepsNew = keepsNew || m_folder.Read(name) == std::string("new ") + file;
+        EXPECT_EQ(keepsNew, m_leftNew) << error;
+        if (!happened)
+            break;
     }
 }

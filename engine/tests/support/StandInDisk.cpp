@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -70,7 +71,10 @@ std::string NameIn(const char* path)
     return slash == std::string::npos ? text : text.substr(slash + 1);
 }
 
-CStandInDisk::CStandInDisk(const DiskFaults& faults) : m_faults(faults) {}
+// Room for every step a test's runs and recoveries take, so that telling one asks no memory.
+const std::size_t kStepsTold = 4096;
+
+CStandInDisk::CStandInDisk(const DiskFaults& faults) : m_faults(faults) { m_done.reserve(kStepsTold); }
 
 void CStandInDisk::KillIfDue(Step step)
 {
@@ -116,6 +120,8 @@ std::size_t CStandInDisk::Write(std::FILE* file, const void* data, std::size_t s
         std::fflush(file);
         throw;
     }
+    if (m_faults.beforeWrite)
+        m_faults.beforeWrite();
     if (m_faults.room < 0)
         return std::fwrite(data, 1, size, file);
     const std::size_t fits = std::min<std::size_t>(size, static_cast<std::size_t>(m_faults.room));
@@ -156,9 +162,11 @@ bool CStandInDisk::Move(const char* from, const char* to, bool replacing)
         std::remove(from);
     if (m_faults.beforeMove)
         m_faults.beforeMove(NameIn(to));
+    // Said before the move: a memory fault a test sets must not fail a move the system has done, which asks none.
+    std::string done = "move " + NameIn(to);
     const bool moved = replacing ? SystemDiskSteps().MoveOver(from, to) : SystemDiskSteps().MoveIn(from, to);
     if (moved)
-        m_done.push_back("move " + NameIn(to));
+        m_done.push_back(std::move(done));
     if (moved && m_faults.afterMove)
         m_faults.afterMove(move);
     if (!moved && m_faults.afterRefusedMove)
@@ -192,9 +200,10 @@ bool CStandInDisk::Remove(const char* path)
         return RefusedAsWindowsDoes(0xC0000121 /* STATUS_CANNOT_DELETE */);
     if (m_faults.removalsStay)
         return TakeStep(Step::Remove);
+    std::string done = "remove " + NameIn(path);  // said before, as a move is
     if (!Writable(m_faults) || !TakeStep(Step::Remove) || !RemoveRunFile(path, [this] { KillIfDue(Step::Removing); }))
         return false;
-    m_done.push_back("remove " + NameIn(path));
+    m_done.push_back(std::move(done));
     return true;
 }
 

@@ -64,6 +64,8 @@ struct DiskFaults
     Full full = Full::ShortWithNoError;
     // What another program does just before the writer makes a file, or its record, of that name.
     std::function<void(const std::string& name)> beforeCreate;
+    // What another program does just before the writer writes a piece of a temporary.
+    std::function<void()> beforeWrite;
     // What another program does just before the writer moves a file to that name.
     std::function<void(const std::string& name)> beforeMove;
     // What another program does just after the writer's move to that name is refused.
