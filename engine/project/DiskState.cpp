@@ -213,12 +213,17 @@ namespace
 {
 
 // Sums a file a run wrote a block at a time as it is read, and how long the proofs the run announced let it
-// be: the bytes up to one of them let it reach the size announced next, but never more than those bytes again
-// nor a block past them, however long a block an earlier designer announced.
+// be. A kill leaves every byte the run wrote before it announced its last block: the run's file is the last
+// proof's whole, or begins as the proof before it and ends within the last, never further past that proof than
+// its own bytes nor than a block, however long a block an earlier designer announced. A file that matches only
+// an earlier proof stopped short of what the run wrote, as a user's that shares its first bytes does.
 class CWrittenReach
 {
 public:
-    explicit CWrittenReach(const std::vector<ContentProof>& written) : m_written(written) {}
+    explicit CWrittenReach(const std::vector<ContentProof>& written)
+        : m_written(written), m_first(written.size() < 2 ? 0 : written.size() - 2)
+    {
+    }
     void Add(const void* data, std::size_t size)
     {
         const char* bytes = static_cast<const char*>(data);
@@ -236,14 +241,14 @@ public:
     bool Within() const { return m_sum.Proof().size <= m_reach; }
 
 private:
-    // The nearest size a proof names beyond the bytes summed so far.
+    // The nearest size one of the last proofs names beyond the bytes summed so far.
     std::uint64_t NextMark() const
     {
         const std::uint64_t at = m_sum.Proof().size;
         std::uint64_t next = UINT64_MAX;
-        for (const ContentProof& proof : m_written)
-            if (proof.size > at)
-                next = std::min(next, proof.size);
+        for (std::size_t i = m_first; i < m_written.size(); i++)
+            if (m_written[i].size > at)
+                next = std::min(next, m_written[i].size);
         return next;
     }
     // The furthest a block begun at a proof may reach: the writer doubles its blocks up to a piece block.
@@ -254,13 +259,14 @@ private:
     void Reached()
     {
         const ContentProof now = m_sum.Proof();
-        for (std::size_t i = 0; i < m_written.size(); i++)
+        for (std::size_t i = m_first; i < m_written.size(); i++)
             if (m_written[i] == now)
                 m_reach = std::max(m_reach, i + 1 < m_written.size() ? std::min(m_written[i + 1].size, Past(now.size))
                                                                      : now.size);
     }
 
     const std::vector<ContentProof>& m_written;
+    const std::size_t m_first;  // the proof before the last announced, or the last where it is the only one
     CContentSum m_sum;
     std::uint64_t m_reach = 0;  // none past the bytes proven: a short file that matches no proof is no run's
 };
@@ -310,7 +316,9 @@ Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& wr
 bool Exists(const char* path)
 {
 #ifdef _WIN32
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    // Windows refuses every look at a file pending deletion, whose name stays until its holder lets go.
+    ForgetSystemStatus();
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES || RefusedAsGoing();
 #else
     struct stat info;
     return stat(path, &info) == 0;

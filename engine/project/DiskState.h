@@ -68,8 +68,8 @@ Seen SeenAt(const char* path);
 
 // What stands at path, a file a run writes a block at a time, its bytes read once against the proofs the run
 // announced in order, each before its block (anyProves takes any file there for proven): a file a kill cut off
-// within a block is proven too where its bytes up to one proof are that proof's and it is no longer than the
-// proof announced next, nor than a block past it. Unknown with the system's error in *code.
+// within the last block is proven too where its bytes up to the proof before the last are that proof's and it is
+// no longer than the last, nor than a block past that proof. Unknown with the system's error in *code.
 Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
                            unsigned long* code);
 // The proof of the file at path, read whole; false with the system's error set.
@@ -77,7 +77,7 @@ bool ProofOf(const char* path, ContentProof* proof);
 
 // The folder path lies in is there: a name missing from a folder gone proves nothing.
 bool FolderReached(const char* path);
-// Anything, a file or a folder, stands at path.
+// Anything, a file or a folder, stands at path: a file pending deletion too, its name taken until it goes.
 bool Exists(const char* path);
 // Moves from over to; false with why when it did not happen. A move the system calls failed may have been
 // done all the same (Wine says "not enough memory" of a drive that went away meanwhile): it counts as done

@@ -257,3 +257,48 @@ TEST_F(RecoveryTest, AUsersFileUpToAPiecePastTheFirst4KiBIsKeptAfterAKill)
             }
     }
 }
+
+// Before, the bytes up to any proof the record announced let a temporary reach the next: killed a megabyte into a
+// big text, a user's file at the temporary's name made of the first 4 KiB every generation shares, or of an
+// earlier generation's first half megabyte, and a function of the user's own was the run's, and was removed. A
+// kill leaves every byte the run wrote before its last block: only those, up to the proof before the last
+// announced, begin the run's own temporary, which still goes.
+TEST_F(RecoveryTest, AUsersFileSharingOnlyAnEarlierBlockIsKeptAfterALateKill)
+{
+    const std::size_t megabyte = std::size_t(1) << 20;
+    std::string text;
+    for (int i = 0; text.size() < megabyte + kPieceBlockSize; i++)
+        text += "int big_" + std::to_string(i) + "(void);\n";
+    // The writes up to a megabyte, from one byte, each as long as all before it up to a piece.
+    int writes = 1;
+    for (std::size_t written = 1; written < megabyte; written += std::min(written, kPieceBlockSize))
+        writes++;
+    const std::string path = m_folder.Path("big_api.c");
+    const std::string own = "int the_users_own(void) { return 1; }\n";
+    for (const std::size_t shared : {std::size_t(0), kFourKiB, megabyte / 2})
+    {
+        SCOPED_TRACE(shared == 0 ? "the run's own temporary" : "the user's file sharing " + std::to_string(shared));
+        Reset();
+        Plant({"big_api.c=old source"});
+        {
+            CStandInDisk disk(KillingAt(Step::Write, writes + 1));
+            CString error;
+            EXPECT_THROW(ReplaceFileContents(path.c_str(), text.data(), text.size(), &error), Killed);
+        }
+        ASSERT_LT(megabyte, std::filesystem::file_size(path + ".tmp"));
+        std::string users = text.substr(0, shared);
+        while (shared > 0 && users.size() < shared + 2 * 1024)
+            users += own;
+        if (shared > 0)
+            Plant({"big_api.c.tmp=" + users});
+        const std::string said(Opening());
+        EXPECT_EQ("old source", m_folder.Read("big_api.c"));
+        const bool kept = std::filesystem::exists(path + ".tmp");
+        EXPECT_EQ(shared > 0, kept) << said;
+        EXPECT_TRUE(!kept || m_folder.Read("big_api.c.tmp") == users) << "the user's file is changed";
+        if (shared > 0)
+            EXPECT_NE(std::string::npos,
+                      said.find("these cannot be proven the run's and were left as they are: " + path + ".tmp"))
+                << said;
+    }
+}
