@@ -16,22 +16,6 @@ public:
     virtual COLORREF GetBorderColor(BOOL bTopLeft) const { return ThemedBorderColor(bTopLeft); }
 
 protected:
-    // A control bound to a dialog's template exists before it is subclassed and never sees WM_CREATE.
-    // Its procedure is put in place here already, so that the frame recalculated now comes through
-    // this object; the framework then finds it done and keeps the original procedure stored here.
-    void PreSubclassWindow() override
-    {
-        T::PreSubclassWindow();
-        if (IsBeingCreated())
-            return;
-        const WNDPROC pfnOwn = AfxGetAfxWndProc();
-        const auto pfnOld = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtr(this->m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnOwn)));
-        if (pfnOld != pfnOwn)
-            *this->GetSuperWndProcAddr() = pfnOld;
-        DropSystemBorder();
-    }
-
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         switch (message)
@@ -50,29 +34,17 @@ protected:
     }
 
 private:
+    // Only a control created through this object drops its frame: one bound from a dialog's template keeps
+    // the template's, and the themed frame is painted over its outer pixel.
     LRESULT OnBorderCreate(WPARAM wParam, LPARAM lParam)
     {
         if (T::WindowProc(WM_CREATE, wParam, lParam) == -1)
             return -1;
-        DropSystemBorder();
-        return 0;
-    }
-
-    // Seen from the creation hook: the window has neither its place nor WS_VISIBLE yet, and its
-    // WM_CREATE makes the change.
-    BOOL IsBeingCreated() const
-    {
-        CRect rcWindow;
-        this->GetWindowRect(&rcWindow);
-        return !(this->GetStyle() & WS_VISIBLE) && rcWindow.IsRectEmpty();
-    }
-
-    void DropSystemBorder()
-    {
         this->ModifyStyle(WS_BORDER, 0);
         this->ModifyStyleEx(WS_EX_CLIENTEDGE, 0);
         this->SetWindowPos(nullptr, 0, 0, 0, 0,
                            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return 0;
     }
 
     LRESULT OnBorderNcCalcSize(WPARAM wParam, LPARAM lParam)

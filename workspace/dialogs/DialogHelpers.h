@@ -2,7 +2,7 @@
 #pragma once
 #include "afxwin.h"
 
-// Tells the user why an entry is refused; the caller keeps its dialog open.
+// Tells the user, in an error box, why an entry is refused or what could not be done.
 void ShowRefusal(CWnd* pOwner, const CString& strText);
 
 // A masked value without its trailing prompts; FALSE when the first input

@@ -43,15 +43,11 @@ BOOL COptions::AddGlobalPage()
 
 void COptions::OnOK()
 {
-    CompilerSettings chosen;
-    chosen.nAutoFlag = m_pPage->IsAutoChecked() ? 0 : 1;
-    chosen.strCompilerPath = m_pPage->PathText();
-    // The frame takes the settings only once they are kept, so the two never differ.
-    if (!WriteCompilerSettings(chosen, m_strIniPath))
-    {
-        ShowRefusal(this, "the settings could not be written to " + m_strIniPath + "!");
-        return;
-    }
-    m_settings = chosen;
+    m_settings.nAutoFlag = m_pPage->IsAutoChecked() ? 0 : 1;
+    m_settings.strCompilerPath = m_pPage->PathText();
+    // The settings serve this session even when they cannot be kept for the next one; the user is told.
+    if (!WriteCompilerSettings(m_settings, m_strIniPath))
+        ShowRefusal(this, "the settings could not be written to " + m_strIniPath +
+                              ", they apply only until the designer is closed!");
     CDialog::OnOK();
 }

@@ -83,21 +83,31 @@ TEST(OfficeBorderControl, ASwitchOfTheCommandBarsThemeShowsAtTheNextFramePaint)
     EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, shown.Height() - 1), clrFlat, 0)) << "the bottom edge";
 }
 
-// A control bound to an existing window, as a dialog binds its template's controls, never sees WM_CREATE.
-TEST(OfficeBorderControl, AControlSubclassedAfterItExistsTakesTheOnePixelFrame)
+// A control bound to an existing window, as a dialog binds its template's controls, never sees WM_CREATE: it keeps
+// its own frame, and only a later frame recalculation adds the one-pixel frame inside it.
+TEST(OfficeBorderControl, AControlSubclassedAfterItExistsKeepsItsFrameUntilTheFrameIsRecalculated)
 {
     CWnd parent;
     parent.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(40, 40, 240, 140), nullptr, 0);
-    HWND hCombo = ::CreateWindowEx(WS_EX_CLIENTEDGE, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10,
-                                   120, 100, parent.GetSafeHwnd(), nullptr, nullptr, nullptr);
-    ASSERT_TRUE(hCombo);
-    COfficeBorderControl<CComboBox> combo;
-    ASSERT_TRUE(combo.SubclassWindow(hCombo));
-    EXPECT_FALSE(combo.GetExStyle() & WS_EX_CLIENTEDGE);
-    CRect rcWindow, rcClient;
-    combo.GetWindowRect(&rcWindow);
-    combo.GetClientRect(&rcClient);
-    combo.ClientToScreen(&rcClient);
-    EXPECT_EQ(CRect(rcWindow.left + 1, rcWindow.top + 1, rcWindow.right - 1, rcWindow.bottom - 1), rcClient);
+    HWND hEdit = ::CreateWindowEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 10, 120, 30,
+                                  parent.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hEdit);
+    auto clientOnScreen = [hEdit]
+    {
+        CRect rcClient;
+        ::GetClientRect(hEdit, &rcClient);
+        ::MapWindowPoints(hEdit, nullptr, reinterpret_cast<POINT*>(&rcClient), 2);
+        return rcClient;
+    };
+    const CRect rcOwnClient = clientOnScreen();
+    COfficeBorderControl<CEdit> edit;
+    ASSERT_TRUE(edit.SubclassWindow(hEdit));
+    EXPECT_TRUE(edit.GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(rcOwnClient, clientOnScreen());
+
+    edit.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    EXPECT_TRUE(edit.GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(CRect(rcOwnClient.left + 1, rcOwnClient.top + 1, rcOwnClient.right - 1, rcOwnClient.bottom - 1),
+              clientOnScreen());
     parent.DestroyWindow();
 }

@@ -72,7 +72,8 @@ TEST(Options, TypedPathIsKeptInTheFileForTheNextStart)
     EXPECT_EQ("1", std::string(ReadKey(strIni, "auto_flag")));
 }
 
-TEST(Options, FailedWriteIsReportedAndChangesNothing)
+// The user keeps the chosen compiler for this session and learns it will not last beyond it.
+TEST(Options, AFailedWriteIsReportedAndTheFrameStillTakesTheSettings)
 {
     CTestFolder folder("options_fail");
     ASSERT_TRUE(folder.Write("config", "a file where the folder should be"));
@@ -85,10 +86,12 @@ TEST(Options, FailedWriteIsReportedAndChangesNothing)
                                         HWND hPage = ::GetDlgItem(::GetDlgItem(h, IDC_TAB_OPTIONS), AFX_IDW_PANE_FIRST);
                                         ::SetDlgItemText(hPage, IDC_EDIT_COMPILER_PATH, "C:\\new.bat");
                                     }});
-    EXPECT_EQ(std::vector<std::string>{"the settings could not be written to " + std::string(strIni) + "!"},
+    EXPECT_EQ(std::vector<std::string>{"the settings could not be written to " + std::string(strIni) +
+                                       ", they apply only until the designer is closed!"},
               run.refusals);
-    EXPECT_EQ(IDCANCEL, run.nResult);
-    EXPECT_EQ("C:\\kept.bat", std::string(settings.strCompilerPath));
+    EXPECT_EQ(IDOK, run.nResult);
+    EXPECT_EQ(1, settings.nAutoFlag);
+    EXPECT_EQ("C:\\new.bat", std::string(settings.strCompilerPath));
 }
 
 TEST(Options, ThePageStandsInTheThemedTabAndF6WalksOntoItAgain)
