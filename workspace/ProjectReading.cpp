@@ -6,6 +6,7 @@
 #include "project/RunRepair.h"
 #include "project/SystemError.h"
 
+#include <algorithm>
 #include <new>
 
 namespace
@@ -48,7 +49,7 @@ void TellWhyNotOpened(CProjectReading::Result& read)
     read.nOpenError = OpenErrorOf(strPath);
     if (read.nOpenError == ERROR_SUCCESS)
         return;
-    const CString strUntil = read.recovery.Until();
+    const CString strUntil = read.recovery.MayHold(strPath) ? read.recovery.Until() : CString();
     read.bGone = strUntil.IsEmpty() && IsGone(strPath, read.nOpenError);
     read.strMessage =
         "the file " + strPath + " cannot be opened" + strUntil + " (" + SystemErrorText(read.nOpenError) + ")";
@@ -70,6 +71,10 @@ CString FolderRecovery::Until() const
     {
     case Pending::Blocked:
         return " until the interrupted run in its folder is put right";
+    case Pending::InTheWay:
+        return " until " + strRecord + ", which is in the way, is moved elsewhere";
+    case Pending::NoMemory:
+        return " until there is the memory to look at its folder";
     case Pending::Anothers:
         return " while another program is saving files in its folder";
     case Pending::None:
@@ -78,19 +83,32 @@ CString FolderRecovery::Until() const
     return CString();
 }
 
+bool FolderRecovery::MayHold(const CString& strPath) const
+{
+    // Only a record read whole tells which files its run holds.
+    if (pending != Pending::Blocked || !names)
+        return pending != Pending::None;
+    const auto same = [&strPath](const CString& strName) { return SamePath(strName, strPath); };
+    return std::any_of(names->begin(), names->end(), same);
+}
+
 FolderRecovery RecoverFolder(const CString& strFolder)
 {
     try
     {
         const RunRecovery recovery = RecoverInterruptedRun(strFolder);
-        const CString strTold = RecoveryText(RecordPathIn(strFolder), recovery);
+        const CString strRecord = RecordPathIn(strFolder);
+        const CString strTold = RecoveryText(strRecord, recovery);
         // A folder that is not there holds no record: a design in it is gone, not waiting for a run.
         if (::GetFileAttributes(strFolder) == INVALID_FILE_ATTRIBUTES)
             return {strTold};
+        if (recovery.foreign)
+            return {strTold, FolderRecovery::Pending::InTheWay, strRecord};
         switch (recovery.record)
         {
         case RecordLeft::Blocked:
-            return {strTold, FolderRecovery::Pending::Blocked};
+            return {strTold, FolderRecovery::Pending::Blocked, strRecord,
+                    recovery.named ? std::make_optional(recovery.names) : std::nullopt};
         case RecordLeft::Anothers:
             return {strTold, FolderRecovery::Pending::Anothers};
         default:
@@ -100,7 +118,7 @@ FolderRecovery RecoverFolder(const CString& strFolder)
     catch (const std::bad_alloc&)
     {
         // The record stays: the next write into the folder puts the run right.
-        return {CString(), FolderRecovery::Pending::Blocked};
+        return {CString(), FolderRecovery::Pending::NoMemory};
     }
 }
 

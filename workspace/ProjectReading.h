@@ -10,7 +10,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 // What putting right a run of the writer cut off in a folder told, before a design there is read or made.
 struct FolderRecovery
@@ -20,12 +22,20 @@ struct FolderRecovery
     {
         None,
         Blocked,   // cut off, and cannot be put right yet
+        InTheWay,  // a file at the record's name is no record of ours, or cannot be read as one: no run goes there
+        NoMemory,  // the folder could not be looked at for want of memory
         Anothers,  // another program's, going on
     };
     CString strTold;  // empty when there is nothing to tell
     Pending pending = Pending::None;
+    CString strRecord;  // the folder's record: named where a file of its name is in the way
+    // The files a blocked run names, where its record was read whole; otherwise any file may be one it holds aside.
+    std::optional<std::vector<CString>> names;
     // Until when a design there cannot be read or made, " until ..." or " while ..."; empty when nothing waits.
     CString Until() const;
+    // Whether the file may be waiting on what is pending: a run whose record names other files alone holds it
+    // nowhere.
+    bool MayHold(const CString& strPath) const;
 };
 
 // A design whose save was cut off may wait aside until then. Each later write puts right its own.

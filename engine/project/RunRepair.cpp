@@ -604,6 +604,16 @@ void NameWhatTheDamagedLineHid(const CString& at, const RunContents& run, RunRec
             outcome->unprovenBesideOld.emplace_back(made, CString());
 }
 
+// Each file the run names, at its own name, of the run itself and of those finished before it.
+std::vector<CString> FilesNamedBy(const RunContents& run)
+{
+    std::vector<CString> names;
+    for (const std::vector<RecordedFile>* files : {&run.files, &run.finished})
+        for (const RecordedFile& file : *files)
+            names.push_back(file.path);
+    return names;
+}
+
 }  // namespace
 
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
@@ -683,6 +693,8 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         outcome.foreign = true;
         return outcome;
     }
+    outcome.names = FilesNamedBy(run);
+    outcome.named = !run.damaged;
     bool stays = false;
     const bool whole = FinishOrUndo(run, nullptr, &outcome);
     if (run.damaged)

@@ -75,6 +75,10 @@ struct RunRecovery
     bool leftNew = false;     // a file, or a temporary standing for it, keeps the run's new contents
     // While the run cannot be put right, what stands at each of its files that could not be, each after "; ".
     CString meanwhile;
+    // The files the run's record names, at their own names, once it was read whole; while named is false, as where
+    // it could not be read or a line of it was damaged, any file may be the run's.
+    std::vector<CString> names;
+    bool named = false;
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file

@@ -3,7 +3,9 @@
 // save, and an editor is written through its own "<file>.tmp".
 #include "DesignerFrameTest.h"
 
+#include "AllocationFault.h"
 #include "DialogAnswer.h"
+#include "ProjectReading.h"
 #include "WorkspaceRes.h"
 #include "afxadv.h"
 #include "model/FixedText.h"
@@ -474,6 +476,78 @@ TEST_F(ProjectFolderTest, OnlyAGoneDesignLeavesTheRecentList)
     holder.Release();
     ChooseRecent(0);
     EXPECT_EQ(1u, m_pFrame->m_projects.size()) << "opens once it is let go";
+}
+
+// Before, a run whose record names other files alone kept a design gone from its folder in the recent list, the
+// box telling the user to wait for the run. Only a record damaged past its reading may name any file.
+TEST_F(ProjectFolderTest, AGoneDesignLeavesTheRecentListBesideARunCutOffThatDoesNotNameIt)
+{
+    const std::string strGone = m_folder.Path("gone.kvs");
+    CRecentFileList& recent = EmptyRecentList();
+    ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}, {RunStep::Aside, "chat_api.h"}}));
+    const std::string record = m_folder.Read("replacing.tmr");
+    CHeldOpen holder(m_folder.Path("chat_api.h.tmo").c_str(), FILE_SHARE_READ);
+    ASSERT_TRUE(holder.IsHeld());
+    recent[0] = strGone.c_str();
+    ChooseRecent(0);
+    EXPECT_TRUE(recent[0].IsEmpty()) << "the gone design's entry goes";
+
+    ASSERT_TRUE(m_folder.Write("replacing.tmr", record + "old gone.kvs 0123456789abcdef\n"));
+    recent[0] = strGone.c_str();
+    ChooseRecent(0);
+    EXPECT_EQ(0, recent[0].CompareNoCase(strGone.c_str())) << "the entry stays";
+
+    const std::vector<CString>& messages = DesignerTestApp().m_messages;
+    ASSERT_EQ(2u, messages.size());
+    const std::string gone(messages[0]);
+    EXPECT_EQ(0u, gone.find("the file " + strGone + " cannot be opened (")) << gone;
+    EXPECT_NE(std::string::npos, gone.find("); it is removed from the recent file list!")) << gone;
+    EXPECT_EQ(0, messages[1].Find(("the file " + strGone +
+                                   " cannot be opened until the interrupted run in its folder is put right (")
+                                      .c_str()))
+        << (LPCTSTR)messages[1];
+    EXPECT_EQ("old header", m_folder.Read("chat_api.h.tmo"));
+}
+
+// Before, a file at the record's name that is no record of the designer's, which no run will ever put right, had
+// the selection and the opening tell the user to wait for an interrupted run. They name the file in the way; the
+// recent entry stays, as it may be a record whose run holds the design aside.
+TEST_F(ProjectFolderTest, AFileInTheRecordsWayIsWhatTheSelectionAndTheOpeningWaitOn)
+{
+    const std::string strRecord = m_folder.Path("replacing.tmr");
+    const std::string strUntil = " until " + strRecord + ", which is in the way, is moved elsewhere";
+    const std::string strMissing = m_folder.Path("sensor.kvs");
+    CRecentFileList& recent = EmptyRecentList();
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+    ASSERT_TRUE(m_folder.Write("replacing.tmr", "another program's notes"));
+    Select(ProjectItem("chat"));
+    recent[0] = strMissing.c_str();
+    ChooseRecent(0);
+
+    const std::vector<CString>& messages = DesignerTestApp().m_messages;
+    ASSERT_EQ(2u, messages.size());
+    EXPECT_NE(-1, messages[0].Find((" cannot be made" + strUntil).c_str())) << (LPCTSTR)messages[0];
+    EXPECT_EQ(0, messages[1].Find(("the file " + strMissing + " cannot be opened" + strUntil + " (").c_str()))
+        << (LPCTSTR)messages[1];
+    EXPECT_EQ(0, recent[0].CompareNoCase(strMissing.c_str())) << "the entry stays";
+    EXPECT_NE(-1, Output().Find((strRecord + " is in the way; moving it elsewhere").c_str())) << (LPCTSTR)Output();
+    EXPECT_EQ("another program's notes", m_folder.Read("replacing.tmr"));
+}
+
+// Before, a folder that could not be looked at for want of memory was said to hold an interrupted run.
+TEST_F(ProjectFolderTest, AFolderNotLookedAtForWantOfMemoryWaitsForMemoryNotForARun)
+{
+    const CString strFolder = m_folder.Path().c_str();
+    FolderRecovery starved;
+    {
+        AllocationFault fault(0, AllocationFault::Threads::ThisOne);
+        starved = RecoverFolder(strFolder);
+    }
+    ASSERT_TRUE(AllocationFault::Happened());
+    EXPECT_EQ(" until there is the memory to look at its folder", std::string(starved.Until()));
+    EXPECT_TRUE(starved.MayHold(m_folder.Path("chat.kvs").c_str())) << "nothing is known of the folder";
 }
 
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.
