@@ -63,6 +63,8 @@ BOOL MakeEditorFile(const ProjectRecord& project, const CString& strPath, std::o
         app.RunLongWork("Reading " + project.folder + "...", [&] { *pSettled = RecoverFolder(project.folder); });
         if (pSettled->has_value() && !(*pSettled)->strTold.IsEmpty())
             app.AddOutputLine(CString("Showing ") + project.name + ": " + (*pSettled)->strTold);
+        if (pSettled->has_value())
+            app.AgreeEditorsWithFolder(project.folder, **pSettled);
     }
     if (pSettled->has_value() && (*pSettled)->pending != FolderRecovery::Pending::None)
     {

@@ -14,6 +14,7 @@
 class CProjectReading;
 class CKTSyntaxEditDoc;
 class CwrenfoldDoc;
+struct FolderRecovery;
 struct ProjectRecord;
 
 class CwrenfoldApp : public CWinApp
@@ -40,6 +41,9 @@ public:
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);
+    // After a run cut off in the folder was put right there, every open editor of a file in it agrees with the
+    // disk, but where the user's edits would be lost: the output pane then says the file was put back under them.
+    void AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery);
     // Every editor view but the sender's takes the options now in the profile.
     void RefreshEditorDocuments(CView* pSender);
     // Long work with the main frame answering meanwhile, as the frame runs its own; without the

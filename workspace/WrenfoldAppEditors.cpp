@@ -5,6 +5,8 @@
 #include "KTSyntaxEditDoc.h"
 #include "MainFrame.h"
 #include "ProjectEditorFiles.h"
+#include "ProjectReading.h"
+#include "project/RunFiles.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -68,6 +70,23 @@ void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
     for (CwrenfoldDoc* pDoc : EditorsOf(project))
         pDoc->OnCloseDocument();
     m_waitingTexts.Forget(project);
+}
+
+// An editor left showing a text the run's undo took off the disk would write half of that run back with its next
+// save.
+void CwrenfoldApp::AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery)
+{
+    if (recovery.strTold.IsEmpty() || !m_pEditorTemplate)
+        return;
+    POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
+    while (pos)
+    {
+        CwrenfoldDoc* pDoc = static_cast<CwrenfoldDoc*>(m_pEditorTemplate->GetNextDoc(pos));
+        const CString strPath = pDoc->GetPathName();
+        if (SamePath(RecordPathOf(strPath), RecordPathIn(strFolder)) && !pDoc->ShowFileNow())
+            AddOutputLine(strPath + " was put back under its editor, which keeps its text: a save of the editor " +
+                          "writes that text over it");
+    }
 }
 
 void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)
