@@ -6,12 +6,14 @@
 #include "ProjectEditorFiles.h"
 #include "ProjectReading.h"
 #include "ProjectTreeItems.h"
+#include "TreeItemData.h"
 #include "WrenfoldApp.h"
 
 #include "KTSyntaxEditCtrl.h"
 #include "RuntimeFiles.h"
 #include "afxdlgs.h"
 #include "project/ProjectFile.h"
+#include "project/RunFiles.h"
 
 #include <shlobj.h>
 
@@ -115,6 +117,7 @@ CMainFrame::ProjectOpening CMainFrame::ShowProjectRead(CProjectReading& reading,
     CProjectReading::Result& read = reading.Read();
     if (!read.recovery.strTold.IsEmpty())
         m_wndOutput.AddLine("Opening " + strPath + ": " + read.recovery.strTold);
+    static_cast<CwrenfoldApp*>(AfxGetApp())->AgreeEditorsWithFolder(FolderOf(strPath), read.recovery);
     if (read.nOpenError != ERROR_SUCCESS)
     {
         AfxMessageBox(read.strMessage + (read.bGone ? pszWhenGone : "") + "!", MB_OK | MB_ICONEXCLAMATION);
@@ -255,14 +258,26 @@ void CMainFrame::OnFileClose()
 }
 
 // A project that could not be closed is left current: its refusal may name Save All, which acts while a project
-// is current, and closing another after it would have selected the root.
+// is current, and closing another after it would have selected the root. The user's selection stays where it
+// was while its project does.
 void CMainFrame::OnFileCloseAll()
 {
+    const HTREEITEM hSelected = HasTree() ? m_wndProjectTree.m_wndTree.GetSelectedItem() : nullptr;
+    const TreeItemData* pData = ItemDataOf(hSelected);
+    const ProjectRecord* pSelected = pData ? pData->project : nullptr;
     const ProjectRecord* pKept = nullptr;
+    bool bSelectedKept = false;
     for (size_t i = m_projects.size(); i > 0; i--)
-        if (!CloseProject(m_projects[i - 1].get()))
-            pKept = m_projects[i - 1].get();
-    if (pKept)
+    {
+        const ProjectRecord* pProject = m_projects[i - 1].get();
+        if (CloseProject(pProject))
+            continue;
+        pKept = pProject;
+        bSelectedKept = bSelectedKept || pProject == pSelected;
+    }
+    if (bSelectedKept)
+        m_wndProjectTree.m_wndTree.SelectItem(hSelected);
+    else if (pKept)
         SelectProjectItem(pKept);
 }
 

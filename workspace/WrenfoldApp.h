@@ -41,6 +41,9 @@ public:
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);
+    // After a run cut off in the folder was put right there, every open editor of a file in it agrees with the
+    // disk, but where the user's edits would be lost: the output pane then says the file was put back under them.
+    void AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery);
     // Every editor view but the sender's takes the options now in the profile.
     void RefreshEditorDocuments(CView* pSender);
     // Long work with the main frame answering meanwhile, as the frame runs its own; without the
@@ -49,7 +52,7 @@ public:
     // A line in the main frame's output pane; without the frame, nowhere.
     void AddOutputLine(const CString& strLine);
     // A run cut off in the folder put right as long work, before a design there is read or made: what it told
-    // goes to the output pane after "<strTellingAs>: ".
+    // goes to the output pane after "<strTellingAs>: ", and the folder's open editors are made to agree with it.
     FolderRecovery SettleFolder(const CString& strFolder, const CString& strTellingAs);
     bool IsAProjectCurrent() const;
 

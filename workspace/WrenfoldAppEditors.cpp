@@ -6,6 +6,7 @@
 #include "MainFrame.h"
 #include "ProjectEditorFiles.h"
 #include "ProjectReading.h"
+#include "project/RunFiles.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -71,6 +72,23 @@ void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
     m_waitingTexts.Forget(project);
 }
 
+// An editor left showing a text the run's undo took off the disk would write half of that run back with its next
+// save.
+void CwrenfoldApp::AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery)
+{
+    if (recovery.strTold.IsEmpty() || !m_pEditorTemplate)
+        return;
+    POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
+    while (pos)
+    {
+        CwrenfoldDoc* pDoc = static_cast<CwrenfoldDoc*>(m_pEditorTemplate->GetNextDoc(pos));
+        const CString strPath = pDoc->GetPathName();
+        if (SamePath(RecordPathOf(strPath), RecordPathIn(strFolder)) && !pDoc->ShowFileNow())
+            AddOutputLine(strPath + " was put back under its editor, which keeps its text: a save of the editor " +
+                          "writes that text over it");
+    }
+}
+
 void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)
 {
     if (!m_pEditorTemplate)
@@ -107,5 +125,6 @@ FolderRecovery CwrenfoldApp::SettleFolder(const CString& strFolder, const CStrin
     RunLongWork("Reading " + strFolder + "...", [&] { recovery = RecoverFolder(strFolder); });
     if (!recovery.strTold.IsEmpty())
         AddOutputLine(strTellingAs + ": " + recovery.strTold);
+    AgreeEditorsWithFolder(strFolder, recovery);
     return recovery;
 }

@@ -9,10 +9,12 @@
 #include "WrenfoldApp.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <new>
 #include <string>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 
@@ -113,11 +115,7 @@ bool CwrenfoldDoc::s_bQuiet = false;
 
 CDocument* CwrenfoldDoc::OpenQuietly(CDocTemplate& editors, LPCTSTR lpszPathName)
 {
-    struct CQuiet
-    {
-        CQuiet() { s_bQuiet = true; }
-        ~CQuiet() { s_bQuiet = false; }
-    } quiet;
+    CQuiet quiet;
     return editors.OpenDocumentFile(lpszPathName, TRUE);
 }
 
@@ -125,6 +123,80 @@ void CwrenfoldDoc::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, 
 {
     if (!s_bQuiet || bSaving)
         CKTSyntaxEditDoc::ReportSaveLoadException(lpszPathName, e, bSaving, nIDPDefault);
+}
+
+BOOL CwrenfoldDoc::ShowFileNow()
+{
+    if (!IsModified())
+        switch (CompareWithFile())
+        {
+        case OnDisk::Same:
+            return TRUE;
+        case OnDisk::Other:
+            return Reload();
+        case OnDisk::Unreadable:
+            break;
+        }
+    return !FileChangedSince();
+}
+
+// Piece by piece, as the rows give it: a big text is never copied whole.
+CwrenfoldDoc::OnDisk CwrenfoldDoc::CompareWithFile() const
+{
+    const CKTSyntaxEditBufferManager* pBuffer = GetDataManager();
+    std::ifstream in((LPCTSTR)GetPathName(), std::ios::binary);
+    if (!pBuffer || !in.is_open())
+        return OnDisk::Unreadable;
+    try
+    {
+        bool bSame = true;
+        std::vector<char> piece;
+        const auto compare = [&](const void* pData, size_t nBytes)
+        {
+            if (!bSame)
+                return;
+            piece.resize(nBytes);
+            bSame = in.read(piece.data(), std::streamsize(nBytes)) && std::memcmp(piece.data(), pData, nBytes) == 0;
+        };
+        CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
+        // Refused only for a text changed since it was read, which an unmodified editor does not hold.
+        if (!pBuffer->Store(compare, GetPathName(), nullptr))
+            return OnDisk::Unreadable;
+        if (in.bad())
+            return OnDisk::Unreadable;
+        return bSame && in.peek() == std::ifstream::traits_type::eof() ? OnDisk::Same : OnDisk::Other;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return OnDisk::Unreadable;
+    }
+}
+
+bool CwrenfoldDoc::FileChangedSince() const
+{
+    WIN32_FIND_DATAA now;
+    const HANDLE hFind = ::FindFirstFileA(GetPathName(), &now);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    ::FindClose(hFind);
+    const WIN32_FIND_DATAA& then = GetFileInfo();
+    return ::CompareFileTime(&now.ftLastWriteTime, &then.ftLastWriteTime) != 0 ||
+           now.nFileSizeLow != then.nFileSizeLow || now.nFileSizeHigh != then.nFileSizeHigh;
+}
+
+// The undo history goes with the old text, so the Generate it held can no longer be taken back in this editor.
+BOOL CwrenfoldDoc::Reload()
+{
+    static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts().Closed(*this);
+    try
+    {
+        CQuiet quiet;
+        return OnOpenDocument(GetPathName());
+    }
+    catch (const std::bad_alloc&)
+    {
+        return FALSE;
+    }
 }
 
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
@@ -241,7 +313,8 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
 
 // A text that took the place of the user's edits is written only once the user has seen it, and the rest of
 // its group with it. The save fails, so that a Close or an Exit does not throw the editors away.
-// Save All is there only while a project is current: Close All leaves none once it has closed the projects it could.
+// Save All is there only while a project is current: none is from the moment a Close All has closed another
+// project until it selects the one it could not close.
 CString CwrenfoldDoc::UnseenText(const std::vector<CString>& edited, const std::vector<Saving>& savings,
                                  const std::vector<WaitingText>& texts)
 {

@@ -29,9 +29,29 @@ public:
     // first try the user was told of.
     static CDocument* OpenQuietly(CDocTemplate& editors, LPCTSTR lpszPathName);
     void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault) override;
+    // Once its file may have been changed under it: an editor the user has not changed reads a file that now
+    // holds another text again, its undo history and any Generate its text stood for going with the old text.
+    // FALSE where the editor keeps a text that its file no longer holds.
+    BOOL ShowFileNow();
 
 private:
     static bool s_bQuiet;
+    // Failures to read say nothing meanwhile.
+    struct CQuiet
+    {
+        CQuiet() { s_bQuiet = true; }
+        ~CQuiet() { s_bQuiet = false; }
+    };
+    enum class OnDisk
+    {
+        Same,
+        Other,
+        Unreadable
+    };
+    OnDisk CompareWithFile() const;
+    // Written or replaced since the editor last read or wrote it.
+    bool FileChangedSince() const;
+    BOOL Reload();
     struct Saving
     {
         CwrenfoldDoc* pDoc;

@@ -187,12 +187,16 @@ protected:
         return *m_pFrame->m_projects.back();
     }
     void GenerateWithEachAllocationFailing(CEditorFault::Moment armed, CEditorFault::Moment until);
-    // The output pane's last line.
-    std::string LastOutputLine() const
+    CString Output() const
     {
         CString strOutput;
         m_pFrame->m_wndOutput.GetWindowText(strOutput);
-        std::string output(strOutput);
+        return strOutput;
+    }
+    // The output pane's last line.
+    std::string LastOutputLine() const
+    {
+        std::string output(Output());
         output.erase(output.find_last_not_of("\r\n") + 1);
         return output.substr(output.rfind("\r\n") + 2);
     }
@@ -1551,24 +1555,156 @@ TEST_F(TakenBackTest, ARunHeldBackInTheFolderIsToldOnceAndTheHeaderHeldWithItIsN
     ExpectAllOld("the Save All once the run could be put right");
 }
 
+namespace
+{
+
+// Where "other", which closes, stands beside "win", which cannot.
+enum class Other
+{
+    None,
+    OpenedBefore,
+    OpenedAfter
+};
+
+class CloseAllTest : public TakenBackTest
+{
+protected:
+    // "win" cannot be closed: a text that took the place of the user's edits waits to be seen.
+    void CloseAllKeepsWin(Other other)
+    {
+        const auto openOther = [this] { m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "other").c_str()); };
+        if (other == Other::OpenedBefore)
+            openOther();
+        codegen::GeneratedCode code;
+        ASSERT_NE(nullptr, TypeInTheHeaderOpenedWhileItsGenerateIsUndone(&code));
+        if (other == Other::OpenedAfter)
+            openOther();
+        PressInFilled('Y');
+        const HTREEITEM hField = FirstChildOf("win", "Head");
+        Select(hField);
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_CLOSE_ALL);
+        ASSERT_EQ(1u, m_pFrame->m_projects.size()) << "the project whose save was refused stays";
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("Save All writes them"))
+            << (LPCTSTR)DesignerTestApp().m_messages[0];
+        ASSERT_NE(nullptr, m_pFrame->CurrentProject());
+        EXPECT_STREQ("win", m_pFrame->CurrentProject()->name);
+        EXPECT_EQ(hField, Tree().GetSelectedItem()) << "the user's selection stays";
+        EXPECT_TRUE(PageShown(CProtocolSettingsPane::kFieldPage));
+        EXPECT_EQ(1, CommandStateOf(*m_pFrame, ID_PROJECT_SAVE_ALL));
+        DesignerTestApp().m_messages.clear();
+        SaveAllWritesWhole(code);
+    }
+};
+
+}  // namespace
+
 // Before, the refusal of a project Close All could not close said that Save All writes its files, while Close
 // All then left the tree's root selected and Save All disabled with it. The project it could not close is left
-// current, whichever order the projects were opened in.
-TEST_F(TakenBackTest, TheSaveAllARefusedCloseAllNamesIsThereAndWritesTheFiles)
+// current, whichever order the projects were opened in, and a selection in it stays: before, Close All selected
+// the project's item even where it had closed nothing, and the field's page gave way to the project's.
+TEST_F(CloseAllTest, TheSaveAllARefusedCloseAllNamesIsThereAndWritesTheFiles) { CloseAllKeepsWin(Other::OpenedAfter); }
+
+TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsStaysCurrentWhenItWasOpenedFirst)
 {
-    codegen::GeneratedCode code;
-    ASSERT_NE(nullptr, TypeInTheHeaderOpenedWhileItsGenerateIsUndone(&code));
-    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "other").c_str());
-    PressInFilled('Y');
-    DesignerTestApp().m_messages.clear();
-    RunCommand(ID_PROJECT_CLOSE_ALL);
-    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << "the project whose save was refused stays";
-    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
-    EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("Save All writes them"))
-        << (LPCSTR)DesignerTestApp().m_messages[0];
-    ASSERT_NE(nullptr, m_pFrame->CurrentProject());
-    EXPECT_STREQ("win", m_pFrame->CurrentProject()->name);
-    EXPECT_EQ(1, CommandStateOf(*m_pFrame, ID_PROJECT_SAVE_ALL));
+    CloseAllKeepsWin(Other::OpenedBefore);
+}
+
+TEST_F(CloseAllTest, AloneTheProjectARefusedCloseAllKeepsKeepsItsSelection) { CloseAllKeepsWin(Other::None); }
+
+namespace
+{
+
+// What a Generate's save killed once the source and demo went in and the header went aside leaves.
+void LeaveSaveKilledWithTheHeaderAside(const CTestFolder& folder)
+{
+    RunSteps steps = StepsUntilAllWentIn({"win_api.c", "win_api_demo.c", "win_api.h"});
+    steps.pop_back();
+    ASSERT_TRUE(LeaveRecord(folder.Path(), steps));
+}
+
+}  // namespace
+
+// Before, an editor went on showing, unmarked, the text that putting right a run cut off in its folder had just
+// taken off the disk: a later edit and save wrote half of the undone Generate back beside the old header. An
+// editor the user has not changed shows its file as put back; one the user changed keeps the edits, and the output
+// pane says that its file was put back under it.
+TEST_F(TakenBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepTheUsersText)
+{
+    const std::vector<std::pair<std::string, std::string>> killed = {
+        {"win.diagram", "diagram"},     {"win_api.c", "new source"},        {"win_api.c.tmo", "old source"},
+        {"win_api_demo.c", "new demo"}, {"win_api_demo.c.tmo", "old demo"}, {"win_api.h.tmp", "new header"},
+        {"win_api.h.tmo", "old header"}};
+    for (const auto& [file, text] : killed)
+        ASSERT_TRUE(m_folder.Write(file, text));
+    LeaveSaveKilledWithTheHeaderAside(m_folder);
+    {
+        // A viewer holds what went aside, so that nothing of the run can be put back yet.
+        CHeldOpen source(m_folder.Path("win_api.c.tmo").c_str(), FILE_SHARE_READ);
+        CHeldOpen demo(m_folder.Path("win_api_demo.c.tmo").c_str(), FILE_SHARE_READ);
+        CHeldOpen header(m_folder.Path("win_api.h.tmo").c_str(), FILE_SHARE_READ);
+        ASSERT_TRUE(source.IsHeld() && demo.IsHeld() && header.IsHeld());
+        OpenAndSelect("win");
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find(
+                          " cannot be made until the interrupted run in its folder is put right"))
+            << (LPCTSTR)DesignerTestApp().m_messages[0];
+        ASSERT_NE(nullptr, EditorOf("win_api.c"));
+        EXPECT_EQ("new source", EditorText(EditorOf("win_api.c")));
+        ASSERT_NE(nullptr, EditorOf("win_api_demo.c"));
+        EXPECT_TRUE(InputTo(ViewOf(EditorOf("win_api_demo.c"))).Text("mine "));
+    }
+    Select(FirstChildOf("win", "Head"));
+    EXPECT_NE(-1, Output().Find("was put right")) << (LPCTSTR)Output();
+    ASSERT_EQ("old source", m_folder.Read("win_api.c"));
+    CDocument* pSource = EditorOf("win_api.c");
+    EXPECT_EQ("old source", EditorText(pSource));
+    EXPECT_FALSE(pSource->IsModified());
+    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api.c") + " was put back").c_str())) << (LPCTSTR)Output();
+    ASSERT_EQ("old demo", m_folder.Read("win_api_demo.c"));
+    EXPECT_EQ("mine new demo", EditorText(EditorOf("win_api_demo.c")));
+    EXPECT_TRUE(EditorOf("win_api_demo.c")->IsModified());
+    EXPECT_NE(-1,
+              Output().Find((m_folder.Path("win_api_demo.c") + " was put back under its editor, which keeps its "
+                                                               "text: a save of the editor writes that text over it")
+                                .c_str()))
+        << (LPCTSTR)Output();
+
+    EXPECT_TRUE(InputTo(ViewOf(pSource)).Text("mine "));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.size() == 1) << (LPCSTR)DesignerTestApp().m_messages.back();
+    EXPECT_EQ("mine old source", m_folder.Read("win_api.c"));
+    EXPECT_EQ("old header", m_folder.Read("win_api.h"));
+}
+
+// Before, an editor that showed its file anew once a run put right had put another text back under it still
+// stood for the Generate it had saved: its next save took that Generate back, and wrote what the header held
+// before it over the Generate's header, which nothing had taken back.
+TEST_F(TakenBackTest, AnEditorThatShowsItsFileAnewNoLongerTakesItsGenerateBack)
+{
+    WriteOldFiles();
+    ProjectRecord& project = SelectWithTheHeaderUnopened();
+    project.basedProtocol ^= 1;
+    const codegen::GeneratedCode code = CodeOf(project);
+    RunCommand(ID_BUILD_GENERATE_CODE);
     DesignerTestApp().m_messages.clear();
     SaveAllWritesWhole(code);
+    for (const std::string& file : m_filled)
+        ASSERT_TRUE(m_folder.Write(file + ".tmo", "put back " + file));
+    ASSERT_TRUE(::MoveFile(m_folder.Path("win_api.h").c_str(), m_folder.Path("win_api.h.tmo").c_str()));
+    ASSERT_TRUE(m_folder.Write("win_api.h.tmp", "a header that never went in"));
+    LeaveSaveKilledWithTheHeaderAside(m_folder);
+
+    Select(FirstChildOf("win", "Head"));
+    for (const std::string& file : m_filled)
+        EXPECT_EQ("put back " + file, EditorText(EditorOf(file))) << file;
+    ASSERT_NE(nullptr, EditorOf("win_api.h"));
+    EXPECT_EQ(code.header, WithoutCarriageReturns(EditorText(EditorOf("win_api.h"))));
+    EXPECT_TRUE(InputTo(ViewOf(EditorOf("win_api.c"))).Text("mine "));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ("mine put back win_api.c", m_folder.Read("win_api.c"));
+    EXPECT_EQ("put back win_api_demo.c", m_folder.Read("win_api_demo.c"));
+    EXPECT_EQ(code.header, WithoutCarriageReturns(m_folder.Read("win_api.h")));
 }
