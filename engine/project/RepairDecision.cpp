@@ -51,6 +51,25 @@ BackDecision BesideOther(const RecordedFile& file, const Seen& at, const Seen& t
     return {BackStep::None, BackWord::MissingBesideNew, true, true};
 }
 
+// With the old file said to go aside and gone from there: the run's new file whole at the temporary is all the
+// file has where nothing stands at its name, and goes in; beside a file there that is neither the old nor the
+// run's new, another program's, it stays, and both are named.
+BackDecision OldGone(const RecordedFile& file, const Seen& at, const Seen& temporary)
+{
+    if (!file.aside)
+        return Decided(BackStep::None);
+    if (NewIsIn(file, at))
+        return Decided(BackStep::None, BackWord::Gone);
+    if (Against(temporary, WholeNew(file), true) != Standing::Proven)
+        return Decided(BackStep::None);
+    if (at.kind == Seen::Kind::Absent)
+        return Decided(BackStep::MoveNewIn, BackWord::Gone);
+    const Standing there = Against(at, file.oldProofs, true);
+    if (there != Standing::Other && there != Standing::Empty)
+        return Decided(BackStep::None);
+    return {BackStep::None, BackWord::OtherBesideNew, false, true};
+}
+
 // With the set-aside proven the old file or the name the run reserved (old), by what stands at the file's name.
 BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at)
 {
@@ -114,9 +133,7 @@ BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen&
     switch (old)
     {
     case Standing::Absent:
-        if (file.aside && at.kind == Seen::Kind::Absent && Against(temporary, WholeNew(file), true) == Standing::Proven)
-            return Decided(BackStep::MoveNewIn, BackWord::Gone);
-        return Decided(BackStep::None, file.aside && NewIsIn(file, at) ? BackWord::Gone : BackWord::None);
+        return OldGone(file, at, temporary);
     case Standing::Unknown:
     case Standing::Going:
         return Decided(BackStep::BlockAtAside);

@@ -4,6 +4,8 @@
 //   set-aside                    file at its name                     decision
 //   missing, said to go aside    missing, the run's new file whole    the new file goes in: the old contents
 //                                at the temporary                     were gone
+//                                another's or empty, the run's new    none: both named, the file left and
+//                                file whole at the temporary          the new file kept at the temporary
 //   missing                      the run's new, said to go aside       none: its old contents were gone
 //                                anything else                         none
 //   unreadable                   -                                     blocked at the set-aside
@@ -50,6 +52,8 @@ enum class BackWord
     KeptNew,            // it keeps the run's new contents beside a set-aside that is not the run's
     Missing,            // it is missing beside a set-aside that is not the run's
     MissingBesideNew,   // the same, the run's new file whole waiting at its temporary
+    OtherBesideNew,     // another's file at its name, its old contents gone: left, the run's new file whole
+                        // waiting at its temporary
     ChangedBesideOld,   // changed since the run put it in: left, its old contents waiting aside
     UnprovenBesideOld,  // left the same way, as an earlier designer's record proves no new file there
     Unproven,           // left so where its old file had no bytes

@@ -35,11 +35,16 @@ public:
     // False, with path and the system's error named unless a file was named before.
     bool Blocked(const CString& path, unsigned long code, bool stays = false)
     {
-        m_last = BlockerOf(path, code, stays);
-        if (m_whole)
-            m_outcome.blocker = m_last;
-        m_whole = false;
-        return false;
+        return BlockedBy(BlockerOf(path, code, stays));
+    }
+    // Blocked by another program's file at path, put there as the run's was moved to it, seen free: the next
+    // recovery leaves it beside the run's file.
+    bool BlockedByTaken(const CString& path, unsigned long code)
+    {
+        RunBlocker blocker = BlockerOf(path, code, false);
+        blocker.taken = true;
+        LeftMixedNext();
+        return BlockedBy(blocker);
     }
     // Done only once the name is gone: a file another program holds sharing its deletion stays until it lets go.
     bool Remove(const CString& path)
@@ -116,6 +121,13 @@ public:
         m_outcome.missing.emplace_back(path, temporary);
         return true;
     }
+    // Another's file at the file's name, its old contents gone: it stays, and so does the run's new file whole at
+    // the temporary; both are named.
+    bool LeaveBesideNew(const CString& path, const CString& temporary)
+    {
+        m_outcome.newBesideOther.push_back(temporary);
+        return Leave(path);
+    }
     // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
     bool LeaveBesideOld(const CString& path, const CString& setAside)
     {
@@ -146,6 +158,12 @@ public:
     {
         return (!m_ownRun || &file == m_moving) && !FolderReached(file.path);
     }
+    // What the record says went in stands at the file's name, which cannot be read: the run's own undo knows what it
+    // moved; a later recovery takes the record's word only where the old contents are seen aside, as it says.
+    bool TakesAsIn(const RecordedFile& file, const Seen& aside) const
+    {
+        return file.in && (m_ownRun || aside.kind == Seen::Kind::File);
+    }
     // What stands at the file's name is another program's, put there as the run moved its own in.
     bool Taken(const RecordedFile& file, const Seen& at) const
     {
@@ -165,6 +183,15 @@ public:
     }
 
 private:
+    bool BlockedBy(const RunBlocker& blocker)
+    {
+        m_last = blocker;
+        if (m_whole)
+            m_outcome.blocker = m_last;
+        m_whole = false;
+        return false;
+    }
+
     RunRecovery& m_outcome;
     bool m_ownRun;
     const RecordedFile* m_moving;
@@ -211,17 +238,22 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen
     return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
-// What stands at the file's name, as seen there, while its old contents wait aside.
-CString Meanwhile(const RecordedFile& file, const Seen& at, CSettling& settling)
+// What stands at the file's name, as seen there and beside what was seen at its set-aside, while its old contents
+// wait aside.
+CString Meanwhile(const RecordedFile& file, const Seen& aside, const Seen& at, CSettling& settling)
 {
     if (at.kind == Seen::Kind::Absent)
         return " is missing";
     if (at.kind == Seen::Kind::File && at.proof.size == 0)
         return " is empty";
-    // One that cannot be read, as while another program holds it, is still what the run moved in.
-    if (NewIsIn(file, at) || (at.kind == Seen::Kind::Unknown && file.in))
+    if (NewIsIn(file, at))
         return " " + settling.KeepsNewMeanwhile();
-    return " is left as it is";
+    if (at.kind != Seen::Kind::Unknown)
+        return " is left as it is";
+    // One that cannot be read, as while another program holds it, is still what the run moved in.
+    if (settling.TakesAsIn(file, aside))
+        return " " + settling.KeepsNewMeanwhile();
+    return " could not be read (" + SystemErrorText(at.code) + ")";
 }
 
 // What was seen at the set-aside of an old file that cannot go back yet: only one read, or moved there by the run
@@ -254,7 +286,7 @@ CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at,
     if (!file.aside || Against(at, old, true) == Standing::Proven || settling.Unseen(file))
         return CString();
     return "; " + file.path + " could not be put back yet" + AsideText(file, aside, code, settling) + "; meanwhile " +
-           file.path + Meanwhile(file, at, settling);
+           file.path + Meanwhile(file, aside, at, settling);
 }
 
 // The move to the file's name, seen free, was refused: another program put a file there since.
@@ -275,6 +307,8 @@ bool MoveBack(const RecordedFile& file, const Seen& aside, const Seen& at, bool 
         return false;
     const unsigned long code = LastSystemError();
     *waiting = WaitingText(file, aside, taken ? SeenAt(file.path) : at, code, settling);
+    if (taken)
+        return settling.BlockedByTaken(file.path, code);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
@@ -295,6 +329,9 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
         break;
     case BackWord::MissingBesideNew:
         settling.Missing(file.path, file.temporary);
+        break;
+    case BackWord::OtherBesideNew:
+        settling.LeaveBesideNew(file.path, file.temporary);
         break;
     case BackWord::ChangedBesideOld:
         settling.LeaveBesideOld(file.path, file.setAside);
@@ -385,8 +422,10 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
 }
 
 // The new file goes in, in one move, to the name seen free at, where it is all the file still has; while it
-// cannot, it stays, and *waiting says so.
-bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, CSettling& settling, CString* waiting)
+// cannot, it stays, and *waiting says so. Taken since, the name is looked at again, and once looked at again, it
+// blocks the file beside what now stands there, as MoveBack does.
+bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, bool again, CSettling& settling,
+               CString* waiting)
 {
     CString why;
     if (settling.Acted(MovedIn(file.temporary, file.path, &why)))
@@ -394,12 +433,17 @@ bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, CSettlin
         Say(word, file, settling);
         return true;
     }
-    if (TakenSince(at))
+    const bool taken = TakenSince(at);
+    if (taken && !again)
         return false;
     const unsigned long code = LastSystemError();
-    settling.LeftMixedNext();
+    const bool stillFree = !taken || SeenAt(file.path).kind == Seen::Kind::Absent;
     *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
-               " is missing, its old contents gone, and " + file.temporary + " " + settling.KeepsNewMeanwhile();
+               (stillFree ? " is missing" : " is left as it is") + ", its old contents gone, and " + file.temporary +
+               " " + settling.KeepsNewMeanwhile();
+    if (taken)
+        return settling.BlockedByTaken(file.path, code);
+    settling.LeftMixedNext();
     return settling.Blocked(file.temporary, code);
 }
 
@@ -425,7 +469,7 @@ bool Undo(const RecordedFile& file, bool beingWritten, CSettling& settling, CStr
         const BackDecision decision = DecideBackAt(file, aside, at, temporary, settling);
         bool done = false;
         if (decision.step == BackStep::MoveNewIn)
-            done = MoveNewIn(file, at, decision.word, settling, waiting);
+            done = MoveNewIn(file, at, decision.word, look > 0, settling, waiting);
         else
         {
             const bool dropped = decision.temporaryKept || DropTemporary(file, beingWritten, temporary, settling);
@@ -470,14 +514,15 @@ CString Listed(const char* words, const std::vector<CString>& paths)
 bool LeftMixed(const RunRecovery& recovery)
 {
     return !recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.missing.empty() ||
-           !recovery.changedBesideOld.empty() || !recovery.unprovenBesideOld.empty();
+           !recovery.newBesideOther.empty() || !recovery.changedBesideOld.empty() ||
+           !recovery.unprovenBesideOld.empty();
 }
 
 // The settling left a file, or a temporary standing for it, with the run's new contents.
 bool LeftNew(const RunRecovery& recovery)
 {
     const auto besideNew = [](const std::pair<CString, CString>& missing) { return !missing.second.IsEmpty(); };
-    return !recovery.oldGone.empty() || !recovery.keptNew.empty() ||
+    return !recovery.oldGone.empty() || !recovery.keptNew.empty() || !recovery.newBesideOther.empty() ||
            std::any_of(recovery.missing.begin(), recovery.missing.end(), besideNew);
 }
 
@@ -489,6 +534,8 @@ CString LeftText(const RunRecovery& recovery)
         text += "; the old contents of " + path + " were gone; it " + kKeepsNewContents;
     for (const CString& path : recovery.keptNew)
         text += "; " + path + " " + kKeepsNewContents;
+    for (const CString& temporary : recovery.newBesideOther)
+        text += "; " + temporary + " " + kKeepsNewContents;
     for (const auto& missing : recovery.missing)
     {
         text += "; " + missing.first + " is missing";
@@ -528,6 +575,8 @@ CString RunEnded(const CString& at, const RunRecovery& recovery)
 CString BlockedRunText(const CString& at, const RunBlocker& blocker, bool promised)
 {
     const CString run = InterruptedRun(at, "records cannot be put right");
+    if (blocker.taken)
+        return run + ", as another program wrote " + blocker.path + " as it was being put right";
     if (blocker.held)
         return run + " while another program holds " + blocker.path +
                (promised ? "; closing that program lets the run be put right at the next Save or opening" : "");

@@ -2,7 +2,8 @@
 // names, the same way whether the run itself failed or a later opening finds it cut off.
 //
 //   record       name        recovery
-//   any          NAME.tmp    removed where empty or proven; anything else is left and named
+//   any          NAME.tmp    removed where empty or proven, but where it is all a file whose old contents are
+//                            gone has; anything else is left and named
 //   not placed   old NAME    NAME.tmo, proven the old file, goes back over NAME in one move where NAME is
 //                            missing from a folder reached, empty or proven the new file; beside anything
 //                            else both are left and named. An empty NAME.tmo the run reserved goes. Decided
@@ -31,6 +32,7 @@ struct RunBlocker
     bool held = false;         // another program holds path: the system may have called it access denied
     bool unreachable = false;  // the folder of path could not be reached, as on a drive gone
     bool stays = false;        // the system took its removal, but the name stayed: no system error says why
+    bool taken = false;        // another program put a file at path, seen free, as the run's was moved there
 };
 
 // What a recovery left of the folder's record.
@@ -70,6 +72,9 @@ struct RunRecovery
     // Files missing beside a set-aside that is not the run's, named in left; the second, the temporary that holds
     // the run's new file whole, or empty.
     std::vector<std::pair<CString, CString>> missing;
+    // Temporaries that hold the run's new file whole beside another's file at its name, its old contents gone;
+    // that file is named in left.
+    std::vector<CString> newBesideOther;
     bool onlyRecord = false;  // the run was put right whole, and only its record could not go yet
     bool mixedNext = false;   // a file waits so that the next recovery cannot put it back as it was either
     bool leftNew = false;     // a file, or a temporary standing for it, keeps the run's new contents

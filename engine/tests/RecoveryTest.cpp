@@ -557,59 +557,44 @@ TEST_F(RecoveryTest, AFileAnotherProgramSavesAsRecoveryPutsItsNameBackIsKept)
     for (const bool oldGone : {false, true})
     {
         SCOPED_TRACE(oldGone ? "the new header goes in" : "the old header goes back");
-        Reset();
-        Plant({"h=old h", "c=old c"});
-        ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
-        if (oldGone)
-            std::filesystem::remove(m_folder.Path("h.tmo"));
-        DiskFaults faults;
-        faults.beforeMove = [this](const std::string& name)
-        {
-            if (name == "h")
-                Plant({"h=the other program's h"});
-        };
-        std::string said;
-        {
-            CStandInDisk disk(faults);
-            said = Opening();
-        }
+        const std::string said = OpenedAsAnotherProgramWritesTheHeader(oldGone, DiskFaults());
         EXPECT_EQ("the other program's h", m_folder.Read("h"));
         EXPECT_EQ("old c", m_folder.Read("c"));
         EXPECT_EQ(!oldGone, std::filesystem::exists(m_folder.Path("h.tmo")));
-        EXPECT_TRUE(oldGone || said.find(m_folder.Path("h")) != std::string::npos) << said;
+        EXPECT_NE(std::string::npos, said.find(m_folder.Path("h"))) << said;
+        if (oldGone)
+            EXPECT_EQ("new h", m_folder.Read("h.tmp")) << "the run's new header, all it has, stays";
     }
 }
 
 // Before, a name found taken again when recovery looked twice left the run said to be put right: its record went,
-// and the old header waited aside unnamed. The run stays to be put right, and says where the old header waits.
+// and the old header waited aside unnamed, or the new one, its old contents gone, at its temporary; once the first
+// was fixed, the folder was said not to be written, and the run promised to be put right once it could. The run
+// stays to be put right, and says what holds it and where the header's contents wait.
 TEST_F(RecoveryTest, ANameTakenAgainAfterASecondLookKeepsTheRun)
 {
-    Plant({"h=old h", "c=old c"});
-    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
-    DiskFaults faults;
-    faults.beforeMove = [this](const std::string& name)
+    for (const bool oldGone : {false, true})
     {
-        if (name == "h")
-            Plant({"h=the other program's h"});
-    };
-    // Its file goes again after the first refusal only.
-    bool gone = false;
-    faults.afterRefusedMove = [this, &gone](const std::string& name)
-    {
-        if (name == "h" && !gone)
-            gone = std::filesystem::remove(m_folder.Path("h"));
-    };
-    std::string said;
-    {
-        CStandInDisk disk(faults);
-        said = Opening();
+        SCOPED_TRACE(oldGone ? "the new header goes in" : "the old header goes back");
+        // Its file goes again after the first refusal only.
+        bool gone = false;
+        DiskFaults faults;
+        faults.afterRefusedMove = [this, &gone](const std::string& name)
+        {
+            if (name == "h" && !gone)
+                gone = std::filesystem::remove(m_folder.Path("h"));
+        };
+        const std::string said = OpenedAsAnotherProgramWritesTheHeader(oldGone, faults);
+        const std::string waits = oldGone ? "h.tmp" : "h.tmo";
+        const std::string held = " records cannot be put right, as another program wrote " + m_folder.Path("h");
+        EXPECT_EQ(0u, said.find("an interrupted run that " + At() + held + " as it was being put right; ")) << said;
+        EXPECT_EQ(std::string::npos, said.find("once it can be written")) << said;
+        EXPECT_NE(std::string::npos, said.find(m_folder.Path(waits))) << said;
+        EXPECT_NE(std::string::npos, said.find("meanwhile " + m_folder.Path("h") + " is left as it is")) << said;
+        EXPECT_TRUE(std::filesystem::exists(At()));
+        EXPECT_EQ("the other program's h", m_folder.Read("h"));
+        EXPECT_EQ(oldGone ? "new h" : "old h", m_folder.Read(waits));
     }
-    EXPECT_EQ(std::string::npos, said.find("was put right")) << said;
-    EXPECT_NE(std::string::npos, said.find(m_folder.Path("h.tmo"))) << said;
-    EXPECT_NE(std::string::npos, said.find("meanwhile " + m_folder.Path("h") + " is left as it is")) << said;
-    EXPECT_TRUE(std::filesystem::exists(At()));
-    EXPECT_EQ("the other program's h", m_folder.Read("h"));
-    EXPECT_EQ("old h", m_folder.Read("h.tmo"));
 }
 
 // One folder, one record: it is found from the folder alone, given with its separator or without.

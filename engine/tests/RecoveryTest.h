@@ -94,6 +94,23 @@ protected:
         EXPECT_FALSE(Replace(names, "new", &error));
         return std::string(error);
     }
+    // h and c replaced, killed with the old header aside, then that set-aside deleted where oldGone, and opened on a
+    // disk with those faults where another program writes h just before each move to it; what the opening said.
+    std::string OpenedAsAnotherProgramWritesTheHeader(bool oldGone, DiskFaults faults) const
+    {
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        EXPECT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
+        if (oldGone)
+            std::filesystem::remove(m_folder.Path("h.tmo"));
+        faults.beforeMove = [this](const std::string& name)
+        {
+            if (name == "h")
+                Plant({"h=the other program's h"});
+        };
+        CStandInDisk disk(faults);
+        return Opening();
+    }
     // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
     std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
     {

@@ -225,6 +225,28 @@ TEST_F(RecoveryWordsTest, AUsersSaveThatWentAsideWithTheOldHeaderIsNamedByTheRun
     EXPECT_EQ("", Opening()) << "the record went";
 }
 
+// Before, a header whose old contents were gone from their set-aside, beside another program's file at its name,
+// had the run's whole new text deleted from its temporary, and the run was said to be put right. Both stay, and
+// are named.
+TEST_F(RecoveryWordsTest, AnotherProgramsFileWhereTheOldContentsAreGoneKeepsTheNewOneAtItsTemporary)
+{
+    for (const std::string other : {"the other program's h", ""})
+    {
+        SCOPED_TRACE(other.empty() ? "made, not yet written" : "written");
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
+        std::filesystem::remove(m_folder.Path("h.tmo"));
+        Plant({"h=" + other});
+        EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + m_folder.Path("h.tmp") +
+                      " keeps the run's new contents; changed since, these are not the run's and were left as they "
+                      "are: " +
+                      m_folder.Path("h"),
+                  Opening());
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmp=new h", "h=" + other}), Entries());
+    }
+}
+
 // Before, a save that put right a run cut off in its folder and then could not make its own record, as on a disk
 // that filled meanwhile, said only why it failed: what putting the folder right did was lost with it.
 TEST_F(RecoveryWordsTest, ASaveWhoseRecordCannotBeMadeStillSaysWhatPuttingTheFolderRightDid)
@@ -522,6 +544,36 @@ TEST_F(RecoveryWordsTest, ARunRefusedByAnEarlierRunThatKeepsNewContentsLeftNothi
     ExpectSaid(error, "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents");
     EXPECT_FALSE(m_leftNew) << error;
     EXPECT_EQ("new h", m_folder.Read("h"));
+}
+
+// Before, a later recovery that could read neither the header nor its set-aside said the header kept the run's new
+// contents. Where the old contents are seen aside the record's word that the new header went in is taken; where
+// they are not, nothing is said of the header but that it could not be read.
+TEST_F(RecoveryWordsTest, AHeaderALaterRecoveryCannotReadBesideAnUnreadSetAsideIsSaidUnread)
+{
+    const std::string header = "; meanwhile " + m_folder.Path("h");
+    for (const bool asideUnread : {false, true})
+    {
+        SCOPED_TRACE(asideUnread ? "set-aside unread" : "set-aside read");
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h", "c"})));
+        DiskFaults unread;
+        unread.unreadable = {"h"};
+        if (asideUnread)
+            unread.unreadable.insert("h.tmo");
+        std::string opening;
+        {
+            CStandInDisk disk(unread);
+            opening = Opening();
+        }
+        ExpectSaid(opening, "; " + m_folder.Path("h") + " could not be put back yet, " + AsideSeen(asideUnread));
+        ExpectSaid(opening, asideUnread ? header + " could not be read (" +
+                                              std::string(SystemErrorText(SharingViolation())) + ")"
+                                        : header + " keeps the run's new contents");
+        EXPECT_EQ("new h", m_folder.Read("h"));
+        EXPECT_EQ("old h", m_folder.Read("h.tmo"));
+    }
 }
 
 // Before, past a damaged line a set-aside of the user's whose file was absent had that file said to be missing,

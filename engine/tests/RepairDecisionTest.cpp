@@ -57,6 +57,7 @@ std::string Told(const BackDecision& decision)
                            ", keeps new",
                            ", missing",
                            ", missing beside new",
+                           ", other beside new",
                            ", changed beside old",
                            ", unproven beside old",
                            ", unproven"};
@@ -132,6 +133,13 @@ TEST(RepairDecision, TheCasesOutsideTheTable)
         EXPECT_EQ("move new in, old gone",
                   Told(DecideBack(Recorded(true, in), nothing, nothing, SeenHolding(Holds::NewBytes))));
         EXPECT_EQ("none", Told(DecideBack(Recorded(true, in), nothing, nothing, SeenHolding(Holds::OtherBytes))));
+        // Beside another's file at its name the run's whole new file is all of it there is: it stays at the
+        // temporary; the old file back at its name needs none.
+        for (const Holds other : {Holds::OtherBytes, Holds::NoBytes})
+            EXPECT_EQ("none, other beside new, temporary kept",
+                      Told(DecideBack(Recorded(true, in), nothing, SeenHolding(other), SeenHolding(Holds::NewBytes))));
+        EXPECT_EQ("none", Told(DecideBack(Recorded(true, in), nothing, SeenHolding(Holds::OldBytes),
+                                          SeenHolding(Holds::NewBytes))));
     }
     // Beside a set-aside that is not the run's, with nothing at the file's name, the run's whole new file is all
     // of it there is: it stays at the temporary.

@@ -209,6 +209,11 @@ bool CStandInDisk::Remove(const char* path)
 
 std::intptr_t CStandInDisk::OpenToRead(const char* path)
 {
+    if (m_faults.unreadable.count(NameIn(path)) > 0)
+    {
+        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
+        return -1;
+    }
     if (!EndsWith(path, m_faults.pendingRemoval))
         return SystemDiskSteps().OpenToRead(path);
     RefusedAsWindowsDoes(0xC0000056 /* STATUS_DELETE_PENDING */);

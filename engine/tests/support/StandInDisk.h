@@ -50,14 +50,16 @@ struct DiskFaults
                                  // takes the removal and lets it be read)
     std::string mappedRemoval;   // one whose removal Windows refuses as access denied, another program mapping it
     std::string heldInPlace;     // one held so that it can neither be moved nor have a file moved over it
-    std::string killedLine;      // the writer is stopped as it is about to write a line that begins so
-    std::string deletedFirst;    // the name of a file the user deletes just before the writer moves it
-    bool readOnly = false;       // the folder cannot be written: every move and removal is refused, and the
-                                 // record can only be read
-    bool removalsStay = false;   // every removal is taken and its name stays, as Wine does in a folder that
-                                 // cannot be written
-    bool recordRefused = false;  // the record cannot be made, as on a drive that cannot be written
-    bool cutRefused = false;     // a line cut off cannot be cut away from the record
+    std::set<std::string> unreadable;  // names every opening to read refuses, as files another program holds
+                                       // sharing nothing
+    std::string killedLine;            // the writer is stopped as it is about to write a line that begins so
+    std::string deletedFirst;          // the name of a file the user deletes just before the writer moves it
+    bool readOnly = false;             // the folder cannot be written: every move and removal is refused, and the
+                                       // record can only be read
+    bool removalsStay = false;         // every removal is taken and its name stays, as Wine does in a folder that
+                                       // cannot be written
+    bool recordRefused = false;        // the record cannot be made, as on a drive that cannot be written
+    bool cutRefused = false;           // a line cut off cannot be cut away from the record
     std::function<void(int move)> afterMove;  // what happens on the disk after each move, as a drive going
     std::function<void()> onPause;            // what another program does while the writer waits for its run to end
     long long room = -1;                      // bytes the disk still takes; negative: as many as the real disk takes
