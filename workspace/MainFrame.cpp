@@ -176,6 +176,8 @@ void CMainFrame::LoadGlobalConfig()
 
 ProjectRecord* CMainFrame::CurrentProject() const { return m_wndProjectTree.m_wndTree.m_pCurrentProject; }
 
+BOOL CMainFrame::OffersSaveAll() const { return CurrentProject() || m_bClosingAll; }
+
 BOOL CMainFrame::HasTree() const { return m_wndProjectTree.GetSafeHwnd() && m_wndProjectTree.m_wndTree.GetSafeHwnd(); }
 
 void CMainFrame::OnUpdateProjectCurrent(CCmdUI* pCmdUI)

@@ -66,6 +66,9 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     ProjectRecord* CurrentProject() const;
+    // Save All acts while a project is current, and a Close All makes the one it could not close current again
+    // as soon as its refusal is read.
+    BOOL OffersSaveAll() const;
 
     // The tree selected the item: its project's editors come to the front when the project
     // changed, and the item's record shows on its settings page.
@@ -182,5 +185,6 @@ private:
 
     BOOL m_bSavedForExit = FALSE;            // Exit saved, or the user chose to quit without saving
     BOOL m_bLayoutHeld = FALSE;              // while OnCreate makes the parts
+    BOOL m_bClosingAll = FALSE;              // while Close All runs
     std::vector<CString> m_unopenedEditors;  // paths of editors a selection could not open
 };

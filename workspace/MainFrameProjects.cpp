@@ -262,6 +262,12 @@ void CMainFrame::OnFileClose()
 // was while its project does.
 void CMainFrame::OnFileCloseAll()
 {
+    struct CClosingAll
+    {
+        BOOL& bClosing;
+        explicit CClosingAll(BOOL& bFlag) : bClosing(bFlag) { bClosing = TRUE; }
+        ~CClosingAll() { bClosing = FALSE; }
+    } closing(m_bClosingAll);
     const HTREEITEM hSelected = HasTree() ? m_wndProjectTree.m_wndTree.GetSelectedItem() : nullptr;
     const TreeItemData* pData = ItemDataOf(hSelected);
     const ProjectRecord* pSelected = pData ? pData->project : nullptr;

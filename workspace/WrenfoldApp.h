@@ -54,7 +54,8 @@ public:
     // A run cut off in the folder put right as long work, before a design there is read or made: what it told
     // goes to the output pane after "<strTellingAs>: ", and the folder's open editors are made to agree with it.
     FolderRecovery SettleFolder(const CString& strFolder, const CString& strTellingAs);
-    bool IsAProjectCurrent() const;
+    // Save All is, or is about to be, there for the user (see CMainFrame::OffersSaveAll).
+    bool OffersSaveAll() const;
 
 protected:
     afx_msg BOOL OnOpenRecentFile(UINT nID);

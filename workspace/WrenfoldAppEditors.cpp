@@ -105,10 +105,10 @@ void CwrenfoldApp::AddOutputLine(const CString& strLine)
         pFrame->m_wndOutput.AddLine(strLine);
 }
 
-bool CwrenfoldApp::IsAProjectCurrent() const
+bool CwrenfoldApp::OffersSaveAll() const
 {
     const CMainFrame* pFrame = dynamic_cast<const CMainFrame*>(m_pMainWnd);
-    return pFrame && pFrame->CurrentProject();
+    return pFrame && pFrame->OffersSaveAll();
 }
 
 void CwrenfoldApp::RunLongWork(const CString& strStep, const std::function<void()>& work)

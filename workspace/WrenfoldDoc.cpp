@@ -144,11 +144,11 @@ BOOL CwrenfoldDoc::ShowFileNow()
 CwrenfoldDoc::OnDisk CwrenfoldDoc::CompareWithFile() const
 {
     const CKTSyntaxEditBufferManager* pBuffer = GetDataManager();
-    std::ifstream in((LPCTSTR)GetPathName(), std::ios::binary);
-    if (!pBuffer || !in.is_open())
-        return OnDisk::Unreadable;
     try
     {
+        std::ifstream in((LPCTSTR)GetPathName(), std::ios::binary);
+        if (!pBuffer || !in.is_open())
+            return OnDisk::Unreadable;
         bool bSame = true;
         std::vector<char> piece;
         const auto compare = [&](const void* pData, size_t nBytes)
@@ -184,10 +184,23 @@ bool CwrenfoldDoc::FileChangedSince() const
            now.nFileSizeLow != then.nFileSizeLow || now.nFileSizeHigh != then.nFileSizeHigh;
 }
 
-// The undo history goes with the old text, so the Generate it held can no longer be taken back in this editor.
+// The new text comes with no undo history, so the Generate the old one held can no longer be taken back in this
+// editor. A read that fails keeps the old text whole with its history; one that fails only once the new text is
+// in leaves that text, whole.
 BOOL CwrenfoldDoc::Reload()
 {
+    if (!ReadFileAgain())
+    {
+        if (CompareWithFile() != OnDisk::Same)
+            return FALSE;
+        UpdateAllViews(nullptr, ktHintWholeText, nullptr);
+    }
     static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts().Closed(*this);
+    return TRUE;
+}
+
+bool CwrenfoldDoc::ReadFileAgain()
+{
     try
     {
         CQuiet quiet;
@@ -195,7 +208,7 @@ BOOL CwrenfoldDoc::Reload()
     }
     catch (const std::bad_alloc&)
     {
-        return FALSE;
+        return false;
     }
 }
 
@@ -313,8 +326,8 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<Wa
 
 // A text that took the place of the user's edits is written only once the user has seen it, and the rest of
 // its group with it. The save fails, so that a Close or an Exit does not throw the editors away.
-// Save All is there only while a project is current: none is from the moment a Close All has closed another
-// project until it selects the one it could not close.
+// Save All is there only while a project is current: a Close All makes the one it could not close current again
+// once the refusal is read, though it may have closed another before.
 CString CwrenfoldDoc::UnseenText(const std::vector<CString>& edited, const std::vector<Saving>& savings,
                                  const std::vector<WaitingText>& texts)
 {
@@ -323,7 +336,7 @@ CString CwrenfoldDoc::UnseenText(const std::vector<CString>& edited, const std::
            (edited.size() > 1 ? " was put into their editors" : " was put into its editor") +
            " in place of your edits (Ctrl+Z there brings them back); none of " + NamesOf(savings, texts) +
            " was written, so that you see it first: " +
-           (app.IsAProjectCurrent() ? "Save All writes them" : "once a project is selected, Save All writes them");
+           (app.OffersSaveAll() ? "Save All writes them" : "once a project is selected, Save All writes them");
 }
 
 CString CwrenfoldDoc::FirstPathOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)

@@ -51,7 +51,9 @@ private:
     OnDisk CompareWithFile() const;
     // Written or replaced since the editor last read or wrote it.
     bool FileChangedSince() const;
+    // The new text, or the old one kept whole: FALSE then.
     BOOL Reload();
+    bool ReadFileAgain();
     struct Saving
     {
         CwrenfoldDoc* pDoc;

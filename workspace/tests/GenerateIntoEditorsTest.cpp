@@ -25,6 +25,7 @@
 #include "TestInput.h"
 #include "ThreadCall.h"
 #include "WorkspaceRes.h"
+#include "WrenfoldDoc.h"
 #include "afxpriv.h"
 #include "model/Vocabulary.h"
 #include "project/ProjectFile.h"
@@ -1586,8 +1587,11 @@ protected:
         RunCommand(ID_PROJECT_CLOSE_ALL);
         ASSERT_EQ(1u, m_pFrame->m_projects.size()) << "the project whose save was refused stays";
         ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
-        EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("Save All writes them"))
-            << (LPCTSTR)DesignerTestApp().m_messages[0];
+        // Close All makes the project current straight after the refusal, so Save All is there then.
+        EXPECT_EQ("what waited for win_api.h was put into its editor in place of your edits (Ctrl+Z there brings "
+                  "them back); none of win_api_demo.c, win_api.c, win_api.h was written, so that you see it first: "
+                  "Save All writes them",
+                  std::string(DesignerTestApp().m_messages[0]));
         ASSERT_NE(nullptr, m_pFrame->CurrentProject());
         EXPECT_STREQ("win", m_pFrame->CurrentProject()->name);
         EXPECT_EQ(hField, Tree().GetSelectedItem()) << "the user's selection stays";
@@ -1612,6 +1616,33 @@ TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsStaysCurrentWhenItWasOpenedF
 }
 
 TEST_F(CloseAllTest, AloneTheProjectARefusedCloseAllKeepsKeepsItsSelection) { CloseAllKeepsWin(Other::None); }
+
+// Before, Close All made the project it could not close current again as a selection of another project does: the
+// editors the user had closed opened again and a file they missed was made, though the user asked for neither.
+TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsIsCurrentAgainWithNoEditorOpenedAndNoFileMade)
+{
+    const std::vector<std::string> editors = {"win_api.h", "win_api.c", "win_api_demo.c", "win.diagram"};
+    ProjectRecord& project = OpenAndSelect("win");
+    for (const std::string& file : editors)
+        CloseByKeys(EditorOf(file));
+    ASSERT_TRUE(::DeleteFile(m_folder.Path("win_api_demo.c").c_str()));
+    project.basedProtocol ^= 1;
+    // A folder where the new design would be written first makes the write fail.
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("win.kvs.tmp").c_str(), nullptr));
+    CTestFolder otherFolder("designer-frame-other");
+    m_pFrame->ReadSolutionFile(ExampleNamed(otherFolder, "other").c_str());
+    Select(ProjectItem("other"));
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_CLOSE_ALL);
+    EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    ASSERT_EQ(&project, m_pFrame->CurrentProject());
+    EXPECT_EQ(ProjectItem("win"), Tree().GetSelectedItem());
+    for (const std::string& file : editors)
+        EXPECT_EQ(nullptr, EditorOf(file)) << file << " was opened";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api_demo.c").c_str()));
+    EXPECT_TRUE(::RemoveDirectory(m_folder.Path("win.kvs.tmp").c_str()));
+}
 
 namespace
 {
@@ -1676,6 +1707,35 @@ TEST_F(TakenBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepT
     EXPECT_TRUE(DesignerTestApp().m_messages.size() == 1) << (LPCSTR)DesignerTestApp().m_messages.back();
     EXPECT_EQ("mine old source", m_folder.Read("win_api.c"));
     EXPECT_EQ("old header", m_folder.Read("win_api.h"));
+}
+
+// Before, memory running out while an editor read its file anew left it half read, and the output pane then said
+// that it kept its text. It keeps its old text whole, or shows the file whole and says so.
+TEST_F(TakenBackTest, AnEditorThatRunsOutOfMemoryReadingItsFileAnewKeepsItsTextWholeOrShowsTheFile)
+{
+    OpenAndSelect("win");
+    auto* pDoc = static_cast<CwrenfoldDoc*>(EditorOf("win_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    const std::string old = EditorText(pDoc);
+    std::string fresh;
+    for (int nLine = 0; nLine < 300; nLine++)
+        fresh += "line " + std::to_string(nLine) + "\r\n";
+    ASSERT_TRUE(m_folder.Write("win_api.c", fresh));
+    BOOL bShown = FALSE;
+    long nSucceeding = 0;
+    for (; !bShown && nSucceeding < 20000; nSucceeding++)
+    {
+        {
+            AllocationFault fault(nSucceeding, AllocationFault::Threads::ThisOne);
+            bShown = pDoc->ShowFileNow();
+        }
+        if (!bShown)
+            ASSERT_EQ(old, EditorText(pDoc)) << "after " << nSucceeding << " allocations";
+    }
+    ASSERT_TRUE(bShown);
+    EXPECT_GT(nSucceeding, 300) << "the reading was cut off";
+    EXPECT_EQ(WithoutCarriageReturns(fresh), EditorText(pDoc));
+    EXPECT_FALSE(pDoc->IsModified());
 }
 
 // Before, an editor that showed its file anew once a run put right had put another text back under it still

@@ -59,9 +59,9 @@ void CKTSyntaxEditBufferManager::ClearText()
     m_UndoRedoManager.Clear();
 }
 
-BOOL CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
+BOOL CKTSyntaxEditBufferManager::ReadRows(CFile* pFile, BOOL bUnicode, CKTSyntaxEditLineArray& rows, int& nLineEndStyle)
 {
-    CKTSyntaxEditTextReader reader(pFile, m_bUnicodeFile);
+    CKTSyntaxEditTextReader reader(pFile, bUnicode);
     CString strLine;
     int nStyle = -1;
     int nLastStyle = -1;
@@ -69,44 +69,51 @@ BOOL CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
     int row = 0;
     while (reader.ReadLine(strLine, nStyle))
     {
-        m_Lines.SetAt(++row, strLine);
+        rows.SetAt(++row, strLine);
         if (!bStyleSeen && nStyle >= 0)
         {
-            m_nLineEndStyle = nStyle;
+            nLineEndStyle = nStyle;
             bStyleSeen = TRUE;
         }
         nLastStyle = nStyle;
     }
     if (row > 0 && nLastStyle >= 0)
-        m_Lines.SetAt(++row, "");
+        rows.SetAt(++row, "");
     return reader.HasLostCharacters();
 }
 
-void CKTSyntaxEditBufferManager::KeepUnicodeOriginal(CFile* pFile)
+std::unique_ptr<CKTSyntaxEditUnicodeOriginal> CKTSyntaxEditBufferManager::UnicodeOriginalOf(
+    CFile* pFile, const CKTSyntaxEditLineArray& rows, int nLineEndStyle)
 {
     std::string bytes(size_t(pFile->GetLength()), '\0');
     pFile->SeekToBegin();
     bytes.resize(pFile->Read(&bytes[0], UINT(bytes.size())));
-    m_pUnicodeOriginal = std::make_unique<CKTSyntaxEditUnicodeOriginal>(std::move(bytes), m_Lines, m_nLineEndStyle,
-                                                                        pFile->GetFilePath());
+    return std::make_unique<CKTSyntaxEditUnicodeOriginal>(std::move(bytes), rows, nLineEndStyle, pFile->GetFilePath());
 }
 
-// A freshly loaded text is at its saved state: nothing to save yet.
+// A freshly loaded text is at its saved state: nothing to save yet. The file is read aside first, so that a read
+// that fails partway, or memory running out, leaves the text, its undo history and its colouring as they were.
 void CKTSyntaxEditBufferManager::Load(CFile* pFile, LPCSTR pszFileType)
 {
+    CKTSyntaxEditLineArray rows;
+    int nLineEndStyle = m_nLineEndStyle;
+    BOOL bUnicode = m_bUnicodeFile;
+    std::unique_ptr<CKTSyntaxEditUnicodeOriginal> pUnicodeOriginal;
+    if (pFile)
+    {
+        bUnicode = CKTSyntaxEditTextReader::DetectUnicode(pFile);
+        if (ReadRows(pFile, bUnicode, rows, nLineEndStyle))
+            pUnicodeOriginal = UnicodeOriginalOf(pFile, rows, nLineEndStyle);
+    }
+    const CString strFileExt = pFile ? (pszFileType ? CString(pszFileType) : ExtensionOf(pFile->GetFileName())) : "";
     if (m_pLexParser)
         m_pLexParser->BreakParsing();
     ClearText();
-    if (pFile)
-    {
-        m_bUnicodeFile = CKTSyntaxEditTextReader::DetectUnicode(pFile);
-        CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        if (ReadRows(pFile))
-            KeepUnicodeOriginal(pFile);
-    }
+    SwapRows(rows, nLineEndStyle, pUnicodeOriginal);
+    m_bUnicodeFile = bUnicode;
     m_UndoRedoManager.MarkSaved();
     if (pFile)
-        SetFileExt(pszFileType ? CString(pszFileType) : ExtensionOf(pFile->GetFileName()));
+        SetFileExt(strFileExt);
 }
 
 BOOL CKTSyntaxEditBufferManager::Store(const std::function<void(const void*, size_t)>& write, LPCSTR pszPath,

@@ -161,8 +161,10 @@ public:
 private:
     void ClearText();
     // Whether a character of a UTF-16 file had no ANSI form.
-    BOOL ReadRows(CFile* pFile);
-    void KeepUnicodeOriginal(CFile* pFile);
+    static BOOL ReadRows(CFile* pFile, BOOL bUnicode, CKTSyntaxEditLineArray& rows, int& nLineEndStyle);
+    static std::unique_ptr<CKTSyntaxEditUnicodeOriginal> UnicodeOriginalOf(CFile* pFile,
+                                                                           const CKTSyntaxEditLineArray& rows,
+                                                                           int nLineEndStyle);
     void StoreRows(const std::function<void(const void*, size_t)>& write) const;
     void NoteStoredTo(LPCSTR pszPathName);
     void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);
