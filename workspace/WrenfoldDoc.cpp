@@ -22,6 +22,8 @@ IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 namespace
 {
 
+const std::vector<WaitingText> kNoTexts;
+
 // The text the rows make, a piece at a time; read under the rows' lock, so no edit changes them meanwhile.
 ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& strPath)
 {
@@ -254,7 +256,6 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError,
     const ProjectRecord* pProject = waiting.DueWith(docs);
     if (!pProject && savings.empty())
         return TRUE;
-    static const std::vector<WaitingText> kNoTexts;
     // A run cut off in the folder is put right, and the editors agree with what it put back, before anything is
     // written, and told once: the write then finds nothing of it. What the files of a Generate hold is read only
     // after: the run may hold one aside meanwhile, not at its name.
@@ -294,7 +295,6 @@ BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord* pProject, const std::
                                       CString* pError)
 {
     CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
-    static const std::vector<WaitingText> kNoTexts;
     const std::vector<WaitingText>& texts = pProject ? waiting.Of(*pProject) : kNoTexts;
     const auto holds = [&settled](const WaitingText& written) { return HoldsStill(written, settled); };
     const CString strUnreadable = pProject ? waiting.KeepChanged(*pProject, holds) : CString();
