@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "model/ProtocolRecords.h"
@@ -28,6 +29,7 @@ class CKTSyntaxEditDoc;
 class CNewProject;
 class CProjectReading;
 class CProjectBuild;
+struct SettledFolder;
 
 class CMainFrame : public CKTMDIFrameWnd, public ISettingsSelection
 {
@@ -159,6 +161,9 @@ private:
     void ShowInTree(ProjectRecord* pProject);
     void OpenProjectFrom(LPCTSTR pszFolder);
     void SaveProjectFiles(const ProjectRecord& project, std::vector<CString>* pFailures);
+    // Writes the design where it changed, its folder put right first; pSettled gets that folder as then left.
+    void SaveDesign(const ProjectRecord& project, std::optional<SettledFolder>* pSettled,
+                    std::vector<CString>* pFailures);
     // Saves the project and tells the user in one message of every file that failed; FALSE then.
     BOOL SaveProject(const ProjectRecord& project);
     // Saves every project, asking what to do about each one that cannot be saved; FALSE to stay.

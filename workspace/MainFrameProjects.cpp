@@ -8,6 +8,7 @@
 #include "ProjectTreeItems.h"
 #include "TreeItemData.h"
 #include "WrenfoldApp.h"
+#include "WrenfoldDoc.h"
 
 #include "KTSyntaxEditCtrl.h"
 #include "RuntimeFiles.h"
@@ -184,23 +185,39 @@ void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 // pFailures. A project that cannot be written stays loaded as it is.
 void CMainFrame::SaveProjectFiles(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
+    std::optional<SettledFolder> settled;
+    SaveDesign(project, &settled, pFailures);
+    CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");
+    static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project, pFailures, settled ? &*settled : nullptr);
+}
+
+// The folder is put right, and told, as the editors' save would: the write then finds nothing of it, and the
+// editors agree with what it put back before they are written.
+void CMainFrame::SaveDesign(const ProjectRecord& project, std::optional<SettledFolder>* pSettled,
+                            std::vector<CString>* pFailures)
+{
+    const CString strSaving = CString("Saving ") + project.name;
     CString strError, strTold;
     bool bWritten = false;
     try
     {
-        RunLongWork(CString("Saving ") + project.name + "...",
-                    [&] { bWritten = m_files.Save(project, &strError, &strTold); });
+        std::optional<std::uint64_t> unsaved;
+        RunLongWork(strSaving + "...", [&] { unsaved = m_files.Unsaved(project); });
+        if (!unsaved)
+            return;
+        SettledFolder& settled = pSettled->emplace();
+        settled.recovery =
+            static_cast<CwrenfoldApp*>(AfxGetApp())->SettleFolder(project.folder, strSaving, &settled.kept);
+        RunLongWork(strSaving + "...", [&] { bWritten = m_files.Write(project, *unsaved, &strError, &strTold); });
     }
     catch (const std::bad_alloc&)
     {
         strError = CString("cannot save the project ") + project.name + ": not enough memory";
     }
     if (!strTold.IsEmpty())
-        m_wndOutput.AddLine(CString("Saving ") + project.name + ": " + strTold);
+        m_wndOutput.AddLine(strSaving + ": " + strTold);
     if (!bWritten)
         pFailures->push_back(strError);
-    CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");
-    static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project, pFailures);
 }
 
 BOOL CMainFrame::SaveProject(const ProjectRecord& project)

@@ -60,7 +60,7 @@ BOOL MakeEditorFile(const ProjectRecord& project, const CString& strPath, std::o
     if (!pSettled->has_value())
         *pSettled =
             static_cast<CwrenfoldApp*>(AfxGetApp())->SettleFolder(project.folder, CString("Showing ") + project.name);
-    if ((*pSettled)->pending != FolderRecovery::Pending::None)
+    if ((*pSettled)->MayHold(strPath))
     {
         *pError = "the file " + strPath + " cannot be made" + (*pSettled)->Until();
         return FALSE;

@@ -50,14 +50,20 @@ void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPat
 
 void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }
 
-BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError, CString* pTold)
+std::optional<std::uint64_t> CProjectFiles::Unsaved(const ProjectRecord& project) const
+{
+    const std::uint64_t digest = DigestOf(project);
+    const auto found = m_files.find(&project);
+    if (digest != 0 && found != m_files.end() && digest == found->second.digest)
+        return std::nullopt;
+    return digest;
+}
+
+// Formatted again as it is written: the design's text is never held whole. A design that cannot be written is
+// told why.
+BOOL CProjectFiles::Write(const ProjectRecord& project, std::uint64_t digest, CString* pError, CString* pTold)
 {
     SavedFile& saved = m_files[&project];
-    const std::uint64_t digest = DigestOf(project);
-    if (digest != 0 && digest == saved.digest)
-        return TRUE;
-    // Formatted again as it is written: the design's text is never held whole. A design that cannot be
-    // written is told why.
     if (!WriteProjectFile(project, saved.strPath, pError, pTold))
         return FALSE;
     saved.digest = digest;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 
 class CProjectFiles
 {
@@ -19,10 +20,12 @@ public:
     // The project was just read from the file: it is saved there, and its design of that digest is the saved one.
     void Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest);
     void Forget(const ProjectRecord& project);
-    // Writes the project to its file only when its design differs from the one last read or written there.
-    // FALSE, with the reason, when the file could not be written. pTold gets what the write has to say
-    // whatever its result (ReplaceFilesTogether).
-    BOOL Save(const ProjectRecord& project, CString* pError, CString* pTold);
+    // The digest of the design where it differs from the one last read or written to its file: only then is it
+    // written. Long work's, as Digest.
+    std::optional<std::uint64_t> Unsaved(const ProjectRecord& project) const;
+    // Writes the design of that digest to the project's file. FALSE, with the reason, when the file could not be
+    // written. pTold gets what the write has to say whatever its result (ReplaceFilesTogether).
+    BOOL Write(const ProjectRecord& project, std::uint64_t digest, CString* pError, CString* pTold);
 
 private:
     struct SavedFile

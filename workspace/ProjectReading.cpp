@@ -55,6 +55,25 @@ void TellWhyNotOpened(CProjectReading::Result& read)
         "the file " + strPath + " cannot be opened" + strUntil + " (" + SystemErrorText(read.nOpenError) + ")";
 }
 
+// What stands in the way of a design in the folder once its run was put right as far as it could be.
+FolderRecovery::Pending PendingAfter(const CString& strFolder, const RunRecovery& recovery)
+{
+    // A folder that is not there holds no record: a design in it is gone, not waiting for a run.
+    if (::GetFileAttributes(strFolder) == INVALID_FILE_ATTRIBUTES)
+        return FolderRecovery::Pending::None;
+    if (recovery.foreign)
+        return FolderRecovery::Pending::InTheWay;
+    switch (recovery.record)
+    {
+    case RecordLeft::Blocked:
+        return FolderRecovery::Pending::Blocked;
+    case RecordLeft::Anothers:
+        return FolderRecovery::Pending::Anothers;
+    default:
+        return FolderRecovery::Pending::None;
+    }
+}
+
 }  // namespace
 
 // A file that is held, or on a drive that is not there now, may open later.
@@ -70,6 +89,8 @@ CString FolderRecovery::Until() const
     switch (pending)
     {
     case Pending::Blocked:
+        if (onlyRecord)
+            return " until " + strRecord + ", the record of a run put right in its folder, can be removed";
         return " until the interrupted run in its folder is put right";
     case Pending::InTheWay:
         return " until " + strRecord + ", which is in the way, is moved elsewhere";
@@ -85,6 +106,8 @@ CString FolderRecovery::Until() const
 
 bool FolderRecovery::MayHold(const CString& strPath) const
 {
+    if (pending == Pending::Blocked && onlyRecord)
+        return false;
     // Only a record read whole tells which files its run holds.
     if (pending != Pending::Blocked || !names)
         return pending != Pending::None;
@@ -94,32 +117,34 @@ bool FolderRecovery::MayHold(const CString& strPath) const
 
 FolderRecovery RecoverFolder(const CString& strFolder)
 {
+    RunRecovery recovery;
     try
     {
-        const RunRecovery recovery = RecoverInterruptedRun(strFolder);
-        const CString strRecord = RecordPathIn(strFolder);
-        const CString strTold = RecoveryText(strRecord, recovery);
-        // A folder that is not there holds no record: a design in it is gone, not waiting for a run.
-        if (::GetFileAttributes(strFolder) == INVALID_FILE_ATTRIBUTES)
-            return {strTold};
-        if (recovery.foreign)
-            return {strTold, FolderRecovery::Pending::InTheWay, strRecord};
-        switch (recovery.record)
-        {
-        case RecordLeft::Blocked:
-            return {strTold, FolderRecovery::Pending::Blocked, strRecord,
-                    recovery.named ? std::make_optional(recovery.names) : std::nullopt};
-        case RecordLeft::Anothers:
-            return {strTold, FolderRecovery::Pending::Anothers};
-        default:
-            return {strTold};
-        }
+        recovery = RecoverInterruptedRun(strFolder);
     }
     catch (const std::bad_alloc&)
     {
         // The record stays: the next write into the folder puts the run right.
         return {CString(), FolderRecovery::Pending::NoMemory};
     }
+    FolderRecovery settled;
+    settled.pending = PendingAfter(strFolder, recovery);
+    settled.onlyRecord = recovery.onlyRecord;
+    try
+    {
+        settled.strRecord = RecordPathIn(strFolder);
+        if (recovery.named)
+            settled.names = recovery.names;
+        settled.strTold = RecoveryText(settled.strRecord, recovery);
+    }
+    catch (const std::bad_alloc&)
+    {
+        // The folder was put right as far as it could be: only the words for it want the memory.
+        if (recovery.record != RecordLeft::None || recovery.foreign)
+            settled.strTold = "a run cut off in the folder was put right as far as it could be; there was not the "
+                              "memory to say what it left";
+    }
+    return settled;
 }
 
 CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath))

@@ -29,8 +29,9 @@ struct FolderRecovery
     CString strTold;  // empty when there is nothing to tell
     Pending pending = Pending::None;
     CString strRecord;  // the folder's record: named where a file of its name is in the way
-    // The files a blocked run names, where its record was read whole; otherwise any file may be one it holds aside.
+    // The files the run names, where its record was read whole; otherwise any file may be one it holds aside.
     std::optional<std::vector<CString>> names;
+    bool onlyRecord = false;  // blocked only by a record that could not go: the run itself was put right whole
     // Until when a design there cannot be read or made, " until ..." or " while ..."; empty when nothing waits.
     CString Until() const;
     // Whether the file may be waiting on what is pending: a run whose record names other files alone holds it

@@ -15,6 +15,7 @@ class CProjectReading;
 class CKTSyntaxEditDoc;
 class CwrenfoldDoc;
 struct FolderRecovery;
+struct SettledFolder;
 struct ProjectRecord;
 
 class CwrenfoldApp : public CWinApp
@@ -31,7 +32,8 @@ public:
     CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
     // Writes the project's modified editors, and the generated texts waiting with them, all or none;
     // why they were not (naming the file that failed) is added to pFailures.
-    void SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures);
+    void SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures,
+                             const SettledFolder* pSettled = nullptr);
     // Generated texts of the project that no editor shows wait for that save (IProjectEditors::HoldTexts),
     // with the editors their Generate filled.
     CWaitingTexts& WaitingTexts() { return m_waitingTexts; }
@@ -42,8 +44,9 @@ public:
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);
     // After a run cut off in the folder was put right there, every open editor of a file in it agrees with the
-    // disk, but where the user's edits would be lost: the output pane then says the file was put back under them.
-    void AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery);
+    // disk, but where the user's edits would be lost: the output pane then says that the run's file was put back
+    // under them, or, where the run's files are not known, that the file changed. Gives the editors so told.
+    std::vector<CwrenfoldDoc*> AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery);
     // Every editor view but the sender's takes the options now in the profile.
     void RefreshEditorDocuments(CView* pSender);
     // Long work with the main frame answering meanwhile, as the frame runs its own; without the
@@ -52,8 +55,10 @@ public:
     // A line in the main frame's output pane; without the frame, nowhere.
     void AddOutputLine(const CString& strLine);
     // A run cut off in the folder put right as long work, before a design there is read or made: what it told
-    // goes to the output pane after "<strTellingAs>: ", and the folder's open editors are made to agree with it.
-    FolderRecovery SettleFolder(const CString& strFolder, const CString& strTellingAs);
+    // goes to the output pane after "<strTellingAs>: ", and the folder's open editors are made to agree with it;
+    // those that keep the user's text over a file it changed are added to pKept.
+    FolderRecovery SettleFolder(const CString& strFolder, const CString& strTellingAs,
+                                std::vector<CwrenfoldDoc*>* pKept = nullptr);
     // Save All is, or is about to be, there for the user (see CMainFrame::OffersSaveAll).
     bool OffersSaveAll() const;
 

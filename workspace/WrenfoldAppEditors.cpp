@@ -12,6 +12,8 @@
 #include "WrenfoldDoc.h"
 #include "WrenfoldView.h"
 
+#include <algorithm>
+
 void CwrenfoldApp::CreateEditorTemplate()
 {
     CKTSyntaxEditLexParserAdapter::Install();
@@ -36,14 +38,15 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::EditorsOf(const ProjectRecord& project)
 }
 
 // One group: a header saved beside a source of an older Generate would build a mixed set.
-void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures)
+void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures,
+                                       const SettledFolder* pSettled)
 {
     std::vector<CwrenfoldDoc*> modified;
     for (CwrenfoldDoc* pDoc : EditorsOf(project))
         if (pDoc->IsModified())
             modified.push_back(pDoc);
     CString strError;
-    if (!CwrenfoldDoc::SaveTogether(modified, &strError))
+    if (!CwrenfoldDoc::SaveTogether(modified, &strError, pSettled))
         pFailures->push_back(strError);
 }
 
@@ -73,20 +76,31 @@ void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
 }
 
 // An editor left showing a text the run's undo took off the disk would write half of that run back with its next
-// save.
-void CwrenfoldApp::AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery)
+// save. A file the run does not name was changed by another program, if at all: no word of the run is said of it.
+std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& strFolder,
+                                                                const FolderRecovery& recovery)
 {
+    std::vector<CwrenfoldDoc*> told;
     if (recovery.strTold.IsEmpty() || !m_pEditorTemplate)
-        return;
+        return told;
     POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
     while (pos)
     {
         CwrenfoldDoc* pDoc = static_cast<CwrenfoldDoc*>(m_pEditorTemplate->GetNextDoc(pos));
         const CString strPath = pDoc->GetPathName();
-        if (SamePath(RecordPathOf(strPath), RecordPathIn(strFolder)) && !pDoc->ShowFileNow())
-            AddOutputLine(strPath + " was put back under its editor, which keeps its text: a save of the editor " +
-                          "writes that text over it");
+        if (!SamePath(RecordPathOf(strPath), RecordPathIn(strFolder)) ||
+            pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
+            continue;
+        const bool bNamed = recovery.names.has_value();
+        if (bNamed && std::none_of(recovery.names->begin(), recovery.names->end(),
+                                   [&strPath](const CString& strName) { return SamePath(strName, strPath); }))
+            continue;
+        AddOutputLine(strPath + (bNamed ? " was put back under its editor" : " changed on disk under its editor") +
+                      ", which keeps its text: a save of the editor writes that text over it");
+        pDoc->TakeFileAsSeen();
+        told.push_back(pDoc);
     }
+    return told;
 }
 
 void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)
@@ -119,12 +133,15 @@ void CwrenfoldApp::RunLongWork(const CString& strStep, const std::function<void(
         work();
 }
 
-FolderRecovery CwrenfoldApp::SettleFolder(const CString& strFolder, const CString& strTellingAs)
+FolderRecovery CwrenfoldApp::SettleFolder(const CString& strFolder, const CString& strTellingAs,
+                                          std::vector<CwrenfoldDoc*>* pKept)
 {
     FolderRecovery recovery;
     RunLongWork("Reading " + strFolder + "...", [&] { recovery = RecoverFolder(strFolder); });
     if (!recovery.strTold.IsEmpty())
         AddOutputLine(strTellingAs + ": " + recovery.strTold);
-    AgreeEditorsWithFolder(strFolder, recovery);
+    const std::vector<CwrenfoldDoc*> kept = AgreeEditorsWithFolder(strFolder, recovery);
+    if (pKept)
+        pKept->insert(pKept->end(), kept.begin(), kept.end());
     return recovery;
 }

@@ -4,6 +4,7 @@
 
 #include "project/AtomicFile.h"
 #include "project/FileHandle.h"
+#include "project/RunFiles.h"
 #include "project/SystemError.h"
 #include "ProjectReading.h"
 #include "WrenfoldApp.h"
@@ -20,6 +21,8 @@ IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 
 namespace
 {
+
+const std::vector<WaitingText> kNoTexts;
 
 // The text the rows make, a piece at a time; read under the rows' lock, so no edit changes them meanwhile.
 ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& strPath)
@@ -125,19 +128,21 @@ void CwrenfoldDoc::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, 
         CKTSyntaxEditDoc::ReportSaveLoadException(lpszPathName, e, bSaving, nIDPDefault);
 }
 
-BOOL CwrenfoldDoc::ShowFileNow()
+CwrenfoldDoc::Under CwrenfoldDoc::ShowFileNow()
 {
     if (!IsModified())
         switch (CompareWithFile())
         {
         case OnDisk::Same:
-            return TRUE;
+            return Under::Same;
         case OnDisk::Other:
-            return Reload();
+            if (Reload())
+                return Under::Same;
+            break;
         case OnDisk::Unreadable:
             break;
         }
-    return !FileChangedSince();
+    return FileSince();
 }
 
 // Piece by piece, as the rows give it: a big text is never copied whole.
@@ -172,16 +177,18 @@ CwrenfoldDoc::OnDisk CwrenfoldDoc::CompareWithFile() const
     }
 }
 
-bool CwrenfoldDoc::FileChangedSince() const
+// A file that cannot be looked at now is taken for the same.
+CwrenfoldDoc::Under CwrenfoldDoc::FileSince() const
 {
     WIN32_FIND_DATAA now;
     const HANDLE hFind = ::FindFirstFileA(GetPathName(), &now);
     if (hFind == INVALID_HANDLE_VALUE)
-        return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND ? Under::Missing : Under::Same;
     ::FindClose(hFind);
     const WIN32_FIND_DATAA& then = GetFileInfo();
-    return ::CompareFileTime(&now.ftLastWriteTime, &then.ftLastWriteTime) != 0 ||
-           now.nFileSizeLow != then.nFileSizeLow || now.nFileSizeHigh != then.nFileSizeHigh;
+    const bool bChanged = ::CompareFileTime(&now.ftLastWriteTime, &then.ftLastWriteTime) != 0 ||
+                          now.nFileSizeLow != then.nFileSizeLow || now.nFileSizeHigh != then.nFileSizeHigh;
+    return bChanged ? Under::Changed : Under::Same;
 }
 
 // The new text comes with no undo history, so the Generate the old one held can no longer be taken back in this
@@ -215,7 +222,7 @@ bool CwrenfoldDoc::ReadFileAgain()
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
     CString strError;
-    if (SaveWithWaiting({{this, lpszPathName}}, &strError))
+    if (SaveWithWaiting({{this, lpszPathName}}, &strError, nullptr))
         return TRUE;
     AfxMessageBox(strError, MB_ICONEXCLAMATION);
     return FALSE;
@@ -227,17 +234,17 @@ void CwrenfoldDoc::OnCloseDocument()
     CKTSyntaxEditDoc::OnCloseDocument();
 }
 
-BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError)
+BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError, const SettledFolder* pSettled)
 {
     std::vector<Saving> savings;
     for (CwrenfoldDoc* pDoc : docs)
         savings.push_back({pDoc, pDoc->GetPathName()});
-    return SaveWithWaiting(savings, pError);
+    return SaveWithWaiting(savings, pError, pSettled);
 }
 
 // An open editor of a waiting text takes it first and is saved with the rest, whichever save it is: its
 // file and its editor then agree.
-BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
+BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError, const SettledFolder* pSettled)
 {
     CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
     CWaitingTexts& waiting = app.WaitingTexts();
@@ -247,14 +254,24 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
         if (saving.strPath.CompareNoCase(saving.pDoc->GetPathName()) == 0)
             docs.push_back(saving.pDoc);
     const ProjectRecord* pProject = waiting.DueWith(docs);
+    if (!pProject && savings.empty())
+        return TRUE;
+    // A run cut off in the folder is put right, and the editors agree with what it put back, before anything is
+    // written, and told once: the write then finds nothing of it. What the files of a Generate hold is read only
+    // after: the run may hold one aside meanwhile, not at its name.
+    SettledFolder settledHere;
+    if (!pSettled)
+    {
+        settledHere.recovery = app.SettleFolder(
+            pProject ? pProject->folder : FolderOf(savings.front().strPath),
+            "Saving " + NamesOf(savings, pProject ? waiting.Of(*pProject) : kNoTexts), &settledHere.kept);
+        pSettled = &settledHere;
+    }
+    const FolderRecovery& settled = pSettled->recovery;
+    if (RefusedOnceSettled(pProject, savings, settled, pSettled->kept, pError))
+        return FALSE;
     if (!pProject)
         return Save(savings, {}, pError);
-    // What the files hold is read only once a run cut off in their folder is put right: the run may hold one
-    // aside meanwhile, not at its name, and the save's own write puts it back only after. Told as the write tells it.
-    const FolderRecovery settled =
-        app.SettleFolder(pProject->folder, "Saving " + NamesOf(savings, waiting.Of(*pProject)));
-    if (RefusedOnceSettled(*pProject, savings, settled, pError))
-        return FALSE;
     std::vector<CString> edited;
     AddSavings(app.ShowWaitingTexts(*pProject, &edited), &savings, &docs);
     const std::vector<WaitingText>& texts = waiting.Of(*pProject);
@@ -271,20 +288,47 @@ BOOL CwrenfoldDoc::SaveWithWaiting(std::vector<Saving> savings, CString* pError)
 }
 
 // A file of a Generate taken back that cannot be read stops the save, and so does a run that the write would find
-// again and be refused by: the settling has just told it.
-BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord& project, const std::vector<Saving>& savings,
-                                      const FolderRecovery& settled, CString* pError)
+// again and be refused by: the settling has just told it. So does a file put back under an editor being saved,
+// which the user has not seen yet.
+BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord* pProject, const std::vector<Saving>& savings,
+                                      const FolderRecovery& settled, const std::vector<CwrenfoldDoc*>& kept,
+                                      CString* pError)
 {
     CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
+    const std::vector<WaitingText>& texts = pProject ? waiting.Of(*pProject) : kNoTexts;
     const auto holds = [&settled](const WaitingText& written) { return HoldsStill(written, settled); };
-    if (const CString strUnreadable = waiting.KeepChanged(project, holds); !strUnreadable.IsEmpty())
-        *pError = UnreadableText(strUnreadable, settled, NamesOf(savings, waiting.Of(project)));
+    const CString strUnreadable = pProject ? waiting.KeepChanged(*pProject, holds) : CString();
+    const CString strKept = KeptText(savings, texts, kept);
+    if (!strUnreadable.IsEmpty())
+        *pError = UnreadableText(strUnreadable, settled, NamesOf(savings, texts));
+    else if (!strKept.IsEmpty())
+        *pError = strKept;
     else if (settled.pending == FolderRecovery::Pending::Blocked)
-        *pError = "cannot replace " + FirstPathOf(savings, waiting.Of(project)) + settled.Until() +
-                  NoneWritten(savings, waiting.Of(project));
+        *pError = "cannot replace " + FirstPathOf(savings, texts) + settled.Until() + NoneWritten(savings, texts);
     else
         return FALSE;
     return TRUE;
+}
+
+// Written over at once, the file the run put back would be lost unseen; saving again writes the editor's text
+// knowingly. Empty where no editor being saved keeps its text over such a file.
+CString CwrenfoldDoc::KeptText(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts,
+                               const std::vector<CwrenfoldDoc*>& kept)
+{
+    std::vector<CString> paths;
+    for (const Saving& saving : savings)
+        if (SamePath(saving.strPath, saving.pDoc->GetPathName()) &&
+            std::find(kept.begin(), kept.end(), saving.pDoc) != kept.end())
+            paths.push_back(saving.strPath);
+    if (paths.empty())
+        return CString();
+    const CString strNone = savings.size() + texts.size() > 1 ? "none of " + NamesOf(savings, texts) : CString("it");
+    const bool bOne = paths.size() == 1;
+    return NamesOf(paths) +
+           (bOne ? " changed on disk under its editor, which keeps"
+                 : " changed on disk under their editors, which keep") +
+           " your text (the output pane says how); " + strNone +
+           " was written, so that you see what is on disk first: saving again writes your text over it";
 }
 
 void CwrenfoldDoc::AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,

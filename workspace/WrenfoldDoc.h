@@ -4,10 +4,19 @@
 #pragma once
 #include "KTSyntaxEditDoc.h"
 #include "ProjectBuild.h"
+#include "ProjectReading.h"
 
 #include <vector>
 
-struct FolderRecovery;
+class CwrenfoldDoc;
+
+// A folder a save put right before it wrote anything, and the editors whose text it keeps over a file the
+// settling changed under them.
+struct SettledFolder
+{
+    FolderRecovery recovery;
+    std::vector<CwrenfoldDoc*> kept;
+};
 
 class CwrenfoldDoc : public CKTSyntaxEditDoc
 {
@@ -24,15 +33,25 @@ public:
     // them, silent and all or none: the files of one project's generated set belong together. On
     // failure every file is as it was, every document stays modified, and why names the file that
     // failed and says that none of them was written.
-    static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError);
+    // pSettled: their folder as a save that wrote into it first left it, which then is not settled again.
+    static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError,
+                             const SettledFolder* pSettled = nullptr);
     // Opens the file in an editor of the template, saying nothing when it cannot be read: for a file whose
     // first try the user was told of.
     static CDocument* OpenQuietly(CDocTemplate& editors, LPCTSTR lpszPathName);
     void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault) override;
+    // What is at the editor's file under a text the editor keeps.
+    enum class Under
+    {
+        Same,     // the file as the editor last read or wrote it, or the editor shows it now
+        Changed,  // written or replaced since
+        Missing
+    };
     // Once its file may have been changed under it: an editor the user has not changed reads a file that now
     // holds another text again, its undo history and any Generate its text stood for going with the old text.
-    // FALSE where the editor keeps a text that its file no longer holds.
-    BOOL ShowFileNow();
+    Under ShowFileNow();
+    // The user was told of the file as it is now: a later look finds it unchanged.
+    void TakeFileAsSeen() { UpdateFileInfo(GetPathName()); }
 
 private:
     static bool s_bQuiet;
@@ -49,8 +68,7 @@ private:
         Unreadable
     };
     OnDisk CompareWithFile() const;
-    // Written or replaced since the editor last read or wrote it.
-    bool FileChangedSince() const;
+    Under FileSince() const;
     // The new text, or the old one kept whole: FALSE then.
     BOOL Reload();
     bool ReadFileAgain();
@@ -60,9 +78,12 @@ private:
         CString strPath;
     };
     // With the texts of their Generate that wait, which then no longer do.
-    static BOOL SaveWithWaiting(std::vector<Saving> savings, CString* pError);
-    static BOOL RefusedOnceSettled(const ProjectRecord& project, const std::vector<Saving>& savings,
-                                   const FolderRecovery& settled, CString* pError);
+    static BOOL SaveWithWaiting(std::vector<Saving> savings, CString* pError, const SettledFolder* pSettled);
+    static BOOL RefusedOnceSettled(const ProjectRecord* pProject, const std::vector<Saving>& savings,
+                                   const FolderRecovery& settled, const std::vector<CwrenfoldDoc*>& kept,
+                                   CString* pError);
+    static CString KeptText(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts,
+                            const std::vector<CwrenfoldDoc*>& kept);
     static void AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,
                            std::vector<CKTSyntaxEditDoc*>* pDocs);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);

@@ -1655,23 +1655,20 @@ void LeaveSaveKilledWithTheHeaderAside(const CTestFolder& folder)
     ASSERT_TRUE(LeaveRecord(folder.Path(), steps));
 }
 
-}  // namespace
-
-// Before, an editor went on showing, unmarked, the text that putting right a run cut off in its folder had just
-// taken off the disk: a later edit and save wrote half of the undone Generate back beside the old header. An
-// editor the user has not changed shows its file as put back; one the user changed keeps the edits, and the output
-// pane says that its file was put back under it.
-TEST_F(TakenBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepTheUsersText)
+class PutBackTest : public TakenBackTest
 {
-    const std::vector<std::pair<std::string, std::string>> killed = {
-        {"win.diagram", "diagram"},     {"win_api.c", "new source"},        {"win_api.c.tmo", "old source"},
-        {"win_api_demo.c", "new demo"}, {"win_api_demo.c.tmo", "old demo"}, {"win_api.h.tmp", "new header"},
-        {"win_api.h.tmo", "old header"}};
-    for (const auto& [file, text] : killed)
-        ASSERT_TRUE(m_folder.Write(file, text));
-    LeaveSaveKilledWithTheHeaderAside(m_folder);
+protected:
+    // "win" opened while a viewer holds what a save killed with the source and demo in and the header aside set
+    // aside, so that nothing of the run can be put back yet; "mine " typed in the demo.
+    void OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo()
     {
-        // A viewer holds what went aside, so that nothing of the run can be put back yet.
+        const std::vector<std::pair<std::string, std::string>> killed = {
+            {"win.diagram", "diagram"},     {"win_api.c", "new source"},        {"win_api.c.tmo", "old source"},
+            {"win_api_demo.c", "new demo"}, {"win_api_demo.c.tmo", "old demo"}, {"win_api.h.tmp", "new header"},
+            {"win_api.h.tmo", "old header"}};
+        for (const auto& [file, text] : killed)
+            ASSERT_TRUE(m_folder.Write(file, text));
+        LeaveSaveKilledWithTheHeaderAside(m_folder);
         CHeldOpen source(m_folder.Path("win_api.c.tmo").c_str(), FILE_SHARE_READ);
         CHeldOpen demo(m_folder.Path("win_api_demo.c.tmo").c_str(), FILE_SHARE_READ);
         CHeldOpen header(m_folder.Path("win_api.h.tmo").c_str(), FILE_SHARE_READ);
@@ -1686,6 +1683,51 @@ TEST_F(TakenBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepT
         ASSERT_NE(nullptr, EditorOf("win_api_demo.c"));
         EXPECT_TRUE(InputTo(ViewOf(EditorOf("win_api_demo.c"))).Text("mine "));
     }
+    // The first Save All once the viewers let go puts the run right and writes nothing over the demo put back
+    // under the user's text; the next writes the user's texts knowingly.
+    void SaveAllStopsForTheDemoPutBackUnderTheUsersText()
+    {
+        OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        const std::string output(Output());
+        const size_t nPutRight = output.find("was put right");
+        ASSERT_NE(std::string::npos, nPutRight) << output;
+        EXPECT_EQ(std::string::npos, output.find("was put right", nPutRight + 1)) << "told once: " << output;
+        EXPECT_NE(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " was put back under its editor"))
+            << output;
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(
+                         "win_api_demo.c changed on disk under its editor, which keeps your text"))
+            << (LPCTSTR)DesignerTestApp().m_messages[0];
+        EXPECT_EQ("old demo", m_folder.Read("win_api_demo.c"));
+        EXPECT_EQ("old source", m_folder.Read("win_api.c"));
+        EXPECT_EQ("old header", m_folder.Read("win_api.h"));
+        CDocument* pSource = EditorOf("win_api.c");
+        EXPECT_EQ("old source", EditorText(pSource));
+        EXPECT_FALSE(pSource->IsModified());
+        EXPECT_EQ("mine new demo", EditorText(EditorOf("win_api_demo.c")));
+        EXPECT_TRUE(EditorOf("win_api_demo.c")->IsModified());
+
+        DesignerTestApp().m_messages.clear();
+        EXPECT_TRUE(InputTo(ViewOf(pSource)).Text("mine "));
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages[0];
+        EXPECT_EQ("mine old source", m_folder.Read("win_api.c"));
+        EXPECT_EQ("mine new demo", m_folder.Read("win_api_demo.c"));
+        EXPECT_EQ("old header", m_folder.Read("win_api.h"));
+    }
+};
+
+}  // namespace
+
+// Before, an editor went on showing, unmarked, the text that putting right a run cut off in its folder had just
+// taken off the disk: a later edit and save wrote half of the undone Generate back beside the old header. An
+// editor the user has not changed shows its file as put back; one the user changed keeps the edits, and the output
+// pane says that its file was put back under it.
+TEST_F(PutBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepTheUsersText)
+{
+    OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
     Select(FirstChildOf("win", "Head"));
     EXPECT_NE(-1, Output().Find("was put right")) << (LPCTSTR)Output();
     ASSERT_EQ("old source", m_folder.Read("win_api.c"));
@@ -1721,13 +1763,13 @@ TEST_F(TakenBackTest, AnEditorThatRunsOutOfMemoryReadingItsFileAnewKeepsItsTextW
     for (int nLine = 0; nLine < 300; nLine++)
         fresh += "line " + std::to_string(nLine) + "\r\n";
     ASSERT_TRUE(m_folder.Write("win_api.c", fresh));
-    BOOL bShown = FALSE;
+    bool bShown = false;
     long nSucceeding = 0;
     for (; !bShown && nSucceeding < 20000; nSucceeding++)
     {
         {
             AllocationFault fault(nSucceeding, AllocationFault::Threads::ThisOne);
-            bShown = pDoc->ShowFileNow();
+            bShown = pDoc->ShowFileNow() == CwrenfoldDoc::Under::Same;
         }
         if (!bShown)
             ASSERT_EQ(old, EditorText(pDoc)) << "after " << nSucceeding << " allocations";
@@ -1736,6 +1778,53 @@ TEST_F(TakenBackTest, AnEditorThatRunsOutOfMemoryReadingItsFileAnewKeepsItsTextW
     EXPECT_GT(nSucceeding, 300) << "the reading was cut off";
     EXPECT_EQ(WithoutCarriageReturns(fresh), EditorText(pDoc));
     EXPECT_FALSE(pDoc->IsModified());
+}
+
+// Before, a save that put right a run cut off in its folder left the editors as they were: the user's text was
+// written over the file the run had put back under it without a word, and an editor the user had not changed
+// went on showing the undone Generate's text. The editors agree first, and the save stops for the file put back
+// under the user's text, whether the design is written with the editors or not.
+TEST_F(PutBackTest, ASaveAllThatPutsARunRightWritesNothingOverAFilePutBackUnderTheUsersText)
+{
+    SaveAllStopsForTheDemoPutBackUnderTheUsersText();
+}
+
+TEST_F(PutBackTest, ASaveAllOfAChangedDesignThatPutsARunRightWritesNothingOverAFilePutBack)
+{
+    OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
+    ProjectRecord& project = *m_pFrame->m_projects.back();
+    project.libraryType = 1 - project.libraryType;
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_NE(-1, Output().Find("Saving win: ")) << (LPCTSTR)Output();
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find("win_api_demo.c changed on disk under its editor"))
+        << (LPCTSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ("old demo", m_folder.Read("win_api_demo.c"));
+    EXPECT_EQ("old source", EditorText(EditorOf("win_api.c")));
+}
+
+// Before, every changed editor in the folder was said to have its file put back under it whenever putting right
+// a run there told anything: one whose file another program changed, which no run named, and one whose file is
+// missing. Neither is said to be put back.
+TEST_F(PutBackTest, OnlyAFileTheRunNamesIsSaidToBePutBack)
+{
+    OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
+    Select(FirstChildOf("win", "Head"));
+    DesignerTestApp().m_messages.clear();
+    EXPECT_TRUE(InputTo(ViewOf(EditorOf("win_api.c"))).Text("mine "));
+    ASSERT_TRUE(m_folder.Write("win_api.c", "another program's source"));
+    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("win_api_demo.c")));
+    ASSERT_TRUE(m_folder.Write("notes.txt.tmo", "old notes"));
+    ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"notes.txt"})));
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "other").c_str());
+    const std::string output(Output());
+    const size_t nOpening = output.rfind("Opening ");
+    ASSERT_NE(std::string::npos, nOpening) << output;
+    EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api.c") + " was put back", nOpening)) << output;
+    EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " was put back", nOpening)) << output;
+    EXPECT_EQ("mine old source", EditorText(EditorOf("win_api.c")));
 }
 
 // Before, an editor that showed its file anew once a run put right had put another text back under it still

@@ -11,6 +11,7 @@
 #include "model/FixedText.h"
 #include "LeftRecord.h"
 #include "SaveFaults.h"
+#include "StandInDisk.h"
 #include "TestInput.h"
 
 #include <algorithm>
@@ -548,6 +549,69 @@ TEST_F(ProjectFolderTest, AFolderNotLookedAtForWantOfMemoryWaitsForMemoryNotForA
     ASSERT_TRUE(AllocationFault::Happened());
     EXPECT_EQ(" until there is the memory to look at its folder", std::string(starved.Until()));
     EXPECT_TRUE(starved.MayHold(m_folder.Path("chat.kvs").c_str())) << "nothing is known of the folder";
+}
+
+// Before, memory running out once the folder was put right, as the words for what was done were made, had the
+// folder wait for the memory to look at it. Only a folder whose run is still recorded waits for memory.
+TEST_F(ProjectFolderTest, AFolderPutRightBeforeMemoryRanOutWaitsForNothing)
+{
+    const CString strFolder = m_folder.Path().c_str();
+    for (long nSucceeding = 0;; nSucceeding++)
+    {
+        for (const char* pszLeft : {"chat_api.h", "replacing.tmr"})
+            std::filesystem::remove(m_folder.Path(pszLeft));
+        ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}, {RunStep::Aside, "chat_api.h"}}));
+        FolderRecovery settled;
+        {
+            AllocationFault fault(nSucceeding, AllocationFault::Threads::ThisOne);
+            settled = RecoverFolder(strFolder);
+        }
+        if (!AllocationFault::Happened())
+            break;
+        if (!Exists(m_folder.Path("replacing.tmr")))
+        {
+            EXPECT_EQ(FolderRecovery::Pending::None, settled.pending) << nSucceeding;
+            EXPECT_FALSE(settled.strTold.IsEmpty()) << nSucceeding;
+        }
+    }
+}
+
+// Before, a run put right whole whose record alone could not go had the selection make no missing file, and a
+// save wait "until the interrupted run in its folder is put right". The record is what waits, and nothing is held.
+TEST_F(ProjectFolderTest, ARunPutRightWholeWhoseRecordCannotGoWaitsOnTheRecordAlone)
+{
+    ASSERT_TRUE(m_folder.Write("chat_api.h", "new header"));
+    ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"chat_api.h"})));
+    FolderRecovery settled;
+    {
+        DiskFaults stays;
+        stays.removalsStay = true;
+        CStandInDisk disk(stays);
+        settled = RecoverFolder(m_folder.Path().c_str());
+    }
+    EXPECT_EQ(FolderRecovery::Pending::Blocked, settled.pending);
+    EXPECT_EQ(" until " + m_folder.Path("replacing.tmr") +
+                  ", the record of a run put right in its folder, can be removed",
+              std::string(settled.Until()));
+    EXPECT_FALSE(settled.MayHold(m_folder.Path("chat.kvs").c_str()));
+}
+
+// Before, a run cut off in the folder that cannot be put right yet kept the selection from making a missing file
+// of the design, though its record, read whole, names only another design's files.
+TEST_F(ProjectFolderTest, TheSelectionMakesAFileARunThatCannotBePutRightYetDoesNotName)
+{
+    ASSERT_TRUE(m_folder.Write("other_api.h.tmo", "old header"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "other_api.h"}, {RunStep::Aside, "other_api.h"}}));
+    CHeldOpen holder(m_folder.Path("other_api.h.tmo").c_str(), FILE_SHARE_READ);
+    ASSERT_TRUE(holder.IsHeld());
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+    Select(ProjectItem("chat"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages[0];
+    EXPECT_TRUE(Exists(m_folder.Path("chat_api.h")));
+    EXPECT_EQ("old header", m_folder.Read("other_api.h.tmo"));
 }
 
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.
