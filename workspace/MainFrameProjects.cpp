@@ -6,7 +6,6 @@
 #include "ProjectEditorFiles.h"
 #include "ProjectReading.h"
 #include "ProjectTreeItems.h"
-#include "TreeItemData.h"
 #include "WrenfoldApp.h"
 #include "WrenfoldDoc.h"
 
@@ -241,9 +240,10 @@ void CMainFrame::OnFileSaveAll()
     CwrenfoldApp::ReportSaveFailures(failures);
 }
 
-// The tree's items and their data go before the record they point at. The root is selected
-// first, so that deleting the selected items makes no other project current. A project whose
-// file cannot be written stays loaded: closing it would throw its unsaved design away.
+// The tree's items and their data go before the record they point at. Only the current project
+// holds the selection: the root is selected first, so that deleting its items makes no other
+// project current. Another's closing leaves the current project and the selection alone. A
+// project whose file cannot be written stays loaded: closing it would throw its unsaved design away.
 BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
 {
     if (!SaveProject(*pProject))
@@ -256,10 +256,13 @@ BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
-        tree.SelectItem(m_wndProjectTree.m_hRoot);
+        const BOOL bCurrent = pProject == CurrentProject();
+        if (bCurrent)
+            tree.SelectItem(m_wndProjectTree.m_hRoot);
         if (HTREEITEM hItem = FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject))
             DeleteItemsWithData(tree, hItem);
-        tree.ClearCurrentProject();
+        if (bCurrent)
+            tree.ClearCurrentProject();
     }
     m_files.Forget(*pProject);
     m_projects.erase(std::find_if(m_projects.begin(), m_projects.end(),
@@ -274,9 +277,8 @@ void CMainFrame::OnFileClose()
         CloseProject(CurrentProject());
 }
 
-// A project that could not be closed is left current: its refusal may name Save All, which acts while a project
-// is current, and closing another after it would have selected the root. The user's selection stays where it
-// was while its project does.
+// The current project stays current where it could not be closed. Where it was closed, one that could not
+// be is made current: its refusal may name Save All, which acts while a project is current.
 void CMainFrame::OnFileCloseAll()
 {
     struct CClosingAll
@@ -285,22 +287,11 @@ void CMainFrame::OnFileCloseAll()
         explicit CClosingAll(BOOL& bFlag) : bClosing(bFlag) { bClosing = TRUE; }
         ~CClosingAll() { bClosing = FALSE; }
     } closing(m_bClosingAll);
-    const HTREEITEM hSelected = HasTree() ? m_wndProjectTree.m_wndTree.GetSelectedItem() : nullptr;
-    const TreeItemData* pData = ItemDataOf(hSelected);
-    const ProjectRecord* pSelected = pData ? pData->project : nullptr;
     const ProjectRecord* pKept = nullptr;
-    bool bSelectedKept = false;
     for (size_t i = m_projects.size(); i > 0; i--)
-    {
-        const ProjectRecord* pProject = m_projects[i - 1].get();
-        if (CloseProject(pProject))
-            continue;
-        pKept = pProject;
-        bSelectedKept = bSelectedKept || pProject == pSelected;
-    }
-    if (bSelectedKept)
-        m_wndProjectTree.m_wndTree.SelectItem(hSelected);
-    else if (pKept)
+        if (!CloseProject(m_projects[i - 1].get()))
+            pKept = m_projects[i - 1].get();
+    if (pKept && !CurrentProject())
         SelectProjectItem(pKept);
 }
 

@@ -1600,6 +1600,40 @@ protected:
         DesignerTestApp().m_messages.clear();
         SaveAllWritesWhole(code);
     }
+    // "win" and "other" cannot be closed, "other" current with the tree's root selected; where asked, a third
+    // project with its editors open closes.
+    void CloseAllKeepsBothWithTheRootSelected(bool bThirdCloses)
+    {
+        ProjectRecord& win = OpenAndSelect("win");
+        if (bThirdCloses)
+            OpenAndSelect("third");
+        RefuseToClose(win);
+        RefuseToClose(OpenAndSelect("other"));
+        Select(m_pFrame->m_wndProjectTree.m_hRoot);
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_CLOSE_ALL);
+        EXPECT_EQ(2u, DesignerTestApp().m_messages.size()) << "the refusals only";
+        ASSERT_EQ(2u, m_pFrame->m_projects.size());
+        ASSERT_NE(nullptr, m_pFrame->CurrentProject());
+        EXPECT_STREQ("other", m_pFrame->CurrentProject()->name);
+        EXPECT_EQ(m_pFrame->m_wndProjectTree.m_hRoot, Tree().GetSelectedItem()) << "the user's selection stays";
+        EXPECT_TRUE(TabShown("other_api.h"));
+        EXPECT_FALSE(TabShown("win_api.h"));
+    }
+    // A folder where the changed design would be written first makes its write, and so its closing, fail.
+    void RefuseToClose(ProjectRecord& project)
+    {
+        project.basedProtocol ^= 1;
+        ASSERT_TRUE(::CreateDirectory(m_folder.Path(std::string(project.name) + ".kvs.tmp").c_str(), nullptr));
+    }
+    // The file's editor is open and its tab on show.
+    bool TabShown(const std::string& file) const
+    {
+        CDocument* pDoc = EditorOf(file);
+        CKTTabManagerItem* pTab =
+            pDoc ? m_pFrame->m_wndTabClient.FindItem(ViewOf(pDoc)->GetParentFrame()->GetSafeHwnd()) : nullptr;
+        return pTab && pTab->IsVisible();
+    }
 };
 
 }  // namespace
@@ -1642,6 +1676,18 @@ TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsIsCurrentAgainWithNoEditorOp
         EXPECT_EQ(nullptr, EditorOf(file)) << file << " was opened";
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api_demo.c").c_str()));
     EXPECT_TRUE(::RemoveDirectory(m_folder.Path("win.kvs.tmp").c_str()));
+}
+
+// Before, with the tree's root selected, Close All made the first project it could not close current in place of
+// the current one, which it could not close either, whether it had closed another project or none.
+TEST_F(CloseAllTest, TheCurrentProjectOfThoseARefusedCloseAllKeepsStaysCurrentWithTheRootSelected)
+{
+    CloseAllKeepsBothWithTheRootSelected(false);
+}
+
+TEST_F(CloseAllTest, TheCurrentProjectARefusedCloseAllKeepsStaysCurrentWhenAnotherCloses)
+{
+    CloseAllKeepsBothWithTheRootSelected(true);
 }
 
 namespace
