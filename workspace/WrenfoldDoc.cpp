@@ -322,13 +322,14 @@ CString CwrenfoldDoc::KeptText(const std::vector<Saving>& savings, const std::ve
             paths.push_back(saving.strPath);
     if (paths.empty())
         return CString();
-    const CString strNone = savings.size() + texts.size() > 1 ? "none of " + NamesOf(savings, texts) : CString("it");
+    const CString strNone = savings.size() + texts.size() > 1 ? "none of " + NamesOf(savings, texts) + " was written"
+                                                              : CString("it was not written");
     const bool bOne = paths.size() == 1;
     return NamesOf(paths) +
            (bOne ? " changed on disk under its editor, which keeps"
                  : " changed on disk under their editors, which keep") +
            " your text (the output pane says how); " + strNone +
-           " was written, so that you see what is on disk first: saving again writes your text over it";
+           ", so that you see what is on disk first: saving again writes your text over it";
 }
 
 void CwrenfoldDoc::AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,

@@ -1743,9 +1743,10 @@ protected:
         EXPECT_NE(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " was put back under its editor"))
             << output;
         ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
-        EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(
-                         "win_api_demo.c changed on disk under its editor, which keeps your text"))
-            << (LPCTSTR)DesignerTestApp().m_messages[0];
+        EXPECT_STREQ("win_api_demo.c changed on disk under its editor, which keeps your text (the output pane says "
+                     "how); it was not written, so that you see what is on disk first: saving again writes your text "
+                     "over it",
+                     (LPCTSTR)DesignerTestApp().m_messages[0]);
         EXPECT_EQ("old demo", m_folder.Read("win_api_demo.c"));
         EXPECT_EQ("old source", m_folder.Read("win_api.c"));
         EXPECT_EQ("old header", m_folder.Read("win_api.h"));
