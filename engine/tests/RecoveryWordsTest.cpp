@@ -173,15 +173,15 @@ TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeeps
 
 // Before, an opening that another program kept from putting a run right named only that program's file, though
 // the header, or the file the run made, kept the run's new contents meanwhile. What holds the run back is said,
-// then what stands at each file that could not be put right.
+// then what stands at each file that could not be put right, as far as it could be read.
 TEST_F(RecoveryWordsTest, ARunHeldBackSaysWhatEachFileHoldsMeanwhile)
 {
+    const std::string unread = " could not be read (" + std::string(SystemErrorText(SharingViolation())) + ")";
     const std::string keepsNew = "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents";
-    const std::string madeKeepsNew = "; " + m_folder.Path("d") +
-                                     ", which the run made, could not be removed yet; meanwhile it keeps the run's "
-                                     "new contents";
+    const std::string heldUnread = "; meanwhile " + m_folder.Path("h") + unread;
+    const std::string madeUnread = "; " + m_folder.Path("d") + ", which the run made," + unread;
     for (const auto& [held, said] :
-         std::vector<std::pair<std::string, std::string>>{{"h", keepsNew}, {"h.tmo", keepsNew}, {"d", madeKeepsNew}})
+         std::vector<std::pair<std::string, std::string>>{{"h", heldUnread}, {"h.tmo", keepsNew}, {"d", madeUnread}})
     {
         SCOPED_TRACE(held);
         Reset();
@@ -547,8 +547,8 @@ TEST_F(RecoveryWordsTest, ARunRefusedByAnEarlierRunThatKeepsNewContentsLeftNothi
 }
 
 // Before, a later recovery that could read neither the header nor its set-aside said the header kept the run's new
-// contents. Where the old contents are seen aside the record's word that the new header went in is taken; where
-// they are not, nothing is said of the header but that it could not be read.
+// contents. Nothing is said of the header but that it could not be read, whatever is seen aside: the record's word
+// that the new header went in is no proof of what stands there now.
 TEST_F(RecoveryWordsTest, AHeaderALaterRecoveryCannotReadBesideAnUnreadSetAsideIsSaidUnread)
 {
     const std::string header = "; meanwhile " + m_folder.Path("h");
@@ -568,12 +568,119 @@ TEST_F(RecoveryWordsTest, AHeaderALaterRecoveryCannotReadBesideAnUnreadSetAsideI
             opening = Opening();
         }
         ExpectSaid(opening, "; " + m_folder.Path("h") + " could not be put back yet, " + AsideSeen(asideUnread));
-        ExpectSaid(opening, asideUnread ? header + " could not be read (" +
-                                              std::string(SystemErrorText(SharingViolation())) + ")"
-                                        : header + " keeps the run's new contents");
+        ExpectSaid(opening, header + " could not be read (" + std::string(SystemErrorText(SharingViolation())) + ")");
         EXPECT_EQ("new h", m_folder.Read("h"));
         EXPECT_EQ("old h", m_folder.Read("h.tmo"));
     }
+}
+
+// Before, a later recovery that could not read the header, or a file the run made, that the record said went in
+// said it kept the run's new contents, though the user had changed it since. Only what is seen is said.
+TEST_F(RecoveryWordsTest, AFileTheUserChangedThatALaterRecoveryCannotReadIsNotSaidNew)
+{
+    const std::string unread = " could not be read (" + std::string(SystemErrorText(SharingViolation())) + ")";
+    for (const std::string file : {"h", "d"})
+    {
+        SCOPED_TRACE(file);
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=new d"});
+        RunSteps steps = StepsUntilAllWentIn({"h", "c"});
+        steps.insert(steps.begin() + 2, {RunStep::New, "d"});
+        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        Plant({file + "=the user's " + file});
+        DiskFaults unreadable;
+        unreadable.unreadable = {file};
+        std::string opening;
+        {
+            CStandInDisk disk(unreadable);
+            opening = Opening();
+        }
+        ExpectSaid(opening, file == "h" ? "; meanwhile " + m_folder.Path("h") + unread
+                                        : "; " + m_folder.Path("d") + ", which the run made," + unread);
+        EXPECT_EQ(std::string::npos, opening.find("new contents")) << opening;
+        EXPECT_EQ("the user's " + file, m_folder.Read(file));
+    }
+}
+
+// Before, a header that could not be read, its old contents gone from their set-aside, had the run's whole new
+// text deleted from its temporary, perhaps its only copy. Nothing goes: the header blocks the run, and both are
+// said as seen; once it can be read, what stands there decides.
+TEST_F(RecoveryWordsTest, AnUnreadHeaderWhoseOldContentsAreGoneKeepsTheNewOneAtItsTemporary)
+{
+    Plant({"h=old h", "c=old c"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
+    std::filesystem::remove(m_folder.Path("h.tmo"));
+    Plant({"h=the other program's h"});
+    DiskFaults unreadable;
+    unreadable.unreadable = {"h"};
+    std::string opening;
+    {
+        CStandInDisk disk(unreadable);
+        opening = Opening();
+    }
+    ExpectSaid(opening, "; " + m_folder.Path("h") + " could not be read (" +
+                            std::string(SystemErrorText(SharingViolation())) + "), its old contents gone; meanwhile " +
+                            m_folder.Path("h.tmp") + " keeps the run's new contents");
+    EXPECT_EQ(std::string::npos, opening.find("lets the run be put right")) << opening;
+    EXPECT_EQ("new h", m_folder.Read("h.tmp"));
+    ExpectSaid(Opening(), "; " + m_folder.Path("h.tmp") +
+                              " keeps the run's new contents; changed since, these are not the run's and were left as "
+                              "they are: " +
+                              m_folder.Path("h"));
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmp=new h", "h=the other program's h"}), Entries());
+}
+
+// Before, a run's undo that put every file back but could not remove its own temporary, held by another program,
+// promised the files would be put back at the next Save or opening, and never named the temporary. The files are
+// said to hold their old contents, and the temporary what waits.
+TEST_F(RecoveryWordsTest, ARunsUndoLeftOnlyItsTemporaryNamesItAndTheOldContents)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults scanned = Holding("h.tmp");
+    scanned.heldInPlace = "h.tmp";
+    const std::string error = FailedOn(scanned, {"h", "c"});
+    ExpectSaid(error, "; the files hold their old contents; " + m_folder.Path("h.tmp") +
+                          " could not be removed yet, as another program holds it; it goes at the next Save or "
+                          "opening once it can");
+    EXPECT_EQ(std::string::npos, error.find("put back")) << error;
+    EXPECT_FALSE(m_leftNew);
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmp=new h", "h=old h",
+                                        "replacing.tmr=" + m_folder.Read("replacing.tmr")}),
+              Entries());
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+}
+
+// Before, a file the recovery could not replace or remove, as one made read-only after a kill, was said to be in a
+// folder that cannot be written. The file and the step refused are named.
+TEST_F(RecoveryWordsTest, AFileThatCannotBeReplacedOrRemovedIsNamed)
+{
+    const std::string denied = " (" + std::string(SystemErrorText(AccessDenied())) +
+                               "); the run is put right at the next Save or opening once it can be";
+    Plant({"h=old h", "c=old c"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 3)) << "killed after the header went in";
+    DiskFaults readOnly;
+    readOnly.refusedMove = 1;
+    {
+        CStandInDisk disk(readOnly);
+        ExpectSaid(Opening(), "records cannot be put right, as " + m_folder.Path("h") + " cannot be replaced" + denied);
+    }
+
+    Reset();
+    Plant({"h=new h", "h.tmo=old h", "d=new d"});
+    RunSteps steps = StepsUntilAllWentIn({"h"});
+    steps.insert(steps.begin() + 1, {RunStep::New, "d"});
+    steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+    readOnly = DiskFaults();
+    readOnly.refusedRemoval = "d";
+    {
+        CStandInDisk disk(readOnly);
+        ExpectSaid(Opening(), "records cannot be put right, as " + m_folder.Path("d") + " cannot be removed" + denied);
+    }
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
 }
 
 // Before, past a damaged line a set-aside of the user's whose file was absent had that file said to be missing,
