@@ -16,7 +16,9 @@ namespace
 RunBlocker BlockerOf(const CString& path, unsigned long code, BlockedStep step, bool stays)
 {
     const bool held = stays ? WaitsForAHolder(path) : IsHeldFileError(code) || IsHeldOpen(path);
-    return {path, code, step, held, !FolderReached(path), stays};
+    RunBlocker blocker = {path, code, step, held, !FolderReached(path), stays};
+    blocker.readOnly = step != BlockedStep::Read && code == AccessDeniedError() && IsReadOnlyFile(path);
+    return blocker;
 }
 
 // A run being put right: what keeps it from being whole, and what it leaves to the user.
@@ -620,6 +622,15 @@ const char* StepWord(BlockedStep step)
     return "written";
 }
 
+// The folder refused the step: a move to a free name or a record opened, or a file that is not read-only moved
+// over, moved or removed, as access denied.
+bool FolderRefused(const RunBlocker& blocker)
+{
+    if (blocker.step == BlockedStep::Write)
+        return true;
+    return blocker.step != BlockedStep::Read && !blocker.readOnly && blocker.code == AccessDeniedError();
+}
+
 // What holds the run back; what lets it be put right only where the next recovery can put it right whole.
 CString BlockedRunText(const CString& at, const RunBlocker& blocker, bool promised)
 {
@@ -636,9 +647,10 @@ CString BlockedRunText(const CString& at, const RunBlocker& blocker, bool promis
     const CString written = promised ? "; the run is put right at the next Save or opening once it can be written" : "";
     if (blocker.stays)
         return run + ", as the folder cannot be written: " + blocker.path + " stays where it was removed" + written;
-    if (blocker.step == BlockedStep::Write)
+    if (FolderRefused(blocker))
         return run + ", as the folder cannot be written" + why + written;
-    return run + ", as " + blocker.path + " cannot be " + StepWord(blocker.step) + why +
+    return run + ", as " + blocker.path + (blocker.readOnly ? " is read-only and" : "") + " cannot be " +
+           StepWord(blocker.step) + why +
            (promised ? "; the run is put right at the next Save or opening once it can be" : "");
 }
 

@@ -43,6 +43,7 @@ struct RunBlocker
     bool held = false;         // another program holds path: the system may have called it access denied
     bool unreachable = false;  // the folder of path could not be reached, as on a drive gone
     bool stays = false;        // the system took its removal, but the name stayed: no system error says why
+    bool readOnly = false;     // path is marked read-only, which refused the step as access denied
     bool taken = false;        // another program put a file at path, seen free, as the run's was moved there
 };
 

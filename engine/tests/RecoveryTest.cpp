@@ -277,9 +277,10 @@ TEST_F(RecoveryTest, ARunCutOffInAFolderThatCannotBeWrittenSaysSo)
         CString error;
         EXPECT_FALSE(Replace({"p"}, "new", &error));
         EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " +
-                      m_folder.Path("replacing.tmr") + " records cannot be put right, as " + m_folder.Path("d.tmp") +
-                      " cannot be removed (" + std::string(SystemErrorText(AccessDenied())) +
-                      "); the run is put right at the next Save or opening once it can be" +
+                      m_folder.Path("replacing.tmr") +
+                      " records cannot be put right, as the folder cannot be written (" +
+                      std::string(SystemErrorText(AccessDenied())) +
+                      "); the run is put right at the next Save or opening once it can be written" +
                       HeaderWaits(AccessDenied()),
                   std::string(error));
         const std::vector<std::string> entries = Entries();
@@ -806,9 +807,10 @@ TEST_F(RecoveryTest, ARunCutOffInAFolderMadeReadOnlyIsNamedAtTheOpeningAndPutRig
         CStandInDisk disk(readOnly);
         const CString at = RecordPathIn(m_folder.Path().c_str());
         const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
-        EXPECT_EQ("an interrupted run that " + std::string(at) + " records cannot be put right, as " +
-                      m_folder.Path("d.tmp") + " cannot be removed (" + std::string(SystemErrorText(AccessDenied())) +
-                      "); the run is put right at the next Save or opening once it can be" +
+        EXPECT_EQ("an interrupted run that " + std::string(at) +
+                      " records cannot be put right, as the folder cannot be written (" +
+                      std::string(SystemErrorText(AccessDenied())) +
+                      "); the run is put right at the next Save or opening once it can be written" +
                       HeaderWaits(AccessDenied()),
                   said);
         CString error;

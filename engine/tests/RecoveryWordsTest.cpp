@@ -64,6 +64,16 @@ protected:
         record[end - 1] = record[end - 1] == '0' ? '1' : '0';
         Plant({"replacing.tmr=" + record});
     }
+    // The file marked read-only, as a user or source control marks one, or writable again: on Windows its write
+    // bits are that attribute.
+    void MarkReadOnly(const std::string& name, bool readOnly) const
+    {
+        using std::filesystem::perms;
+        const perms write = perms::owner_write | perms::group_write | perms::others_write;
+        std::filesystem::permissions(m_folder.Path(name), write,
+                                     readOnly ? std::filesystem::perm_options::remove
+                                              : std::filesystem::perm_options::add);
+    }
     // The error of a run replacing h and d, d made new, whose undo finds the disk with those faults.
     std::string FailedWith(DiskFaults faults) const
     {
@@ -653,34 +663,52 @@ TEST_F(RecoveryWordsTest, ARunsUndoLeftOnlyItsTemporaryNamesItAndTheOldContents)
 }
 
 // Before, a file the recovery could not replace or remove, as one made read-only after a kill, was said to be in a
-// folder that cannot be written. The file and the step refused are named.
+// folder that cannot be written; then, a file refused so in a folder that cannot be written was named instead. A
+// file marked read-only is named with the step it refused; any other refused as access denied is the folder's.
 TEST_F(RecoveryWordsTest, AFileThatCannotBeReplacedOrRemovedIsNamed)
 {
-    const std::string denied = " (" + std::string(SystemErrorText(AccessDenied())) +
-                               "); the run is put right at the next Save or opening once it can be";
-    Plant({"h=old h", "c=old c"});
-    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 3)) << "killed after the header went in";
-    DiskFaults readOnly;
-    readOnly.refusedMove = 1;
+    for (const bool readOnly : {true, false})
     {
-        CStandInDisk disk(readOnly);
-        ExpectSaid(Opening(), "records cannot be put right, as " + m_folder.Path("h") + " cannot be replaced" + denied);
-    }
+        SCOPED_TRACE(readOnly ? "read-only" : "writable");
+        const auto blocked = [&](const std::string& name, const std::string& step)
+        {
+            return "records cannot be put right, as " +
+                   (readOnly ? m_folder.Path(name) + " is read-only and cannot be " + step
+                             : std::string("the folder cannot be written")) +
+                   " (" + std::string(SystemErrorText(AccessDenied())) +
+                   "); the run is put right at the next Save or opening once it can be" + (readOnly ? "" : " written");
+        };
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 3)) << "killed after the header went in";
+        MarkReadOnly("h", readOnly);
+        DiskFaults refusing;
+        refusing.refusedMove = 1;
+        {
+            CStandInDisk disk(refusing);
+            ExpectSaid(Opening(), blocked("h", "replaced"));
+        }
+        MarkReadOnly("h", false);
+        Recover();
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
 
-    Reset();
-    Plant({"h=new h", "h.tmo=old h", "d=new d"});
-    RunSteps steps = StepsUntilAllWentIn({"h"});
-    steps.insert(steps.begin() + 1, {RunStep::New, "d"});
-    steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
-    readOnly = DiskFaults();
-    readOnly.refusedRemoval = "d";
-    {
-        CStandInDisk disk(readOnly);
-        ExpectSaid(Opening(), "records cannot be put right, as " + m_folder.Path("d") + " cannot be removed" + denied);
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "d=new d"});
+        RunSteps steps = StepsUntilAllWentIn({"h"});
+        steps.insert(steps.begin() + 1, {RunStep::New, "d"});
+        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        MarkReadOnly("d", readOnly);
+        refusing = DiskFaults();
+        refusing.refusedRemoval = "d";
+        {
+            CStandInDisk disk(refusing);
+            ExpectSaid(Opening(), blocked("d", "removed"));
+        }
+        MarkReadOnly("d", false);
+        Recover();
+        EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
     }
-    Recover();
-    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
 }
 
 // Before, past a damaged line a set-aside of the user's whose file was absent had that file said to be missing,
