@@ -19,9 +19,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace
@@ -217,26 +214,12 @@ bool FitsPathLimit(const char* path, const char* temporary, CString* error)
 #endif
 }
 
-// Windows refuses to move a file over a read-only one, but Wine's move
-// replaces it and drops the attribute, and a POSIX rename ignores the
-// target's permissions: refuse it here, as Windows would. A refusal sets the
-// error the system would have given.
+// A read-only file is refused here, as Windows would refuse the move over it, with the error it would give.
 bool IsReadOnly(const char* path)
 {
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0)
+    if (!IsReadOnlyFile(path))
         return false;
-    SetLastError(ERROR_ACCESS_DENIED);
-#else
-    struct stat info;
-    if (stat(path, &info) != 0)
-        return false;
-    // access() lets the superuser write anything, so the mode counts too.
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0)
-        return access(path, W_OK) != 0;
-    errno = EACCES;
-#endif
+    RestoreSystemError(AccessDeniedError());
     return true;
 }
 

@@ -313,6 +313,20 @@ Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& wr
         path, sum, [&] { return anyProves || sum.Within(); }, code);
 }
 
+bool IsReadOnlyFile(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+#else
+    struct stat info;
+    if (stat(path, &info) != 0)
+        return false;
+    // access() lets the superuser write anything, so the mode counts too.
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path, W_OK) != 0;
+#endif
+}
+
 bool Exists(const char* path)
 {
 #ifdef _WIN32

@@ -53,7 +53,8 @@ BackDecision BesideOther(const RecordedFile& file, const Seen& at, const Seen& t
 
 // With the old file said to go aside and gone from there: the run's new file whole at the temporary is all the
 // file has where nothing stands at its name, and goes in; beside a file there that is neither the old nor the
-// run's new, another program's, it stays, and both are named.
+// run's new, another program's, it stays, and both are named; beside one that cannot be read, which may be
+// either, it stays, and the file blocks.
 BackDecision OldGone(const RecordedFile& file, const Seen& at, const Seen& temporary)
 {
     if (!file.aside)
@@ -65,6 +66,8 @@ BackDecision OldGone(const RecordedFile& file, const Seen& at, const Seen& tempo
     if (at.kind == Seen::Kind::Absent)
         return Decided(BackStep::MoveNewIn, BackWord::Gone);
     const Standing there = Against(at, file.oldProofs, true);
+    if (there == Standing::Unknown || there == Standing::Going)
+        return {BackStep::BlockAtPath, BackWord::None, false, true};
     if (there != Standing::Other && there != Standing::Empty)
         return Decided(BackStep::None);
     return {BackStep::None, BackWord::OtherBesideNew, false, true};

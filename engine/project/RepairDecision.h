@@ -6,6 +6,8 @@
 //                                at the temporary                     were gone
 //                                another's or empty, the run's new    none: both named, the file left and
 //                                file whole at the temporary          the new file kept at the temporary
+//                                unreadable, the run's new file       blocked at the file, the new file kept
+//                                whole at the temporary               at the temporary
 //   missing                      the run's new, said to go aside       none: its old contents were gone
 //                                anything else                         none
 //   unreadable                   -                                     blocked at the set-aside

@@ -11,12 +11,14 @@
 namespace
 {
 
-// What keeps path from being put right, after the system's error code, or after a removal it took while the name
-// stayed.
-RunBlocker BlockerOf(const CString& path, unsigned long code, bool stays)
+// What keeps path from being put right, after the system's error code for the step refused, or after a removal
+// it took while the name stayed.
+RunBlocker BlockerOf(const CString& path, unsigned long code, BlockedStep step, bool stays)
 {
     const bool held = stays ? WaitsForAHolder(path) : IsHeldFileError(code) || IsHeldOpen(path);
-    return {path, code, held, !FolderReached(path), stays};
+    RunBlocker blocker = {path, code, step, held, !FolderReached(path), stays};
+    blocker.readOnly = step != BlockedStep::Read && code == AccessDeniedError() && IsReadOnlyFile(path);
+    return blocker;
 }
 
 // A run being put right: what keeps it from being whole, and what it leaves to the user.
@@ -32,16 +34,16 @@ public:
     }
 
     bool Whole() const { return m_whole; }
-    // False, with path and the system's error named unless a file was named before.
-    bool Blocked(const CString& path, unsigned long code, bool stays = false)
+    // False, with path, the step refused and the system's error named unless a file was named before.
+    bool Blocked(const CString& path, unsigned long code, BlockedStep step, bool stays = false)
     {
-        return BlockedBy(BlockerOf(path, code, stays));
+        return BlockedBy(BlockerOf(path, code, step, stays));
     }
     // Blocked by another program's file at path, put there as the run's was moved to it, seen free: the next
     // recovery leaves it beside the run's file.
     bool BlockedByTaken(const CString& path, unsigned long code)
     {
-        RunBlocker blocker = BlockerOf(path, code, false);
+        RunBlocker blocker = BlockerOf(path, code, BlockedStep::Replace, false);
         blocker.taken = true;
         LeftMixedNext();
         return BlockedBy(blocker);
@@ -50,7 +52,7 @@ public:
     bool Remove(const CString& path)
     {
         bool stays = false;
-        return Acted(Removed(path, &stays)) || Blocked(path, stays ? 0 : LastSystemError(), stays);
+        return Acted(Removed(path, &stays)) || Blocked(path, stays ? 0 : LastSystemError(), BlockedStep::Remove, stays);
     }
     // What stands at path goes where it is empty or the run's by its bytes; anything else stays and is named. One
     // pending deletion goes already, once its holder lets go.
@@ -66,17 +68,32 @@ public:
         case Standing::Other:
             return Leave(path);
         case Standing::Going:
-            return Blocked(path, 0, true);
+            return Blocked(path, 0, BlockedStep::Remove, true);
         case Standing::Unknown:
             break;
         }
-        return Blocked(path, code);
+        return Blocked(path, code, BlockedStep::Read);
+    }
+    // A temporary, or a name the run reserved, that goes as RemoveIfTheRuns has it: while it alone cannot, the
+    // files are as they were, and only it waits.
+    bool RemoveLeftover(const CString& path, Standing standing, unsigned long code)
+    {
+        if (RemoveIfTheRuns(path, standing, code))
+            return true;
+        m_leftovers.push_back(m_last);
+        return false;
+    }
+    // What keeps each leftover that could not go, where nothing else keeps the run.
+    const std::vector<RunBlocker>& OnlyLeftoversWait() const
+    {
+        static const std::vector<RunBlocker> none;
+        return m_leftovers.size() == m_blocks ? m_leftovers : none;
     }
     // The file could not be read, as seen: one pending deletion waits for its holder, as after a removal taken.
     bool BlockedAt(const CString& path, const Seen& seen)
     {
         const bool going = seen.kind == Seen::Kind::Going;
-        return Blocked(path, going ? 0 : seen.code, going);
+        return Blocked(path, going ? 0 : seen.code, BlockedStep::Read, going);
     }
     // A file moved or removed to put the run right: true when done.
     bool Acted(bool done)
@@ -159,11 +176,8 @@ public:
         return (!m_ownRun || &file == m_moving) && !FolderReached(file.path);
     }
     // What the record says went in stands at the file's name, which cannot be read: the run's own undo knows what it
-    // moved; a later recovery takes the record's word only where the old contents are seen aside, as it says.
-    bool TakesAsIn(const RecordedFile& file, const Seen& aside) const
-    {
-        return file.in && (m_ownRun || aside.kind == Seen::Kind::File);
-    }
+    // moved moments ago; a later recovery knows nothing of it, as the user may have changed it since.
+    bool TakesAsIn(const RecordedFile& file) const { return file.in && m_ownRun && !Unseen(file); }
     // What stands at the file's name is another program's, put there as the run moved its own in.
     bool Taken(const RecordedFile& file, const Seen& at) const
     {
@@ -186,6 +200,7 @@ private:
     bool BlockedBy(const RunBlocker& blocker)
     {
         m_last = blocker;
+        m_blocks++;
         if (m_whole)
             m_outcome.blocker = m_last;
         m_whole = false;
@@ -197,6 +212,8 @@ private:
     const RecordedFile* m_moving;
     bool m_taken;
     RunBlocker m_last;  // what kept the file last blocked
+    std::size_t m_blocks = 0;
+    std::vector<RunBlocker> m_leftovers;  // what kept each temporary or reserved name from going
     bool m_whole = true;
     bool m_acted = false;
     bool m_oldWaits = false;
@@ -235,12 +252,11 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen
         beingWritten ? settling.LookAtWritten(file, &code) : Against(seen, file.temporaryProofs, true);
     if (standing == Standing::Other)
         return settling.LeaveUnprovenTemporary(file.temporary);
-    return settling.RemoveIfTheRuns(file.temporary, standing, code);
+    return settling.RemoveLeftover(file.temporary, standing, code);
 }
 
-// What stands at the file's name, as seen there and beside what was seen at its set-aside, while its old contents
-// wait aside.
-CString Meanwhile(const RecordedFile& file, const Seen& aside, const Seen& at, CSettling& settling)
+// What stands at the file's name, as seen there, while its old contents wait aside.
+CString Meanwhile(const RecordedFile& file, const Seen& at, CSettling& settling)
 {
     if (at.kind == Seen::Kind::Absent)
         return " is missing";
@@ -251,7 +267,7 @@ CString Meanwhile(const RecordedFile& file, const Seen& aside, const Seen& at, C
     if (at.kind != Seen::Kind::Unknown)
         return " is left as it is";
     // One that cannot be read, as while another program holds it, is still what the run moved in.
-    if (settling.TakesAsIn(file, aside))
+    if (settling.TakesAsIn(file))
         return " " + settling.KeepsNewMeanwhile();
     return " could not be read (" + SystemErrorText(at.code) + ")";
 }
@@ -286,7 +302,20 @@ CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at,
     if (!file.aside || Against(at, old, true) == Standing::Proven || settling.Unseen(file))
         return CString();
     return "; " + file.path + " could not be put back yet" + AsideText(file, aside, code, settling) + "; meanwhile " +
-           file.path + Meanwhile(file, aside, at, settling);
+           file.path + Meanwhile(file, at, settling);
+}
+
+// What the user is told of a file that cannot be read, its old contents gone, while the run's new file waits whole
+// at its temporary: nothing of what stands there; nothing where its folder was not reached.
+CString UnreadBesideNewText(const RecordedFile& file, const Seen& at, CSettling& settling)
+{
+    settling.LeftMixedNext();
+    if (settling.Unseen(file))
+        return CString();
+    const CString there = at.kind == Seen::Kind::Going ? " goes once the program that holds it lets it go"
+                                                       : " could not be read (" + SystemErrorText(at.code) + ")";
+    return "; " + file.path + there + ", its old contents gone; meanwhile " + file.temporary + " " +
+           settling.KeepsNewMeanwhile();
 }
 
 // The move to the file's name, seen free, was refused: another program put a file there since.
@@ -310,7 +339,8 @@ bool MoveBack(const RecordedFile& file, const Seen& aside, const Seen& at, bool 
     if (taken)
         return settling.BlockedByTaken(file.path, code);
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
-    return settling.Blocked(asideHeld ? file.setAside : file.path, code);
+    return settling.Blocked(asideHeld ? file.setAside : file.path, code,
+                            free ? BlockedStep::Write : BlockedStep::Replace);
 }
 
 // The file's word from the decision.
@@ -362,12 +392,13 @@ bool PutBack(const RecordedFile& file, const BackDecision& decision, const Seen&
     case BackStep::MoveBack:
         return MoveBack(file, aside, at, again, settling, waiting);
     case BackStep::RemoveAside:
-        return settling.Remove(file.setAside);
+        return settling.RemoveLeftover(file.setAside, Standing::Empty, 0);
     case BackStep::BlockAtAside:
         *waiting = WaitingText(file, aside, at, aside.code, settling);
         return settling.BlockedAt(file.setAside, aside);
     case BackStep::BlockAtPath:
-        *waiting = WaitingText(file, aside, at, at.code, settling);
+        *waiting = decision.temporaryKept ? UnreadBesideNewText(file, at, settling)
+                                          : WaitingText(file, aside, at, at.code, settling);
         return settling.BlockedAt(file.path, at);
     case BackStep::MoveNewIn:
         break;
@@ -388,13 +419,14 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling, CString* waiting)
         return settling.LeaveUnproven(file.path, CString());
     if (settling.RemoveIfTheRuns(file.path, standing, at.code))
         return true;
-    // One that cannot be read, as while another program holds it, is still what the run moved in.
-    const bool keepsNew = standing == Standing::Proven
-                              ? at.proof.size > 0
-                              : standing == Standing::Unknown && file.in && !settling.Unseen(file);
+    const CString made = "; " + file.path + ", which the run made, ";
+    // One that cannot be read, as while another program holds it, is still what the run's own undo moved in.
+    const bool keepsNew =
+        standing == Standing::Proven ? at.proof.size > 0 : standing == Standing::Unknown && settling.TakesAsIn(file);
     if (keepsNew)
-        *waiting = "; " + file.path + ", which the run made, could not be removed yet; meanwhile it " +
-                   settling.KeepsNewMeanwhile();
+        *waiting = made + "could not be removed yet; meanwhile it " + settling.KeepsNewMeanwhile();
+    else if (standing == Standing::Unknown && !settling.Unseen(file))
+        *waiting = made + "could not be read (" + SystemErrorText(at.code) + ")";
     return false;
 }
 
@@ -444,7 +476,7 @@ bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, bool aga
     if (taken)
         return settling.BlockedByTaken(file.path, code);
     settling.LeftMixedNext();
-    return settling.Blocked(file.temporary, code);
+    return settling.Blocked(file.temporary, code, BlockedStep::Move);
 }
 
 // DecideBack, save that another program's file at a name the run found taken never goes, however it reads: it
@@ -571,6 +603,34 @@ CString RunEnded(const CString& at, const RunRecovery& recovery)
                            : InterruptedRun(at, "recorded was undone");
 }
 
+// The step refused, as in "cannot be <word>".
+const char* StepWord(BlockedStep step)
+{
+    switch (step)
+    {
+    case BlockedStep::Read:
+        return "read";
+    case BlockedStep::Replace:
+        return "replaced";
+    case BlockedStep::Remove:
+        return "removed";
+    case BlockedStep::Move:
+        return "moved";
+    case BlockedStep::Write:
+        break;
+    }
+    return "written";
+}
+
+// The folder refused the step: a move to a free name or a record opened, or a file that is not read-only moved
+// over, moved or removed, as access denied.
+bool FolderRefused(const RunBlocker& blocker)
+{
+    if (blocker.step == BlockedStep::Write)
+        return true;
+    return blocker.step != BlockedStep::Read && !blocker.readOnly && blocker.code == AccessDeniedError();
+}
+
 // What holds the run back; what lets it be put right only where the next recovery can put it right whole.
 CString BlockedRunText(const CString& at, const RunBlocker& blocker, bool promised)
 {
@@ -587,7 +647,31 @@ CString BlockedRunText(const CString& at, const RunBlocker& blocker, bool promis
     const CString written = promised ? "; the run is put right at the next Save or opening once it can be written" : "";
     if (blocker.stays)
         return run + ", as the folder cannot be written: " + blocker.path + " stays where it was removed" + written;
-    return run + ", as the folder cannot be written" + why + written;
+    if (FolderRefused(blocker))
+        return run + ", as the folder cannot be written" + why + written;
+    return run + ", as " + blocker.path + (blocker.readOnly ? " is read-only and" : "") + " cannot be " +
+           StepWord(blocker.step) + why +
+           (promised ? "; the run is put right at the next Save or opening once it can be" : "");
+}
+
+// What keeps a temporary, or a name the run reserved, from going, after "; ".
+CString LeftoverText(const RunBlocker& blocker)
+{
+    if (blocker.held)
+        return blocker.path + " could not be removed yet, as another program holds it";
+    if (blocker.stays)
+        return blocker.path + " stays where it was removed";
+    return blocker.path + " could not be " + StepWord(blocker.step) + " yet (" + SystemErrorText(blocker.code) + ")";
+}
+
+// What the run's own undo left where only temporaries, or names it reserved, could not go: the files as they were.
+CString LeftoversText(const std::vector<RunBlocker>& leftovers)
+{
+    CString text = "; the files hold their old contents";
+    for (const RunBlocker& blocker : leftovers)
+        text += "; " + LeftoverText(blocker);
+    return text + (leftovers.size() == 1 ? "; it goes at the next Save or opening once it can"
+                                         : "; they go at the next Save or opening once they can");
 }
 
 // What the recovery did and left, or nothing where it did nothing to tell; a damaged line is said first, as nothing
@@ -698,7 +782,10 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     outcome->leftNew = outcome->leftNew || LeftNew(*outcome);
     if (!error || LeftMixed(*outcome) || outcome->mixedNext)
         return settling.Whole();
-    if (settling.AnyOldWaits())
+    const std::vector<RunBlocker>& leftovers = settling.OnlyLeftoversWait();
+    if (!run.placed && !leftovers.empty())
+        *error += LeftoversText(leftovers);
+    else if (settling.AnyOldWaits())
         *error += "; the old files are put back at the next Save or opening";
     else if (!runWhole && !run.placed)
         *error += "; the files are put back as they were at the next Save or opening";
@@ -725,7 +812,7 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         // Not even read where the folder is there: it may be a run's, and it stays in the way.
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
-            outcome.blocker = BlockerOf(at, code, false);
+            outcome.blocker = BlockerOf(at, code, BlockedStep::Write, false);
         outcome.record = RecordLeft::Blocked;
         RestoreSystemError(code);
         return outcome;
@@ -759,7 +846,7 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
     else
     {
         outcome.onlyRecord = true;
-        outcome.blocker = BlockerOf(at, stays ? 0 : LastSystemError(), stays);
+        outcome.blocker = BlockerOf(at, stays ? 0 : LastSystemError(), BlockedStep::Remove, stays);
     }
     return outcome;
 }

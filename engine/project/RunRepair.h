@@ -24,14 +24,26 @@
 #include <utility>
 #include <vector>
 
+// The step on a file that a recovery could not take.
+enum class BlockedStep
+{
+    Write,    // a file moved to a name that was free, or a record opened: the folder may not be written
+    Read,     // the file read, to tell whose it is
+    Replace,  // a file moved over it
+    Remove,   // the file removed
+    Move,     // the file moved to its place
+};
+
 // What kept a run cut off from being put right: the first file that could not be, and the system's error.
 struct RunBlocker
 {
     CString path;  // empty while nothing did
     unsigned long code = 0;
+    BlockedStep step = BlockedStep::Write;
     bool held = false;         // another program holds path: the system may have called it access denied
     bool unreachable = false;  // the folder of path could not be reached, as on a drive gone
     bool stays = false;        // the system took its removal, but the name stayed: no system error says why
+    bool readOnly = false;     // path is marked read-only, which refused the step as access denied
     bool taken = false;        // another program put a file at path, seen free, as the run's was moved there
 };
 
@@ -92,7 +104,9 @@ struct RunRecovery
 // recovery, outcome names the first such file, and its meanwhile says what stands at each one. error, given by
 // the run's own undo, gets those words, which say "; <file> could not be put back yet, its old contents wait in
 // <set-aside> (<why>)" for each old file that waits aside, and where a file the run made, or one whose old contents
-// were gone, keeps the run's new contents meanwhile; a later recovery says nothing of a file in a folder not reached.
+// were gone, keeps the run's new contents meanwhile; where only its temporaries, or names it reserved, could not go,
+// that the files hold their old contents, and what keeps each. A later recovery says nothing of a file in a folder
+// not reached, and of one it cannot read only that.
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 
 // Puts right the run of the atomic writer cut off in the folder, whichever program or project it wrote:

@@ -46,6 +46,8 @@ bool IsHeldFileError(unsigned long code)
 
 unsigned long PathNotFoundError() { return ERROR_PATH_NOT_FOUND; }
 
+unsigned long AccessDeniedError() { return ERROR_ACCESS_DENIED; }
+
 #else
 
 CString SystemErrorText(unsigned long code)
@@ -62,5 +64,7 @@ void RestoreSystemError(unsigned long code) { errno = static_cast<int>(code); }
 bool IsHeldFileError(unsigned long code) { return code == EBUSY || code == ETXTBSY; }
 
 unsigned long PathNotFoundError() { return ENOENT; }
+
+unsigned long AccessDeniedError() { return EACCES; }
 
 #endif

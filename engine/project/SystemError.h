@@ -23,3 +23,5 @@ bool IsHeldFileError(unsigned long code);
 
 // The error of a name whose folder is not there.
 unsigned long PathNotFoundError();
+// The error of a step the rights of a file or its folder refuse.
+unsigned long AccessDeniedError();

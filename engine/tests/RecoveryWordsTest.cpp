@@ -64,6 +64,16 @@ protected:
         record[end - 1] = record[end - 1] == '0' ? '1' : '0';
         Plant({"replacing.tmr=" + record});
     }
+    // The file marked read-only, as a user or source control marks one, or writable again: on Windows its write
+    // bits are that attribute.
+    void MarkReadOnly(const std::string& name, bool readOnly) const
+    {
+        using std::filesystem::perms;
+        const perms write = perms::owner_write | perms::group_write | perms::others_write;
+        std::filesystem::permissions(m_folder.Path(name), write,
+                                     readOnly ? std::filesystem::perm_options::remove
+                                              : std::filesystem::perm_options::add);
+    }
     // The error of a run replacing h and d, d made new, whose undo finds the disk with those faults.
     std::string FailedWith(DiskFaults faults) const
     {
@@ -173,15 +183,15 @@ TEST_F(RecoveryWordsTest, ANewHeaderHeldWhenTheRunsUndoWouldPutItBackSaysItKeeps
 
 // Before, an opening that another program kept from putting a run right named only that program's file, though
 // the header, or the file the run made, kept the run's new contents meanwhile. What holds the run back is said,
-// then what stands at each file that could not be put right.
+// then what stands at each file that could not be put right, as far as it could be read.
 TEST_F(RecoveryWordsTest, ARunHeldBackSaysWhatEachFileHoldsMeanwhile)
 {
+    const std::string unread = " could not be read (" + std::string(SystemErrorText(SharingViolation())) + ")";
     const std::string keepsNew = "; meanwhile " + m_folder.Path("h") + " keeps the run's new contents";
-    const std::string madeKeepsNew = "; " + m_folder.Path("d") +
-                                     ", which the run made, could not be removed yet; meanwhile it keeps the run's "
-                                     "new contents";
+    const std::string heldUnread = "; meanwhile " + m_folder.Path("h") + unread;
+    const std::string madeUnread = "; " + m_folder.Path("d") + ", which the run made," + unread;
     for (const auto& [held, said] :
-         std::vector<std::pair<std::string, std::string>>{{"h", keepsNew}, {"h.tmo", keepsNew}, {"d", madeKeepsNew}})
+         std::vector<std::pair<std::string, std::string>>{{"h", heldUnread}, {"h.tmo", keepsNew}, {"d", madeUnread}})
     {
         SCOPED_TRACE(held);
         Reset();
@@ -547,8 +557,8 @@ TEST_F(RecoveryWordsTest, ARunRefusedByAnEarlierRunThatKeepsNewContentsLeftNothi
 }
 
 // Before, a later recovery that could read neither the header nor its set-aside said the header kept the run's new
-// contents. Where the old contents are seen aside the record's word that the new header went in is taken; where
-// they are not, nothing is said of the header but that it could not be read.
+// contents. Nothing is said of the header but that it could not be read, whatever is seen aside: the record's word
+// that the new header went in is no proof of what stands there now.
 TEST_F(RecoveryWordsTest, AHeaderALaterRecoveryCannotReadBesideAnUnreadSetAsideIsSaidUnread)
 {
     const std::string header = "; meanwhile " + m_folder.Path("h");
@@ -568,11 +578,136 @@ TEST_F(RecoveryWordsTest, AHeaderALaterRecoveryCannotReadBesideAnUnreadSetAsideI
             opening = Opening();
         }
         ExpectSaid(opening, "; " + m_folder.Path("h") + " could not be put back yet, " + AsideSeen(asideUnread));
-        ExpectSaid(opening, asideUnread ? header + " could not be read (" +
-                                              std::string(SystemErrorText(SharingViolation())) + ")"
-                                        : header + " keeps the run's new contents");
+        ExpectSaid(opening, header + " could not be read (" + std::string(SystemErrorText(SharingViolation())) + ")");
         EXPECT_EQ("new h", m_folder.Read("h"));
         EXPECT_EQ("old h", m_folder.Read("h.tmo"));
+    }
+}
+
+// Before, a later recovery that could not read the header, or a file the run made, that the record said went in
+// said it kept the run's new contents, though the user had changed it since. Only what is seen is said.
+TEST_F(RecoveryWordsTest, AFileTheUserChangedThatALaterRecoveryCannotReadIsNotSaidNew)
+{
+    const std::string unread = " could not be read (" + std::string(SystemErrorText(SharingViolation())) + ")";
+    for (const std::string file : {"h", "d"})
+    {
+        SCOPED_TRACE(file);
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=new d"});
+        RunSteps steps = StepsUntilAllWentIn({"h", "c"});
+        steps.insert(steps.begin() + 2, {RunStep::New, "d"});
+        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        Plant({file + "=the user's " + file});
+        DiskFaults unreadable;
+        unreadable.unreadable = {file};
+        std::string opening;
+        {
+            CStandInDisk disk(unreadable);
+            opening = Opening();
+        }
+        ExpectSaid(opening, file == "h" ? "; meanwhile " + m_folder.Path("h") + unread
+                                        : "; " + m_folder.Path("d") + ", which the run made," + unread);
+        EXPECT_EQ(std::string::npos, opening.find("new contents")) << opening;
+        EXPECT_EQ("the user's " + file, m_folder.Read(file));
+    }
+}
+
+// Before, a header that could not be read, its old contents gone from their set-aside, had the run's whole new
+// text deleted from its temporary, perhaps its only copy. Nothing goes: the header blocks the run, and both are
+// said as seen; once it can be read, what stands there decides.
+TEST_F(RecoveryWordsTest, AnUnreadHeaderWhoseOldContentsAreGoneKeepsTheNewOneAtItsTemporary)
+{
+    Plant({"h=old h", "c=old c"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 2)) << "killed with the old header aside";
+    std::filesystem::remove(m_folder.Path("h.tmo"));
+    Plant({"h=the other program's h"});
+    DiskFaults unreadable;
+    unreadable.unreadable = {"h"};
+    std::string opening;
+    {
+        CStandInDisk disk(unreadable);
+        opening = Opening();
+    }
+    ExpectSaid(opening, "; " + m_folder.Path("h") + " could not be read (" +
+                            std::string(SystemErrorText(SharingViolation())) + "), its old contents gone; meanwhile " +
+                            m_folder.Path("h.tmp") + " keeps the run's new contents");
+    EXPECT_EQ(std::string::npos, opening.find("lets the run be put right")) << opening;
+    EXPECT_EQ("new h", m_folder.Read("h.tmp"));
+    ExpectSaid(Opening(), "; " + m_folder.Path("h.tmp") +
+                              " keeps the run's new contents; changed since, these are not the run's and were left as "
+                              "they are: " +
+                              m_folder.Path("h"));
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmp=new h", "h=the other program's h"}), Entries());
+}
+
+// Before, a run's undo that put every file back but could not remove its own temporary, held by another program,
+// promised the files would be put back at the next Save or opening, and never named the temporary. The files are
+// said to hold their old contents, and the temporary what waits.
+TEST_F(RecoveryWordsTest, ARunsUndoLeftOnlyItsTemporaryNamesItAndTheOldContents)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults scanned = Holding("h.tmp");
+    scanned.heldInPlace = "h.tmp";
+    const std::string error = FailedOn(scanned, {"h", "c"});
+    ExpectSaid(error, "; the files hold their old contents; " + m_folder.Path("h.tmp") +
+                          " could not be removed yet, as another program holds it; it goes at the next Save or "
+                          "opening once it can");
+    EXPECT_EQ(std::string::npos, error.find("put back")) << error;
+    EXPECT_FALSE(m_leftNew);
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmp=new h", "h=old h",
+                                        "replacing.tmr=" + m_folder.Read("replacing.tmr")}),
+              Entries());
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+}
+
+// Before, a file the recovery could not replace or remove, as one made read-only after a kill, was said to be in a
+// folder that cannot be written; then, a file refused so in a folder that cannot be written was named instead. A
+// file marked read-only is named with the step it refused; any other refused as access denied is the folder's.
+TEST_F(RecoveryWordsTest, AFileThatCannotBeReplacedOrRemovedIsNamed)
+{
+    for (const bool readOnly : {true, false})
+    {
+        SCOPED_TRACE(readOnly ? "read-only" : "writable");
+        const auto blocked = [&](const std::string& name, const std::string& step)
+        {
+            return "records cannot be put right, as " +
+                   (readOnly ? m_folder.Path(name) + " is read-only and cannot be " + step
+                             : std::string("the folder cannot be written")) +
+                   " (" + std::string(SystemErrorText(AccessDenied())) +
+                   "); the run is put right at the next Save or opening once it can be" + (readOnly ? "" : " written");
+        };
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        ASSERT_TRUE(ReplaceKilled({"h", "c"}, "new", Step::Move, 3)) << "killed after the header went in";
+        MarkReadOnly("h", readOnly);
+        DiskFaults refusing;
+        refusing.refusedMove = 1;
+        {
+            CStandInDisk disk(refusing);
+            ExpectSaid(Opening(), blocked("h", "replaced"));
+        }
+        MarkReadOnly("h", false);
+        Recover();
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+
+        Reset();
+        Plant({"h=new h", "h.tmo=old h", "d=new d"});
+        RunSteps steps = StepsUntilAllWentIn({"h"});
+        steps.insert(steps.begin() + 1, {RunStep::New, "d"});
+        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        MarkReadOnly("d", readOnly);
+        refusing = DiskFaults();
+        refusing.refusedRemoval = "d";
+        {
+            CStandInDisk disk(refusing);
+            ExpectSaid(Opening(), blocked("d", "removed"));
+        }
+        MarkReadOnly("d", false);
+        Recover();
+        EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
     }
 }
 

@@ -140,6 +140,10 @@ TEST(RepairDecision, TheCasesOutsideTheTable)
                       Told(DecideBack(Recorded(true, in), nothing, SeenHolding(other), SeenHolding(Holds::NewBytes))));
         EXPECT_EQ("none", Told(DecideBack(Recorded(true, in), nothing, SeenHolding(Holds::OldBytes),
                                           SeenHolding(Holds::NewBytes))));
+        // Beside one that cannot be read, which may be either, the same new file is perhaps its only copy.
+        EXPECT_EQ("block file, temporary kept",
+                  Told(DecideBack(Recorded(true, in), nothing, SeenHolding(Holds::Unreadable),
+                                  SeenHolding(Holds::NewBytes))));
     }
     // Beside a set-aside that is not the run's, with nothing at the file's name, the run's whole new file is all
     // of it there is: it stays at the temporary.
