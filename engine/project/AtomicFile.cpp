@@ -230,9 +230,11 @@ CString RecordError(const char* path) { return WriteError(path, SystemError("can
 
 CString AlreadyExistsError(const char* path) { return CString("the file ") + path + " already exists!"; }
 
-CString WroteMeanwhileText(const char* path)
+// replacing: the file existed before the run; else it is one the run makes.
+CString WroteMeanwhileText(const char* path, bool replacing)
 {
-    return CString("another program wrote ") + path + " as it was being replaced";
+    return CString("another program wrote ") + path +
+           (replacing ? " as it was being replaced" : " as it was being written");
 }
 
 // One file of a group on its way in. Each step it takes on the disk is told to the run's record as soon
@@ -315,7 +317,7 @@ public:
         {
             NotReserved();
             *error = m_contents.onlyNew ? AlreadyExistsError(m_file.path)
-                                        : ReplaceError(m_file.path, WroteMeanwhileText(m_file.path));
+                                        : ReplaceError(m_file.path, WroteMeanwhileText(m_file.path, false));
             return false;
         }
         if (m_file.existed)
@@ -380,7 +382,7 @@ private:
         if (!replacing && NameTaken())
         {
             run.taken = true;
-            why = WroteMeanwhileText(to);
+            why = WroteMeanwhileText(to, true);
         }
         *error = ReplaceError(m_file.path, why);
         return false;

@@ -54,7 +54,8 @@ struct NewFileContents
 // another program holds or saying that the folder cannot be written or reached.
 // A file another program makes or writes at a new file's name meanwhile is
 // never removed or replaced: the group is refused, "another program wrote
-// <path> as it was being replaced".
+// <path> as it was being written"; over an old file set aside, "...as it was
+// being replaced".
 // A run that follows a finished one whose old file another program still holds
 // goes on in that one's record, and removes the old file once it is free; one
 // that shares its deletion keeps the file under a fresh name, which blocks

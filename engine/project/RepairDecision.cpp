@@ -82,9 +82,10 @@ BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at
     case Standing::Going:
         return Decided(BackStep::BlockAtPath);
     case Standing::Other:
-        // An earlier designer's record proves no new file: nothing says the user changed it.
+        // An old file of no bytes holds nothing to lose: its set-aside goes. An earlier designer's record proves
+        // no new file: nothing says the user changed it.
         if (old == Standing::Empty)
-            return Decided(BackStep::RemoveAside, file.proven ? BackWord::None : BackWord::Unproven);
+            return Decided(BackStep::RemoveAside, file.proven ? BackWord::Changed : BackWord::Unproven);
         return Decided(BackStep::None, file.proven ? BackWord::ChangedBesideOld : BackWord::UnprovenBesideOld);
     case Standing::Empty:
         if (old == Standing::Empty)

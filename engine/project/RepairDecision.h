@@ -23,7 +23,9 @@
 //                                                                      not proven the run's where the
 //                                                                      record's form proves no new file
 //   proven an old file of no     anything else                         the set-aside goes; the file is left,
-//   bytes                                                              named where not proven the run's
+//   bytes                                                              named changed since, or not proven the
+//                                                                      run's where the record's form proves
+//                                                                      no new file
 //
 // The last proof of a temporary proves the run's new file at its name even where no line says it went in: that
 // line may be the one a kill tore, each line coming before its step (NewAtName).
@@ -58,6 +60,7 @@ enum class BackWord
                         // waiting at its temporary
     ChangedBesideOld,   // changed since the run put it in: left, its old contents waiting aside
     UnprovenBesideOld,  // left the same way, as an earlier designer's record proves no new file there
+    Changed,            // changed since, its old file of no bytes: left
     Unproven,           // left so where its old file had no bytes
 };
 

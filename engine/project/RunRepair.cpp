@@ -145,7 +145,8 @@ public:
         m_outcome.newBesideOther.push_back(temporary);
         return Leave(path);
     }
-    // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
+    // A file changed since the run put it in: it stays, and is named with where its proven old contents wait,
+    // where they are not of no bytes.
     bool LeaveBesideOld(const CString& path, const CString& setAside)
     {
         m_outcome.changedBesideOld.emplace_back(path, setAside);
@@ -366,6 +367,9 @@ void Say(BackWord word, const RecordedFile& file, CSettling& settling)
     case BackWord::ChangedBesideOld:
         settling.LeaveBesideOld(file.path, file.setAside);
         break;
+    case BackWord::Changed:
+        settling.LeaveBesideOld(file.path, CString());
+        break;
     case BackWord::UnprovenBesideOld:
         settling.LeaveUnproven(file.path, file.setAside);
         break;
@@ -575,8 +579,11 @@ CString LeftText(const RunRecovery& recovery)
             text += "; " + missing.second + " " + kKeepsNewContents;
     }
     for (const auto& changed : recovery.changedBesideOld)
-        text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
-                changed.second;
+    {
+        text += "; " + changed.first + " was changed since and is left as it is";
+        if (!changed.second.IsEmpty())
+            text += "; its old contents wait in " + changed.second;
+    }
     for (const auto& unproven : recovery.unprovenBesideOld)
     {
         text += "; " + unproven.first + " cannot be proven the run's and is left as it is";

@@ -74,7 +74,8 @@ struct RunRecovery
     // Files at the run's temporaries that its record cannot prove the run's: a user's, or the run's own whose bytes
     // never all reached the disk, as after a power loss. Left as they stand.
     std::vector<CString> unproven;
-    // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
+    // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside,
+    // empty where they had no bytes.
     std::vector<std::pair<CString, CString>> changedBesideOld;
     // The same for files at their own names that an earlier designer's record, which proves no new file, names;
     // the second is empty where the run made the file.

@@ -550,6 +550,20 @@ TEST_F(RecoveryTest, ANewDesignNeverRemovesNorReplacesOneAnotherProgramMakesAtIt
     }
 }
 
+// Before, a file the group made where there was none, written over by another program as its temporary was
+// written, was refused as though it had been replaced. It is kept, and said written meanwhile.
+TEST_F(RecoveryTest, AFileAnotherProgramWritesAsTheGroupMakesItIsSaidWrittenNotReplaced)
+{
+    Plant({"c=old c"});
+    DiskFaults faults;
+    faults.beforeWrite = [this] { Plant({"h=the other program's h"}); };
+    const std::string error = FailedOn(faults, {"h", "c"});
+    EXPECT_EQ(0u, error.find("cannot replace " + m_folder.Path("h") + ": another program wrote " + m_folder.Path("h") +
+                             " as it was being written"))
+        << error;
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=the other program's h"}), Entries());
+}
+
 // Before, recovery moved the old header back, or the new one in, over its name once it had seen it free:
 // another program's save there in that moment was lost. It is kept, and named beside the old one.
 TEST_F(RecoveryTest, AFileAnotherProgramSavesAsRecoveryPutsItsNameBackIsKept)

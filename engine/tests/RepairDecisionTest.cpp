@@ -37,13 +37,13 @@ Seen SeenHolding(Holds holds)
 }
 
 // An old file whose new one was written whole; the record said it went aside (and in) or not yet.
-RecordedFile Recorded(bool aside, bool in)
+RecordedFile Recorded(bool aside, bool in, const ContentProof& old = kOld)
 {
     RecordedFile file("h");
     file.announced = file.existed = true;
     file.temporaryProofs.Prove(kNew);
     if (aside)
-        file.aside = file.oldProofs.Prove(kOld);
+        file.aside = file.oldProofs.Prove(old);
     if (in)
         file.in = file.newProofs.Prove(kNew);
     return file;
@@ -60,6 +60,7 @@ std::string Told(const BackDecision& decision)
                            ", other beside new",
                            ", changed beside old",
                            ", unproven beside old",
+                           ", changed",
                            ", unproven"};
     return std::string(steps[static_cast<int>(decision.step)]) + words[static_cast<int>(decision.word)] +
            (decision.asideLeft ? ", aside named" : "") + (decision.temporaryKept ? ", temporary kept" : "");
@@ -71,6 +72,7 @@ struct Row
     Holds file;
     // Before the old file was said to go aside, once it was, and once its new one was said to be in.
     std::vector<std::string> decided;
+    bool emptyOld = false;  // the old file had no bytes, as one the editor made for a missing file
 };
 
 const std::vector<Row> kTable = {
@@ -85,6 +87,11 @@ const std::vector<Row> kTable = {
     {Holds::NoBytes, Holds::Nothing, {"remove aside", "remove aside", "remove aside"}},
     {Holds::NoBytes, Holds::OldBytes, {"remove aside", "remove aside", "remove aside"}},
     {Holds::NoBytes, Holds::NewBytes, {"remove aside", "remove aside", "remove aside"}},
+    {Holds::NoBytes, Holds::Nothing, {"remove aside", "move back", "move back"}, true},
+    {Holds::NoBytes, Holds::Unreadable, {"remove aside", "block file", "block file"}, true},
+    {Holds::NoBytes, Holds::NoBytes, {"remove aside", "remove aside", "remove aside"}, true},
+    {Holds::NoBytes, Holds::NewBytes, {"remove aside", "move back", "move back"}, true},
+    {Holds::NoBytes, Holds::OtherBytes, {"remove aside", "remove aside, changed", "remove aside, changed"}, true},
     {Holds::OldBytes, Holds::Nothing, {"none, missing, aside named", "move back", "move back"}},
     {Holds::OldBytes, Holds::Unreadable, {"none, aside named", "block file", "block file"}},
     {Holds::OldBytes, Holds::NoBytes, {"none, aside named", "move back", "move back"}},
@@ -113,9 +120,11 @@ TEST(RepairDecision, EveryCombinationOfRecordAndWhatIsSeenIsDecidedWithItsWord)
         for (int said = 0; said < 3; said++)
         {
             SCOPED_TRACE("set-aside " + std::to_string(static_cast<int>(row.aside)) + ", file " +
-                         std::to_string(static_cast<int>(row.file)) + ", said " + std::to_string(said));
-            const BackDecision decision = DecideBack(Recorded(said > 0, said > 1), SeenHolding(row.aside),
-                                                     SeenHolding(row.file), SeenHolding(Holds::Nothing));
+                         std::to_string(static_cast<int>(row.file)) + ", said " + std::to_string(said) +
+                         (row.emptyOld ? ", old empty" : ""));
+            const BackDecision decision =
+                DecideBack(Recorded(said > 0, said > 1, row.emptyOld ? ContentProof{0, 0} : kOld),
+                           SeenHolding(row.aside), SeenHolding(row.file), SeenHolding(Holds::Nothing));
             EXPECT_EQ(row.decided[said], Told(decision));
         }
 }

@@ -258,6 +258,36 @@ TEST_F(UserAfterKillTest, AHeaderTheUserEditsAfterItWentInIsKeptAndNamed)
         Entries());
 }
 
+// Before, with the header empty before the run (the editor makes a selected missing file empty), a header the
+// user wrote after it went in was kept unnamed, and the run was said put right; the run's own undo meeting such
+// a header, its empty set-aside refused, said the files held their old contents. The empty set-aside goes where
+// it can; the header stays, and is named.
+TEST_F(UserAfterKillTest, AHeaderTheUserWritesOverAnEmptyOldOneIsKeptAndNamed)
+{
+    Plant({"sensor_api.h="});
+    Generate(Step::Move, 3);  // after the header went in
+    Plant({"sensor_api.h=the user's h"});
+    const std::string changed = m_folder.Path("sensor_api.h") + " was changed since and is left as it is";
+    EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + changed, Opening());
+    EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h=the user's h"}), Entries());
+
+    Reset();
+    SetUp();
+    Plant({"sensor_api.h="});
+    DiskFaults faults;
+    faults.afterMove = [this](int move)
+    {
+        if (move == 2)  // the header in
+            Plant({"sensor_api.h=another program's h"});
+    };
+    faults.refusedMove = 3;  // the source aside
+    faults.refusedRemoval = "sensor_api.h.tmo";
+    const std::string error = FailedOn(faults, m_names);
+    EXPECT_NE(std::string::npos, error.find("; " + changed)) << error;
+    EXPECT_EQ(std::string::npos, error.find("old contents")) << error;
+    EXPECT_EQ("another program's h", m_folder.Read("sensor_api.h"));
+}
+
 // Before, a temporary made just before the record named it was left, and the next Generate blamed the user
 // for it. Each name is announced before it is made: an empty one is the run's, and goes.
 TEST_F(UserAfterKillTest, ATemporaryMadeJustBeforeAKillGoesAndTheNextGenerateWritesAll)
