@@ -112,10 +112,10 @@ CString UnreadableText(const CString& strPath, const FolderRecovery& settled, co
            (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
 }
 
-// The recovery's own words say why the run waits, as a folder that cannot be written.
+// A folder that cannot be written is said as such, in the recovery's own words: no program let go puts it right.
 CString BlockedText(const CString& strPath, const FolderRecovery& settled)
 {
-    if (settled.strTold.IsEmpty())
+    if (!settled.unwritable || settled.strTold.IsEmpty())
         return "cannot replace " + strPath + settled.Until();
     return "cannot replace " + strPath + ": " + settled.strTold;
 }
