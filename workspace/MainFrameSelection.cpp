@@ -110,7 +110,10 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
 void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
 {
     CKTTabClientWnd* pTabs = TabClientOf(m_hWndMDIClient);
-    OpenProjectEditors(project, pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project)));
+    const BOOL bShown = pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project));
+    // Close All keeps a project it could not close as it was: the user asked for none of its editors.
+    if (!m_bClosingAll)
+        OpenProjectEditors(project, bShown);
 }
 
 // A file that cannot be made is reported and ends the opening; the selection goes on, so the settings page

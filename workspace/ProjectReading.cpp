@@ -130,6 +130,8 @@ FolderRecovery RecoverFolder(const CString& strFolder)
     FolderRecovery settled;
     settled.pending = PendingAfter(strFolder, recovery);
     settled.onlyRecord = recovery.onlyRecord;
+    settled.unwritable = settled.pending == FolderRecovery::Pending::Blocked && !recovery.blocker.path.IsEmpty() &&
+                         FolderCannotBeWritten(recovery.blocker);
     try
     {
         settled.strRecord = RecordPathIn(strFolder);

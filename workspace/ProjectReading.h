@@ -32,6 +32,7 @@ struct FolderRecovery
     // The files the run names, where its record was read whole; otherwise any file may be one it holds aside.
     std::optional<std::vector<CString>> names;
     bool onlyRecord = false;  // blocked only by a record that could not go: the run itself was put right whole
+    bool unwritable = false;  // blocked as the folder cannot be written
     // Until when a design there cannot be read or made, " until ..." or " while ..."; empty when nothing waits.
     CString Until() const;
     // Whether the file may be waiting on what is pending: a run whose record names other files alone holds it

@@ -88,12 +88,12 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& s
     {
         CwrenfoldDoc* pDoc = static_cast<CwrenfoldDoc*>(m_pEditorTemplate->GetNextDoc(pos));
         const CString strPath = pDoc->GetPathName();
-        if (!SamePath(RecordPathOf(strPath), RecordPathIn(strFolder)) ||
-            pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
-            continue;
+        // A file no run names is left as it is: reading it anew would take its undo history for nothing.
         const bool bNamed = recovery.names.has_value();
-        if (bNamed && std::none_of(recovery.names->begin(), recovery.names->end(),
-                                   [&strPath](const CString& strName) { return SamePath(strName, strPath); }))
+        if (!SamePath(RecordPathOf(strPath), RecordPathIn(strFolder)) ||
+            (bNamed && std::none_of(recovery.names->begin(), recovery.names->end(),
+                                    [&strPath](const CString& strName) { return SamePath(strName, strPath); })) ||
+            pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
             continue;
         AddOutputLine(strPath + (bNamed ? " was put back under its editor" : " changed on disk under its editor") +
                       ", which keeps its text: a save of the editor writes that text over it");

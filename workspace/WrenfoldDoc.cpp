@@ -112,6 +112,14 @@ CString UnreadableText(const CString& strPath, const FolderRecovery& settled, co
            (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
 }
 
+// A folder that cannot be written is said as such, in the recovery's own words: no program let go puts it right.
+CString BlockedText(const CString& strPath, const FolderRecovery& settled)
+{
+    if (!settled.unwritable || settled.strTold.IsEmpty())
+        return "cannot replace " + strPath + settled.Until();
+    return "cannot replace " + strPath + ": " + settled.strTold;
+}
+
 }  // namespace
 
 bool CwrenfoldDoc::s_bQuiet = false;
@@ -201,6 +209,7 @@ BOOL CwrenfoldDoc::Reload()
         if (CompareWithFile() != OnDisk::Same)
             return FALSE;
         UpdateAllViews(nullptr, ktHintWholeText, nullptr);
+        TakeFileAsSeen();
     }
     static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts().Closed(*this);
     return TRUE;
@@ -208,15 +217,51 @@ BOOL CwrenfoldDoc::Reload()
 
 bool CwrenfoldDoc::ReadFileAgain()
 {
+    // The reader lets go of its file only once it read it whole or failed as it expects to; it takes the file's
+    // entry whatever the read did.
+    struct CReadingAgain
+    {
+        CwrenfoldDoc& doc;
+        ~CReadingAgain()
+        {
+            doc.m_bKeepingEntry = false;
+            if (doc.m_pReading)
+                doc.ReleaseFile(doc.m_pReading, TRUE);
+        }
+    } reading{*this};
+    m_bKeepingEntry = true;
     try
     {
         CQuiet quiet;
-        return OnOpenDocument(GetPathName());
+        if (!OnOpenDocument(GetPathName()))
+            return false;
     }
     catch (const std::bad_alloc&)
     {
         return false;
     }
+    m_bKeepingEntry = false;
+    return UpdateFileInfo(GetPathName());
+}
+
+BOOL CwrenfoldDoc::UpdateFileInfo(LPCTSTR lpszPathName)
+{
+    return m_bKeepingEntry || CKTSyntaxEditDoc::UpdateFileInfo(lpszPathName);
+}
+
+CFile* CwrenfoldDoc::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
+{
+    CFile* pFile = CKTSyntaxEditDoc::GetFile(lpszFileName, nOpenFlags, pError);
+    if ((nOpenFlags & (CFile::modeWrite | CFile::modeReadWrite)) == 0)
+        m_pReading = pFile;
+    return pFile;
+}
+
+void CwrenfoldDoc::ReleaseFile(CFile* pFile, BOOL bAbort)
+{
+    if (pFile == m_pReading)
+        m_pReading = nullptr;
+    CKTSyntaxEditDoc::ReleaseFile(pFile, bAbort);
 }
 
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
@@ -304,7 +349,7 @@ BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord* pProject, const std::
     else if (!strKept.IsEmpty())
         *pError = strKept;
     else if (settled.pending == FolderRecovery::Pending::Blocked)
-        *pError = "cannot replace " + FirstPathOf(savings, texts) + settled.Until() + NoneWritten(savings, texts);
+        *pError = BlockedText(FirstPathOf(savings, texts), settled) + NoneWritten(savings, texts);
     else
         return FALSE;
     return TRUE;

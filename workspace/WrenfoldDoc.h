@@ -71,7 +71,14 @@ private:
     Under FileSince() const;
     // The new text, or the old one kept whole: FALSE then.
     BOOL Reload();
+    // A read that fails leaves the file as last seen, so that a later look still finds it changed.
     bool ReadFileAgain();
+    CFile* GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError) override;
+    void ReleaseFile(CFile* pFile, BOOL bAbort) override;
+    BOOL UpdateFileInfo(LPCTSTR lpszPathName) override;
+    bool m_bKeepingEntry = false;  // a read anew takes the file's entry only once it worked
+    // The file a read holds: memory running out midway leaves it to the reader to let go.
+    CFile* m_pReading = nullptr;
     struct Saving
     {
         CwrenfoldDoc* pDoc;

@@ -756,6 +756,12 @@ std::vector<CString> FilesNamedBy(const RunContents& run)
 
 }  // namespace
 
+// As BlockedRunText says it.
+bool FolderCannotBeWritten(const RunBlocker& blocker)
+{
+    return !blocker.taken && !blocker.held && !blocker.unreachable && (blocker.stays || FolderRefused(blocker));
+}
+
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 {
     CSettling settling(outcome, error != nullptr, Moving(run), run.taken);

@@ -126,3 +126,5 @@ extern const char kKeepsNewContents[];
 // and what lets it be, or that it was and which files it left as the user changed them; empty when there
 // is nothing to tell.
 CString RecoveryText(const CString& at, const RunRecovery& recovery);
+// The folder itself refuses the run's steps, as one that cannot be written: no file let go puts the run right.
+bool FolderCannotBeWritten(const RunBlocker& blocker);

@@ -1690,6 +1690,24 @@ TEST_F(CloseAllTest, TheCurrentProjectARefusedCloseAllKeepsStaysCurrentWhenAnoth
     CloseAllKeepsBothWithTheRootSelected(true);
 }
 
+// Before, once Close All had closed another project's editors, the kept project's editor brought forward tried its
+// unopened editors again: a header gone since was made, empty, though the user had asked for no editor.
+TEST_F(CloseAllTest, AProjectCloseAllKeepsOpensNoneOfItsEditorsWhenAnotherCloses)
+{
+    WriteOldFiles();
+    ProjectRecord& win = SelectWithTheHeaderUnopened();
+    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("win_api.h")));
+    RefuseToClose(win);
+    OpenAndSelect("other");
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_CLOSE_ALL);
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path("win_api.h")));
+    EXPECT_EQ(nullptr, EditorOf("win_api.h"));
+    EXPECT_TRUE(TabShown("win_api.c"));
+}
+
 namespace
 {
 
@@ -1825,6 +1843,11 @@ TEST_F(TakenBackTest, AnEditorThatRunsOutOfMemoryReadingItsFileAnewKeepsItsTextW
     EXPECT_GT(nSucceeding, 300) << "the reading was cut off";
     EXPECT_EQ(WithoutCarriageReturns(fresh), EditorText(pDoc));
     EXPECT_FALSE(pDoc->IsModified());
+    // Before, a read cut off kept its file open sharing only reading: every later save of it was refused as held.
+    EXPECT_TRUE(InputTo(ViewOf(pDoc)).Text("mine "));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ(0u, m_folder.Read("win_api.c").find("mine line 0"));
 }
 
 // Before, a save that put right a run cut off in its folder left the editors as they were: the user's text was
@@ -1872,6 +1895,77 @@ TEST_F(PutBackTest, OnlyAFileTheRunNamesIsSaidToBePutBack)
     EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api.c") + " was put back", nOpening)) << output;
     EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " was put back", nOpening)) << output;
     EXPECT_EQ("mine old source", EditorText(EditorOf("win_api.c")));
+}
+
+// Before, an editor the user had not changed was read anew whenever putting right a run in its folder told
+// anything, though the run named another file: another program's text took its place and its undo history.
+TEST_F(PutBackTest, ASaveAllThatPutsARunRightLeavesTheEditorOfAFileTheRunDoesNotNameAsItWas)
+{
+    ProjectRecord& project = OpenAndSelect("win");
+    CDocument* pDemo = EditorOf("win_api_demo.c");
+    ASSERT_NE(nullptr, pDemo);
+    const std::string shown = EditorText(pDemo);
+    ASSERT_TRUE(m_folder.Write("win_api_demo.c", "another program's demo"));
+    ASSERT_TRUE(m_folder.Write("notes.txt.tmo", "old notes"));
+    ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"notes.txt"})));
+    project.libraryType = 1 - project.libraryType;
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_NE(-1, Output().Find("was put right")) << (LPCTSTR)Output();
+    EXPECT_EQ(shown, EditorText(pDemo));
+    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api_demo.c") + " ").c_str())) << (LPCTSTR)Output();
+}
+
+// Before, an editor whose file another program held open for writing was taken to show it once the reading
+// anew failed: nothing was said, and the editor's next look found the file unchanged. It keeps its text and
+// says so.
+TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSaysSo)
+{
+    ProjectRecord& project = OpenAndSelect("win");
+    CDocument* pSource = EditorOf("win_api.c");
+    ASSERT_NE(nullptr, pSource);
+    const std::string shown = EditorText(pSource);
+    ASSERT_TRUE(m_folder.Write("win_api.c.tmo", "old source"));
+    ASSERT_TRUE(m_folder.Write("win_api.c", "the run's new source"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"win_api.c"})));
+    ASSERT_TRUE(m_folder.Write("win_api.c", "another program's source"));
+    project.libraryType = 1 - project.libraryType;
+    {
+        const HANDLE hWriter = ::CreateFileA(m_folder.Path("win_api.c").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hWriter);
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        ::CloseHandle(hWriter);
+    }
+    EXPECT_EQ(shown, EditorText(pSource));
+    EXPECT_FALSE(pSource->IsModified());
+    EXPECT_NE(-1, Output().Find(
+                      (m_folder.Path("win_api.c") + " was put back under its editor, which keeps its text").c_str()))
+        << (LPCTSTR)Output();
+}
+
+// Before, a save refused while a run cut off in a folder that cannot be written waited said only that the run
+// was to be put right, not why it could not be.
+TEST_F(GenerateIntoEditorsTest, ASaveAllRefusedByARunInAFolderThatCannotBeWrittenSaysSo)
+{
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    ASSERT_TRUE(m_folder.Write("notes.txt.tmo", "old notes"));
+    ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"notes.txt"})));
+    {
+        DiskFaults faults;
+        faults.readOnly = true;
+        const CStandInDisk disk(faults);
+        RunCommand(ID_PROJECT_SAVE_ALL);
+    }
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    const std::string message(DesignerTestApp().m_messages[0]);
+    EXPECT_EQ(0u, message.find("cannot replace " + m_folder.Path("gen_api"))) << message;
+    EXPECT_NE(std::string::npos, message.find(" records cannot be put right, as the folder cannot be written"))
+        << message;
+    EXPECT_NE(std::string::npos, message.find("; none of ")) << message;
+    EXPECT_TRUE(EditorOf("gen_api.c")->IsModified());
 }
 
 // Before, an editor that showed its file anew once a run put right had put another text back under it still
