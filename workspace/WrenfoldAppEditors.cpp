@@ -95,8 +95,9 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& s
                                     [&strPath](const CString& strName) { return SamePath(strName, strPath); })) ||
             pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
             continue;
-        AddOutputLine(strPath + (bNamed ? " was put back under its editor" : " changed on disk under its editor") +
-                      ", which keeps its text: a save of the editor writes that text over it");
+        // What the run did with the file is in the recovery's own line: it may have left it as another's.
+        AddOutputLine(strPath + " changed on disk under its editor, which keeps its text: a save of the editor "
+                                "writes that text over it");
         pDoc->TakeFileAsSeen();
         told.push_back(pDoc);
     }

@@ -115,9 +115,12 @@ CString UnreadableText(const CString& strPath, const FolderRecovery& settled, co
 // A folder that cannot be written is said as such, in the recovery's own words: no program let go puts it right.
 CString BlockedText(const CString& strPath, const FolderRecovery& settled)
 {
-    if (!settled.unwritable || settled.strTold.IsEmpty())
+    // The recovery's whole words are in the output pane, and in the design's own refusal beside this one.
+    if (!settled.unwritable)
         return "cannot replace " + strPath + settled.Until();
-    return "cannot replace " + strPath + ": " + settled.strTold;
+    return "cannot replace " + strPath +
+           ": the interrupted run in its folder cannot be put right, as the folder "
+           "cannot be written";
 }
 
 }  // namespace

@@ -1758,7 +1758,7 @@ protected:
         const size_t nPutRight = output.find("was put right");
         ASSERT_NE(std::string::npos, nPutRight) << output;
         EXPECT_EQ(std::string::npos, output.find("was put right", nPutRight + 1)) << "told once: " << output;
-        EXPECT_NE(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " was put back under its editor"))
+        EXPECT_NE(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " changed on disk under its editor"))
             << output;
         ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
         EXPECT_STREQ("win_api_demo.c changed on disk under its editor, which keeps your text (the output pane says "
@@ -1789,7 +1789,7 @@ protected:
 // Before, an editor went on showing, unmarked, the text that putting right a run cut off in its folder had just
 // taken off the disk: a later edit and save wrote half of the undone Generate back beside the old header. An
 // editor the user has not changed shows its file as put back; one the user changed keeps the edits, and the output
-// pane says that its file was put back under it.
+// pane says that its file changed on disk under it.
 TEST_F(PutBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepTheUsersText)
 {
     OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
@@ -1799,12 +1799,12 @@ TEST_F(PutBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepThe
     CDocument* pSource = EditorOf("win_api.c");
     EXPECT_EQ("old source", EditorText(pSource));
     EXPECT_FALSE(pSource->IsModified());
-    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api.c") + " was put back").c_str())) << (LPCTSTR)Output();
+    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api.c") + " changed on disk").c_str())) << (LPCTSTR)Output();
     ASSERT_EQ("old demo", m_folder.Read("win_api_demo.c"));
     EXPECT_EQ("mine new demo", EditorText(EditorOf("win_api_demo.c")));
     EXPECT_TRUE(EditorOf("win_api_demo.c")->IsModified());
     EXPECT_NE(-1,
-              Output().Find((m_folder.Path("win_api_demo.c") + " was put back under its editor, which keeps its "
+              Output().Find((m_folder.Path("win_api_demo.c") + " changed on disk under its editor, which keeps its "
                                                                "text: a save of the editor writes that text over it")
                                 .c_str()))
         << (LPCTSTR)Output();
@@ -1876,8 +1876,8 @@ TEST_F(PutBackTest, ASaveAllOfAChangedDesignThatPutsARunRightWritesNothingOverAF
 
 // Before, every changed editor in the folder was said to have its file put back under it whenever putting right
 // a run there told anything: one whose file another program changed, which no run named, and one whose file is
-// missing. Neither is said to be put back.
-TEST_F(PutBackTest, OnlyAFileTheRunNamesIsSaidToBePutBack)
+// missing. Neither is said to have changed under its editor.
+TEST_F(PutBackTest, OnlyAFileTheRunNamesIsSaidToHaveChangedUnderItsEditor)
 {
     OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
     Select(FirstChildOf("win", "Head"));
@@ -1892,8 +1892,8 @@ TEST_F(PutBackTest, OnlyAFileTheRunNamesIsSaidToBePutBack)
     const std::string output(Output());
     const size_t nOpening = output.rfind("Opening ");
     ASSERT_NE(std::string::npos, nOpening) << output;
-    EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api.c") + " was put back", nOpening)) << output;
-    EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " was put back", nOpening)) << output;
+    EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api.c") + " changed on disk", nOpening)) << output;
+    EXPECT_EQ(std::string::npos, output.find(m_folder.Path("win_api_demo.c") + " changed on disk", nOpening)) << output;
     EXPECT_EQ("mine old source", EditorText(EditorOf("win_api.c")));
 }
 
@@ -1940,7 +1940,7 @@ TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSay
     EXPECT_EQ(shown, EditorText(pSource));
     EXPECT_FALSE(pSource->IsModified());
     EXPECT_NE(-1, Output().Find(
-                      (m_folder.Path("win_api.c") + " was put back under its editor, which keeps its text").c_str()))
+                      (m_folder.Path("win_api.c") + " changed on disk under its editor, which keeps its text").c_str()))
         << (LPCTSTR)Output();
 }
 
@@ -1962,8 +1962,11 @@ TEST_F(GenerateIntoEditorsTest, ASaveAllRefusedByARunInAFolderThatCannotBeWritte
     ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
     const std::string message(DesignerTestApp().m_messages[0]);
     EXPECT_EQ(0u, message.find("cannot replace " + m_folder.Path("gen_api"))) << message;
-    EXPECT_NE(std::string::npos, message.find(" records cannot be put right, as the folder cannot be written"))
+    EXPECT_NE(std::string::npos,
+              message.find(": the interrupted run in its folder cannot be put right, as the folder cannot be written; "
+                           "none of "))
         << message;
+    EXPECT_EQ(std::string::npos, message.find("replacing.tmr")) << "the recovery's words are the output pane's";
     EXPECT_NE(std::string::npos, message.find("; none of ")) << message;
     EXPECT_TRUE(EditorOf("gen_api.c")->IsModified());
 }
