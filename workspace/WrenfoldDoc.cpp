@@ -112,11 +112,12 @@ CString UnreadableText(const CString& strPath, const FolderRecovery& settled, co
            (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
 }
 
-// A folder that cannot be written is said as such, in the recovery's own words: no program let go puts it right.
+// A folder that cannot be written is said as such: no program letting go puts it right. The recovery's whole words
+// are in the output pane, and in the design's own refusal beside this one.
 CString BlockedText(const CString& strPath, const FolderRecovery& settled)
 {
-    // The recovery's whole words are in the output pane, and in the design's own refusal beside this one.
-    if (!settled.unwritable)
+    // A run put right whole waits only on its record, which its own words name.
+    if (!settled.unwritable || settled.onlyRecord)
         return "cannot replace " + strPath + settled.Until();
     return "cannot replace " + strPath +
            ": the interrupted run in its folder cannot be put right, as the folder "
@@ -346,7 +347,7 @@ BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord* pProject, const std::
     const std::vector<WaitingText>& texts = pProject ? waiting.Of(*pProject) : kNoTexts;
     const auto holds = [&settled](const WaitingText& written) { return HoldsStill(written, settled); };
     const CString strUnreadable = pProject ? waiting.KeepChanged(*pProject, holds) : CString();
-    const CString strKept = KeptText(savings, texts, kept);
+    const CString strKept = KeptText(savings, texts, kept, settled);
     if (!strUnreadable.IsEmpty())
         *pError = UnreadableText(strUnreadable, settled, NamesOf(savings, texts));
     else if (!strKept.IsEmpty())
@@ -361,7 +362,7 @@ BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord* pProject, const std::
 // Written over at once, the file the run put back would be lost unseen; saving again writes the editor's text
 // knowingly. Empty where no editor being saved keeps its text over such a file.
 CString CwrenfoldDoc::KeptText(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts,
-                               const std::vector<CwrenfoldDoc*>& kept)
+                               const std::vector<CwrenfoldDoc*>& kept, const FolderRecovery& settled)
 {
     std::vector<CString> paths;
     for (const Saving& saving : savings)
@@ -376,8 +377,11 @@ CString CwrenfoldDoc::KeptText(const std::vector<Saving>& savings, const std::ve
     return NamesOf(paths) +
            (bOne ? " changed on disk under its editor, which keeps"
                  : " changed on disk under their editors, which keep") +
-           " your text (the output pane says how); " + strNone +
-           ", so that you see what is on disk first: saving again writes your text over it";
+           " your text (the output pane says how); " + strNone + ", so that you see what is on disk first" +
+           // While the folder's run waits, saving again is refused by it: the text goes over the file only after.
+           (settled.pending == FolderRecovery::Pending::None
+                ? CString(": saving again writes your text over it")
+                : "; it waits" + settled.Until() + ": saving again then writes your text over it");
 }
 
 void CwrenfoldDoc::AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,

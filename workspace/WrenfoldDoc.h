@@ -90,7 +90,7 @@ private:
                                    const FolderRecovery& settled, const std::vector<CwrenfoldDoc*>& kept,
                                    CString* pError);
     static CString KeptText(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts,
-                            const std::vector<CwrenfoldDoc*>& kept);
+                            const std::vector<CwrenfoldDoc*>& kept, const FolderRecovery& settled);
     static void AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,
                            std::vector<CKTSyntaxEditDoc*>* pDocs);
     static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);

@@ -1874,6 +1874,23 @@ TEST_F(PutBackTest, ASaveAllOfAChangedDesignThatPutsARunRightWritesNothingOverAF
     EXPECT_EQ("old source", EditorText(EditorOf("win_api.c")));
 }
 
+// Before, a save that found a file put back under the user's text while the folder's run still waited on a viewer
+// said that saving again writes the text over it: that save was refused by the run. It says what it waits for.
+TEST_F(PutBackTest, AFilePutBackWhileTheRunStillWaitsSaysTheSaveWaitsToo)
+{
+    OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
+    CHeldOpen header(m_folder.Path("win_api.h.tmo").c_str(), FILE_SHARE_READ);
+    ASSERT_TRUE(header.IsHeld());
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_STREQ("win_api_demo.c changed on disk under its editor, which keeps your text (the output pane says how); "
+                 "it was not written, so that you see what is on disk first; it waits until the interrupted run in "
+                 "its folder is put right: saving again then writes your text over it",
+                 (LPCTSTR)DesignerTestApp().m_messages[0]);
+    EXPECT_EQ("old demo", m_folder.Read("win_api_demo.c"));
+}
+
 // Before, every changed editor in the folder was said to have its file put back under it whenever putting right
 // a run there told anything: one whose file another program changed, which no run named, and one whose file is
 // missing. Neither is said to have changed under its editor.
