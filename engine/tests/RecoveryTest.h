@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What a run stopped as a kill would stop it did on the disk.
@@ -38,6 +39,10 @@ protected:
     CTestFolder m_folder{"group_recovery"};
     // The last run's failure left a file of its own, or its temporary, with the new contents.
     mutable bool m_leftNew = false;
+    // What the kill loops have followed already. Recovery and a run depend on nothing but the folder's names
+    // and bytes (and the test's faults), so a state met again, as many kill points leave, is not followed again.
+    mutable std::set<std::vector<std::string>> m_openedAfterKill;  // what a kill left, with the names the run made
+    mutable std::set<std::vector<std::string>> m_runAfterOpening;  // what an opening left, with the names in the way
 
     void Plant(const std::vector<std::string>& files) const
     {
@@ -292,6 +297,8 @@ protected:
                 return;
             // A kill leaves only names and bytes: each opening after it starts from them, the run made once.
             const std::vector<std::string> left = Entries();
+            if (!FirstTime(m_openedAfterKill, left, NamesMade(run.done)))
+                continue;
             for (int recoveryKill = 0;; recoveryKill++)
             {
                 bool recoveryEnded = false;
@@ -374,7 +381,17 @@ protected:
         }
         else
             ExpectOneGeneration(kept);
-        ExpectTheNextRunWhole(users, inTheWay, held);
+        if (FirstTime(m_runAfterOpening, Entries(), inTheWay))
+            ExpectTheNextRunWhole(users, inTheWay, held);
         return true;
+    }
+    // Whether the state, the folder's entries with what else decides what follows, is met for the first time.
+    template <typename Names>
+    static bool FirstTime(std::set<std::vector<std::string>>& met, std::vector<std::string> entries,
+                          const Names& besides)
+    {
+        entries.push_back("|");
+        entries.insert(entries.end(), besides.begin(), besides.end());
+        return met.insert(std::move(entries)).second;
     }
 };
