@@ -711,6 +711,35 @@ TEST_F(RecoveryWordsTest, AFileThatCannotBeReplacedOrRemovedIsNamed)
     }
 }
 
+// A caller says a folder cannot be written only where the recovery's words do: a file marked read-only is named
+// instead, and another program's hold, its file written meanwhile, or a folder out of reach comes first.
+TEST(RecoveryWords, TheFolderIsSaidUnwritableExactlyWhereTheWordsSaySo)
+{
+    const CString h = "C:\\p\\h";
+    // path, code, step, held, unreachable, stays, read-only, taken; and whether the folder is the one said to refuse.
+    const std::vector<std::pair<RunBlocker, bool>> cases = {
+        {{h, AccessDenied(), BlockedStep::Write}, true},
+        {{h, AccessDenied(), BlockedStep::Replace}, true},
+        {{h, 0, BlockedStep::Remove, false, false, true}, true},
+        {{h, AccessDenied(), BlockedStep::Replace, false, false, false, true}, false},
+        {{h, AccessDenied(), BlockedStep::Read}, false},
+        {{h, SharingViolation(), BlockedStep::Move}, false},
+        {{h, AccessDenied(), BlockedStep::Write, true}, false},
+        {{h, AccessDenied(), BlockedStep::Replace, false, false, false, false, true}, false},
+        {{h, 0, BlockedStep::Remove, false, true, true}, false},
+    };
+    for (const auto& [blocked, unwritable] : cases)
+    {
+        RunRecovery recovery;
+        recovery.record = RecordLeft::Blocked;
+        recovery.blocker = blocked;
+        const std::string words(RecoveryText("C:\\p\\replacing.tmr", recovery));
+        SCOPED_TRACE(words);
+        EXPECT_EQ(unwritable, FolderCannotBeWritten(blocked));
+        EXPECT_EQ(unwritable, words.find(", as the folder cannot be written") != std::string::npos);
+    }
+}
+
 // Before, past a damaged line a set-aside of the user's whose file was absent had that file said to be missing,
 // and a file a line past the damage said the run made was not named, its record then gone. Nothing proves either
 // the run's: each stays as it stands, and is named so.
