@@ -1886,7 +1886,7 @@ TEST_F(PutBackTest, AFilePutBackWhileTheRunStillWaitsSaysTheSaveWaitsToo)
     ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
     EXPECT_STREQ("win_api_demo.c changed on disk under its editor, which keeps your text (the output pane says how); "
                  "it was not written, so that you see what is on disk first; the save waits until the interrupted run "
-                 "in its folder is put right: saving again then writes your text over it",
+                 "in its folder is put right, then saving again writes your text over it",
                  (LPCTSTR)DesignerTestApp().m_messages[0]);
     EXPECT_NE(-1, Output().Find((m_folder.Path("win_api_demo.c") +
                                  " changed on disk under its editor, which keeps its text; the save waits until the "
