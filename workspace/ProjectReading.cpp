@@ -104,6 +104,13 @@ CString FolderRecovery::Until() const
     return CString();
 }
 
+CString FolderRecovery::ThenWrites(const CString& strWrite) const
+{
+    if (pending == Pending::None)
+        return ": " + strWrite;
+    return "; the save waits" + Until() + ", then " + strWrite;
+}
+
 bool FolderRecovery::MayHold(const CString& strPath) const
 {
     if (pending == Pending::Blocked && onlyRecord)

@@ -35,6 +35,9 @@ struct FolderRecovery
     bool unwritable = false;  // blocked as the folder cannot be written
     // Until when a design there cannot be read or made, " until ..." or " while ..."; empty when nothing waits.
     CString Until() const;
+    // strWrite, what a save does, as the end of a sentence: ": " and it where nothing is pending, else first what
+    // the save waits for.
+    CString ThenWrites(const CString& strWrite) const;
     // Whether the file may be waiting on what is pending: a run whose record names other files alone holds it
     // nowhere.
     bool MayHold(const CString& strPath) const;

@@ -78,13 +78,6 @@ void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
 // An editor left showing a text the run's undo took off the disk would write half of that run back with its next
 // save. A file the run does not name was changed by another program, if at all: no word of the run is said of it.
 // While the folder's run waits, a save is refused by it: the editor's text goes over the file only after.
-static CString SaveOverText(const FolderRecovery& recovery)
-{
-    if (recovery.pending == FolderRecovery::Pending::None)
-        return ": a save of the editor writes that text over it";
-    return "; the save waits" + recovery.Until() + ", then a save of the editor writes that text over it";
-}
-
 std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& strFolder,
                                                                 const FolderRecovery& recovery)
 {
@@ -104,7 +97,8 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& s
             pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
             continue;
         // What the run did with the file is in the recovery's own line: it may have left it as another's.
-        AddOutputLine(strPath + " changed on disk under its editor, which keeps its text" + SaveOverText(recovery));
+        AddOutputLine(strPath + " changed on disk under its editor, which keeps its text" +
+                      recovery.ThenWrites("a save of the editor writes that text over it"));
         pDoc->TakeFileAsSeen();
         told.push_back(pDoc);
     }

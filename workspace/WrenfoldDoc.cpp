@@ -379,9 +379,7 @@ CString CwrenfoldDoc::KeptText(const std::vector<Saving>& savings, const std::ve
                  : " changed on disk under their editors, which keep") +
            " your text (the output pane says how); " + strNone + ", so that you see what is on disk first" +
            // While the folder's run waits, saving again is refused by it: the text goes over the file only after.
-           (settled.pending == FolderRecovery::Pending::None
-                ? CString(": saving again writes your text over it")
-                : "; the save waits" + settled.Until() + ": saving again then writes your text over it");
+           settled.ThenWrites("saving again writes your text over it");
 }
 
 void CwrenfoldDoc::AddSavings(const std::vector<CKTSyntaxEditDoc*>& adding, std::vector<Saving>* pSavings,

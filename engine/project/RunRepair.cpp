@@ -638,27 +638,56 @@ bool FolderRefused(const RunBlocker& blocker)
     return blocker.step != BlockedStep::Read && !blocker.readOnly && blocker.code == AccessDeniedError();
 }
 
+// What kept a run from being put right.
+enum class BlockerKind
+{
+    Taken,          // another program wrote the file as it was being put right
+    Held,           // another program holds it
+    Unreachable,    // its folder cannot be reached
+    Stays,          // its removal was taken, but the name stayed
+    FolderRefused,  // the folder refused the step
+    File,           // the file refused the step
+};
+
+// The first kind that holds, in this order: the words and FolderCannotBeWritten both go by it.
+BlockerKind KindOf(const RunBlocker& blocker)
+{
+    if (blocker.taken)
+        return BlockerKind::Taken;
+    if (blocker.held)
+        return BlockerKind::Held;
+    if (blocker.unreachable)
+        return BlockerKind::Unreachable;
+    if (blocker.stays)
+        return BlockerKind::Stays;
+    return FolderRefused(blocker) ? BlockerKind::FolderRefused : BlockerKind::File;
+}
+
 // What holds the run back; what lets it be put right only where the next recovery can put it right whole.
 CString BlockedRunText(const CString& at, const RunBlocker& blocker, bool promised)
 {
     const CString run = InterruptedRun(at, "records cannot be put right");
-    if (blocker.taken)
+    const CString why = " (" + SystemErrorText(blocker.code) + ")";
+    const CString written = promised ? "; the run is put right at the next Save or opening once it can be written" : "";
+    const CString once = promised ? "; the run is put right at the next Save or opening once it can be" : "";
+    switch (KindOf(blocker))
+    {
+    case BlockerKind::Taken:
         return run + ", as another program wrote " + blocker.path + " as it was being put right";
-    if (blocker.held)
+    case BlockerKind::Held:
         return run + " while another program holds " + blocker.path +
                (promised ? "; closing that program lets the run be put right at the next Save or opening" : "");
-    const CString why = " (" + SystemErrorText(blocker.code) + ")";
-    if (blocker.unreachable)
-        return run + ", as " + blocker.path + " cannot be reached" + why +
-               (promised ? "; the run is put right at the next Save or opening once it can be" : "");
-    const CString written = promised ? "; the run is put right at the next Save or opening once it can be written" : "";
-    if (blocker.stays)
+    case BlockerKind::Unreachable:
+        return run + ", as " + blocker.path + " cannot be reached" + why + once;
+    case BlockerKind::Stays:
         return run + ", as the folder cannot be written: " + blocker.path + " stays where it was removed" + written;
-    if (FolderRefused(blocker))
+    case BlockerKind::FolderRefused:
         return run + ", as the folder cannot be written" + why + written;
+    case BlockerKind::File:
+        break;
+    }
     return run + ", as " + blocker.path + (blocker.readOnly ? " is read-only and" : "") + " cannot be " +
-           StepWord(blocker.step) + why +
-           (promised ? "; the run is put right at the next Save or opening once it can be" : "");
+           StepWord(blocker.step) + why + once;
 }
 
 // What keeps a temporary, or a name the run reserved, from going, after "; ".
@@ -759,7 +788,8 @@ std::vector<CString> FilesNamedBy(const RunContents& run)
 // As BlockedRunText says it.
 bool FolderCannotBeWritten(const RunBlocker& blocker)
 {
-    return !blocker.taken && !blocker.held && !blocker.unreachable && (blocker.stays || FolderRefused(blocker));
+    const BlockerKind kind = KindOf(blocker);
+    return kind == BlockerKind::Stays || kind == BlockerKind::FolderRefused;
 }
 
 bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -73,6 +74,19 @@ protected:
         std::filesystem::permissions(m_folder.Path(name), write,
                                      readOnly ? std::filesystem::perm_options::remove
                                               : std::filesystem::perm_options::add);
+    }
+    // The folder reset to hold a run cut off once each of files went in, the new file at each name and the old
+    // beside it, and d made new after them; false where its record could not be left.
+    bool LeaveRunThatMadeD(const std::vector<std::string>& files) const
+    {
+        Reset();
+        for (const std::string& file : files)
+            Plant({file + "=new " + file, file + ".tmo=old " + file});
+        Plant({"d=new d"});
+        RunSteps steps = StepsUntilAllWentIn(files);
+        steps.insert(steps.begin() + static_cast<std::ptrdiff_t>(files.size()), {RunStep::New, "d"});
+        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
+        return LeaveRecord(m_folder.Path(), steps);
     }
     // The error of a run replacing h and d, d made new, whose undo finds the disk with those faults.
     std::string FailedWith(DiskFaults faults) const
@@ -194,12 +208,7 @@ TEST_F(RecoveryWordsTest, ARunHeldBackSaysWhatEachFileHoldsMeanwhile)
          std::vector<std::pair<std::string, std::string>>{{"h", heldUnread}, {"h.tmo", keepsNew}, {"d", madeUnread}})
     {
         SCOPED_TRACE(held);
-        Reset();
-        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=new d"});
-        RunSteps steps = StepsUntilAllWentIn({"h", "c"});
-        steps.insert(steps.begin() + 2, {RunStep::New, "d"});
-        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
-        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        ASSERT_TRUE(LeaveRunThatMadeD({"h", "c"}));
         CHeldOpen holder(m_folder.Path(held).c_str());
         const std::string opening = Opening();
         ExpectSaid(opening, "records cannot be put right while another program holds " + m_folder.Path(held) +
@@ -592,12 +601,7 @@ TEST_F(RecoveryWordsTest, AFileTheUserChangedThatALaterRecoveryCannotReadIsNotSa
     for (const std::string file : {"h", "d"})
     {
         SCOPED_TRACE(file);
-        Reset();
-        Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=new d"});
-        RunSteps steps = StepsUntilAllWentIn({"h", "c"});
-        steps.insert(steps.begin() + 2, {RunStep::New, "d"});
-        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
-        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        ASSERT_TRUE(LeaveRunThatMadeD({"h", "c"}));
         Plant({file + "=the user's " + file});
         DiskFaults unreadable;
         unreadable.unreadable = {file};
@@ -692,12 +696,7 @@ TEST_F(RecoveryWordsTest, AFileThatCannotBeReplacedOrRemovedIsNamed)
         Recover();
         EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
 
-        Reset();
-        Plant({"h=new h", "h.tmo=old h", "d=new d"});
-        RunSteps steps = StepsUntilAllWentIn({"h"});
-        steps.insert(steps.begin() + 1, {RunStep::New, "d"});
-        steps.insert(steps.end(), {{RunStep::Wrote, "d"}, {RunStep::In, "d"}});
-        ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+        ASSERT_TRUE(LeaveRunThatMadeD({"h"}));
         MarkReadOnly("d", readOnly);
         refusing = DiskFaults();
         refusing.refusedRemoval = "d";
@@ -708,6 +707,35 @@ TEST_F(RecoveryWordsTest, AFileThatCannotBeReplacedOrRemovedIsNamed)
         MarkReadOnly("d", false);
         Recover();
         EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
+    }
+}
+
+// A caller says a folder cannot be written only where the recovery's words do: a file marked read-only is named
+// instead, and another program's hold, its file written meanwhile, or a folder out of reach comes first.
+TEST(RecoveryWords, TheFolderIsSaidUnwritableExactlyWhereTheWordsSaySo)
+{
+    const CString h = "C:\\p\\h";
+    // path, code, step, held, unreachable, stays, read-only, taken; and whether the folder is the one said to refuse.
+    const std::vector<std::pair<RunBlocker, bool>> cases = {
+        {{h, AccessDenied(), BlockedStep::Write}, true},
+        {{h, AccessDenied(), BlockedStep::Replace}, true},
+        {{h, 0, BlockedStep::Remove, false, false, true}, true},
+        {{h, AccessDenied(), BlockedStep::Replace, false, false, false, true}, false},
+        {{h, AccessDenied(), BlockedStep::Read}, false},
+        {{h, SharingViolation(), BlockedStep::Move}, false},
+        {{h, AccessDenied(), BlockedStep::Write, true}, false},
+        {{h, AccessDenied(), BlockedStep::Replace, false, false, false, false, true}, false},
+        {{h, 0, BlockedStep::Remove, false, true, true}, false},
+    };
+    for (const auto& [blocked, unwritable] : cases)
+    {
+        RunRecovery recovery;
+        recovery.record = RecordLeft::Blocked;
+        recovery.blocker = blocked;
+        const std::string words(RecoveryText("C:\\p\\replacing.tmr", recovery));
+        SCOPED_TRACE(words);
+        EXPECT_EQ(unwritable, FolderCannotBeWritten(blocked));
+        EXPECT_EQ(unwritable, words.find(", as the folder cannot be written") != std::string::npos);
     }
 }
 

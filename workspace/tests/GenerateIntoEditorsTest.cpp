@@ -1782,6 +1782,21 @@ protected:
         EXPECT_EQ("mine new demo", m_folder.Read("win_api_demo.c"));
         EXPECT_EQ("old header", m_folder.Read("win_api.h"));
     }
+    // "win" opened and changed, so that Save All writes it, and *ppEditor the editor of changed showing *pShown,
+    // while a run cut off once cutOff went in waits in the folder and another program writes changed after it.
+    void OpenWinBesideARunCutOff(const std::string& changed, const std::string& cutOff, CDocument** ppEditor,
+                                 std::string* pShown)
+    {
+        ProjectRecord& project = OpenAndSelect("win");
+        *ppEditor = EditorOf(changed);
+        ASSERT_NE(nullptr, *ppEditor);
+        *pShown = EditorText(*ppEditor);
+        ASSERT_TRUE(m_folder.Write(cutOff + ".tmo", "old " + cutOff));
+        ASSERT_TRUE(m_folder.Write(cutOff, "the run's new " + cutOff));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({cutOff})));
+        ASSERT_TRUE(m_folder.Write(changed, "another program's " + changed));
+        project.libraryType = 1 - project.libraryType;
+    }
 };
 
 }  // namespace
@@ -1886,7 +1901,7 @@ TEST_F(PutBackTest, AFilePutBackWhileTheRunStillWaitsSaysTheSaveWaitsToo)
     ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
     EXPECT_STREQ("win_api_demo.c changed on disk under its editor, which keeps your text (the output pane says how); "
                  "it was not written, so that you see what is on disk first; the save waits until the interrupted run "
-                 "in its folder is put right: saving again then writes your text over it",
+                 "in its folder is put right, then saving again writes your text over it",
                  (LPCTSTR)DesignerTestApp().m_messages[0]);
     EXPECT_NE(-1, Output().Find((m_folder.Path("win_api_demo.c") +
                                  " changed on disk under its editor, which keeps its text; the save waits until the "
@@ -1924,15 +1939,9 @@ TEST_F(PutBackTest, OnlyAFileTheRunNamesIsSaidToHaveChangedUnderItsEditor)
 // anything, though the run named another file: another program's text took its place and its undo history.
 TEST_F(PutBackTest, ASaveAllThatPutsARunRightLeavesTheEditorOfAFileTheRunDoesNotNameAsItWas)
 {
-    ProjectRecord& project = OpenAndSelect("win");
-    CDocument* pDemo = EditorOf("win_api_demo.c");
-    ASSERT_NE(nullptr, pDemo);
-    const std::string shown = EditorText(pDemo);
-    ASSERT_TRUE(m_folder.Write("win_api_demo.c", "another program's demo"));
-    ASSERT_TRUE(m_folder.Write("notes.txt.tmo", "old notes"));
-    ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes"));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"notes.txt"})));
-    project.libraryType = 1 - project.libraryType;
+    CDocument* pDemo = nullptr;
+    std::string shown;
+    ASSERT_NO_FATAL_FAILURE(OpenWinBesideARunCutOff("win_api_demo.c", "notes.txt", &pDemo, &shown));
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_NE(-1, Output().Find("was put right")) << (LPCTSTR)Output();
     EXPECT_EQ(shown, EditorText(pDemo));
@@ -1944,15 +1953,9 @@ TEST_F(PutBackTest, ASaveAllThatPutsARunRightLeavesTheEditorOfAFileTheRunDoesNot
 // says so.
 TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSaysSo)
 {
-    ProjectRecord& project = OpenAndSelect("win");
-    CDocument* pSource = EditorOf("win_api.c");
-    ASSERT_NE(nullptr, pSource);
-    const std::string shown = EditorText(pSource);
-    ASSERT_TRUE(m_folder.Write("win_api.c.tmo", "old source"));
-    ASSERT_TRUE(m_folder.Write("win_api.c", "the run's new source"));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"win_api.c"})));
-    ASSERT_TRUE(m_folder.Write("win_api.c", "another program's source"));
-    project.libraryType = 1 - project.libraryType;
+    CDocument* pSource = nullptr;
+    std::string shown;
+    ASSERT_NO_FATAL_FAILURE(OpenWinBesideARunCutOff("win_api.c", "win_api.c", &pSource, &shown));
     {
         const HANDLE hWriter = ::CreateFileA(m_folder.Path("win_api.c").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
