@@ -200,13 +200,14 @@ TEST_F(SettingsPaneTest, ListItemsTakeOnlyTheirOwnTexts)
     EXPECT_TRUE(FieldItem("Max Length")->GetReadOnly());
 }
 
-TEST_F(SettingsPaneTest, BitWidthIsDigitsFromOneToThirtyOne)
+TEST_F(SettingsPaneTest, BitWidthIsANumberFromOneToThirtyOne)
 {
     FieldRecord& field = SelectField(3);
     Change(FieldItem("Unit"), "bit");
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "32"));
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "0"));
-    EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "1x"));
+    EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "-5"));
+    EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "x1"));
     EXPECT_EQ("", Change(FieldItem("Max Length"), "12"));
     EXPECT_STREQ("12", field.maxLength);
     EXPECT_STREQ("unsigned short int", field.dataType);
@@ -223,6 +224,17 @@ TEST_F(SettingsPaneTest, MaxCountIsDigitsOnlyAndNamesStayUniqueInTheirList)
     EXPECT_EQ("field count already exist!", Change(FieldItem("Name"), "count____________________"));
     EXPECT_EQ("", Change(FieldItem("Related Count"), "later"));
     EXPECT_STREQ("", field.relatedCountField) << "a later field cannot carry the count";
+}
+
+// What the design cannot use is named by its check before code is generated, not refused here.
+TEST_F(SettingsPaneTest, LengthsCountsAndRelatedFieldsAreKeptAsTyped)
+{
+    FieldRecord& field = SelectField(2);
+    EXPECT_EQ("", Change(FieldItem("Max Length"), "ten"));
+    EXPECT_STREQ("ten", field.maxLength);
+    EXPECT_EQ("", Change(FieldItem("Max Length"), "1\x01")) << "the project file cannot hold it";
+    EXPECT_STREQ("ten", field.maxLength);
+    EXPECT_EQ("ten", std::string(FieldItem("Max Length")->GetValue()));
 }
 
 TEST_F(SettingsPaneTest, TagRewrittenWithFewerZerosIsItsOwn)
