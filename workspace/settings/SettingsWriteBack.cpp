@@ -187,8 +187,8 @@ void CProtocolSettingsPane::WriteFieldTag(CKTPropertyGridItem* pItem, const Sett
     CopyFixedText(field.tlvTag, strTag);
 }
 
-// Only a bit width is checked here; other lengths are kept as typed, and the design's check before code is
-// generated names any that cannot be used.
+// Only a bit width is checked here; other lengths and counts are kept as typed, and the design's check before
+// code is generated names any that cannot be used.
 void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldRecord& field)
 {
     const CString strValue = pItem->GetValue();
@@ -207,10 +207,8 @@ void CProtocolSettingsPane::WriteFieldText(CKTPropertyGridItem* pItem, FieldReco
     const CString strValue = pItem->GetValue();
     if (pItem->GetID() == IDS_SETTINGS_MAX_COUNT)
     {
-        int nCount = 0;
-        if (!strValue.IsEmpty() && !ParseDecimalText(strValue, nCount))
-            return Refuse(pItem, "invalid field max count!", field.maxCount);
-        CopyFixedText(field.maxCount, strValue);
+        if (!StoreTyped(field.maxCount, strValue))
+            return Refuse(pItem, nullptr, field.maxCount, &field);
     }
     else
     {
