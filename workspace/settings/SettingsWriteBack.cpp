@@ -187,8 +187,8 @@ void CProtocolSettingsPane::WriteFieldTag(CKTPropertyGridItem* pItem, const Sett
     CopyFixedText(field.tlvTag, strTag);
 }
 
-// Only a bit width is checked here; other lengths and counts are kept as typed, and the design's check before
-// code is generated names any that cannot be used.
+// Only a bit width is checked here; other lengths, counts and related names are kept as typed, and the
+// design's check before code is generated names any that cannot be used.
 void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldRecord& field)
 {
     const CString strValue = pItem->GetValue();
@@ -214,9 +214,8 @@ void CProtocolSettingsPane::WriteFieldText(CKTPropertyGridItem* pItem, FieldReco
     {
         NameText& target =
             pItem->GetID() == IDS_SETTINGS_RELATED_COUNT ? field.relatedCountField : field.relatedLengthField;
-        if (!strValue.IsEmpty() && !IsListedValue(pItem))
-            return Refuse(pItem, nullptr, target);
-        CopyFixedText(target, strValue);
+        if (!StoreTyped(target, strValue))
+            return Refuse(pItem, nullptr, target, &field);
     }
     UpdateFieldItemStates(field);
 }
