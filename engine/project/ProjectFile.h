@@ -53,6 +53,9 @@ bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message,
 // "the NAME protocol already exist in the current projects!" (project left empty).
 bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded, ProjectRecord* project, CString* message);
 
+// False for a text holding a control character the file cannot keep; tabs and line ends it keeps.
+bool ProjectFileCanHold(const char* text);
+
 // The file's XML. False, with the reason, for a record the reader would refuse.
 bool FormatProjectText(const ProjectRecord& project, CString* text, CString* error);
 

@@ -15,6 +15,9 @@ namespace
 
 typedef const char* (*NameFunction)(int value);
 
+// The reader refuses every other control character; these three are written as references.
+bool CanHoldCharacter(char c) { return static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r'; }
+
 // Builds the document; the first value that cannot be written is kept as the
 // error and every later call does nothing.
 class XmlWriter
@@ -132,7 +135,7 @@ private:
         default:
             break;
         }
-        if (static_cast<unsigned char>(c) < 0x20)
+        if (!CanHoldCharacter(c))
             return Fail(CString("attribute \"") + name + "\" holds a control character");
         m_out += c;
     }
@@ -227,6 +230,14 @@ bool BuildDocument(const ProjectRecord& project, XmlWriter& xml)
 }
 
 }  // namespace
+
+bool ProjectFileCanHold(const char* text)
+{
+    for (; *text != '\0'; ++text)
+        if (!CanHoldCharacter(*text))
+            return false;
+    return true;
+}
 
 bool FormatProjectText(const ProjectRecord& project, CString* text, CString* error)
 {

@@ -199,9 +199,11 @@ BOOL CAddField::ReadUnit()
     return TRUE;
 }
 
+// A width out of range is refused only once the other checks have passed.
 BOOL CAddField::ReadBitWidth()
 {
-    if (!ParseDecimalText(m_strMaxLength, m_nMaxLength) || m_nMaxLength == 0)
+    m_nMaxLength = DecimalValue(m_strMaxLength);
+    if (m_nMaxLength == 0)
         return Refuse("invalid max length, please reenter again!");
     const int nType = DataTypeForBitWidth(m_nMaxLength);
     if (nType >= 0)
@@ -242,7 +244,9 @@ BOOL CAddField::ReadMaxLength()
         m_nMaxLength = DataTypeByteWidth(nType);
         return TRUE;
     }
-    if (!ParseDecimalText(m_strMaxLength, m_nMaxLength) || m_nMaxLength == 0)
+    // A text cannot be shorter than nothing.
+    m_nMaxLength = DecimalValue(m_strMaxLength);
+    if (m_nMaxLength <= 0)
         return Refuse("invalid max length, please reenter again!");
     return TRUE;
 }
@@ -270,8 +274,12 @@ BOOL CAddField::ReadType()
 
 BOOL CAddField::CheckBitWidth()
 {
-    if (m_nUnit == UNIT_BIT && m_nMaxLength > 31)
+    if (m_nUnit != UNIT_BIT)
+        return TRUE;
+    if (m_nMaxLength > 31)
         return Refuse("the field unit you choose is bit,the value of max length can't be larger than 31!");
+    if (m_nMaxLength < 0)
+        return Refuse("the field unit you choose is bit,the value of max length can't be smaller than 0!");
     return TRUE;
 }
 

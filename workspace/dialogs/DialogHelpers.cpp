@@ -1,6 +1,7 @@
 // DialogHelpers.cpp: what the designer's dialogs share.
 #include "DialogHelpers.h"
 
+#include <algorithm>
 #include <climits>
 
 void ShowRefusal(CWnd* pOwner, const CString& strText)
@@ -33,6 +34,19 @@ BOOL ParseDecimalText(const CString& strText, int& nValue)
     }
     nValue = (int)nRead;
     return TRUE;
+}
+
+int DecimalValue(const char* pszText)
+{
+    const bool bNegative = *pszText == '-';
+    if (bNegative || *pszText == '+')
+        pszText++;
+    long long nRead = 0;
+    for (; *pszText >= '0' && *pszText <= '9'; pszText++)
+        nRead = std::min(nRead * 10 + (*pszText - '0'), (long long)INT_MAX + 1);
+    if (bNegative)
+        return (int)-nRead;
+    return (int)std::min(nRead, (long long)INT_MAX);
 }
 
 void FillComboBox(CComboBox& box, const char* const* ppszTexts, int nCount, BOOL bSelectFirst)

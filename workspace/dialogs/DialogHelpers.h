@@ -11,6 +11,9 @@ BOOL ReadMaskedValue(const CString& strShown, int nFirst, CString& strValue);
 
 // A text of decimal digits only whose value fits an int.
 BOOL ParseDecimalText(const CString& strText, int& nValue);
+// The number a text starts with: an optional sign and the digits up to the first other character, held to
+// the range of an int; 0 when no digit comes first.
+int DecimalValue(const char* pszText);
 
 // Adds each text in order; the first is selected when bSelectFirst.
 void FillComboBox(CComboBox& box, const char* const* ppszTexts, int nCount, BOOL bSelectFirst = TRUE);

@@ -1,4 +1,5 @@
 // FieldItemStates.cpp: keeping the field page's items consistent with the field's unit and data type.
+#include "DialogHelpers.h"
 #include "KTPropertyGridView.h"
 #include "ProtocolSettingsPane.h"
 #include "model/FixedText.h"
@@ -14,14 +15,6 @@ void SetReadOnly(std::initializer_list<CKTPropertyGridItem*> items, BOOL bReadOn
     for (CKTPropertyGridItem* pItem : items)
         if (pItem)
             pItem->SetReadOnly(bReadOnly);
-}
-
-int LeadingNumber(const char* pszText)
-{
-    int nValue = 0;
-    for (const char* p = pszText; *p >= '0' && *p <= '9' && nValue <= 1000; p++)
-        nValue = nValue * 10 + (*p - '0');
-    return nValue;
 }
 
 }  // namespace
@@ -102,7 +95,7 @@ void CProtocolSettingsPane::UpdateBitItems(FieldRecord& field)
     SetReadOnly({FieldItem("Max Count"), FieldItem("Related Count"), FieldItem("Attribute"), FieldItem("Variant"),
                  FieldItem("Related Length")},
                 TRUE);
-    const int nType = DataTypeForBitWidth(LeadingNumber(field.maxLength));
+    const int nType = DataTypeForBitWidth(DecimalValue(field.maxLength));
     if (nType >= 0)
     {
         CopyFixedText(field.dataType, DataTypeName(nType));

@@ -5,6 +5,7 @@
 #include "SettingsPageItems.h"
 #include "model/FixedText.h"
 #include "model/Vocabulary.h"
+#include "project/ProjectFile.h"
 
 namespace
 {
@@ -24,6 +25,13 @@ BOOL ReadCode(CKTPropertyGridItem* pItem, CString& strCode)
 
 // A masked code item shows the digits; its mask supplies the "0x".
 CString CodeDigits(const char* pszStored) { return CString(pszStored).Mid(2); }
+
+// A typed text kept as it stands, unless the record's room or the project file cannot take it.
+template <class Text>
+BOOL StoreTyped(Text& dest, const CString& strValue)
+{
+    return ProjectFileCanHold(strValue) && CopyFixedText(dest, strValue);
+}
 
 }  // namespace
 
@@ -179,15 +187,18 @@ void CProtocolSettingsPane::WriteFieldTag(CKTPropertyGridItem* pItem, const Sett
     CopyFixedText(field.tlvTag, strTag);
 }
 
+// Only a bit width is checked here; other lengths, counts and related names are kept as typed, and the
+// design's check before code is generated names any that cannot be used.
 void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldRecord& field)
 {
-    int nLength = 0;
-    const BOOL bDigits = ParseDecimalText(pItem->GetValue(), nLength);
-    if (!bDigits || (field.unit == UNIT_BIT && (nLength < 1 || nLength > 31)))
+    const CString strValue = pItem->GetValue();
+    const int nWidth = DecimalValue(strValue);
+    if (field.unit == UNIT_BIT && (nWidth < 1 || nWidth > 31))
         return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
-    CopyFixedText(field.maxLength, pItem->GetValue());
+    if (!StoreTyped(field.maxLength, strValue))
+        return Refuse(pItem, nullptr, field.maxLength, &field);
     if (field.unit == UNIT_BIT)
-        CopyFixedText(field.dataType, DataTypeName(DataTypeForBitWidth(nLength)));
+        CopyFixedText(field.dataType, DataTypeName(DataTypeForBitWidth(nWidth)));
     UpdateFieldItemStates(field);
 }
 
@@ -196,18 +207,15 @@ void CProtocolSettingsPane::WriteFieldText(CKTPropertyGridItem* pItem, FieldReco
     const CString strValue = pItem->GetValue();
     if (pItem->GetID() == IDS_SETTINGS_MAX_COUNT)
     {
-        int nCount = 0;
-        if (!strValue.IsEmpty() && !ParseDecimalText(strValue, nCount))
-            return Refuse(pItem, "invalid field max count!", field.maxCount);
-        CopyFixedText(field.maxCount, strValue);
+        if (!StoreTyped(field.maxCount, strValue))
+            return Refuse(pItem, nullptr, field.maxCount, &field);
     }
     else
     {
         NameText& target =
             pItem->GetID() == IDS_SETTINGS_RELATED_COUNT ? field.relatedCountField : field.relatedLengthField;
-        if (!strValue.IsEmpty() && !IsListedValue(pItem))
-            return Refuse(pItem, nullptr, target);
-        CopyFixedText(target, strValue);
+        if (!StoreTyped(target, strValue))
+            return Refuse(pItem, nullptr, target, &field);
     }
     UpdateFieldItemStates(field);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "AddField.h"
+#include "ClipboardText.h"
 #include "DialogDriver.h"
 #include "KestovaDialogsRes.h"
 #include "TestApp.h"
@@ -42,6 +43,15 @@ void NameAndType(HWND hDlg, const char* pszName, const char* pszUnit, const char
     Choose(hDlg, IDC_COMBO_UNIT, pszUnit);
     if (pszType)
         Choose(hDlg, IDC_COMBO_DATATYPE, pszType);
+}
+
+// Pasting passes the digits-only style that typing keeps to.
+void PasteInto(HWND hDlg, int nID, const char* pszText)
+{
+    HWND hEdit = ::GetDlgItem(hDlg, nID);
+    ASSERT_TRUE(SetClipboardText(hDlg, pszText));
+    ::SendMessage(hEdit, EM_SETSEL, 0, -1);
+    ::SendMessage(hEdit, WM_PASTE, 0, 0);
 }
 
 }  // namespace
@@ -267,4 +277,41 @@ TEST_F(AddFieldTest, NewTagIsStoredWithoutItsPrompts)
     EXPECT_STREQ("0x1B", record.tlvTag);
     EXPECT_EQ(2, record.unit);
     EXPECT_STREQ("unsigned int", record.dataType);
+}
+
+// A width is the number its text starts with; only no number, or 0, is an invalid length.
+TEST_F(AddFieldTest, BitWidthIsTheNumberItsTextStartsWith)
+{
+    CAddField dlg(MainFrameForTests(), m_fields, nullptr);
+    DialogRun run = Run(dlg, {[](HWND h)
+                              {
+                                  NameAndType(h, "flags", "bit", nullptr);
+                                  PasteInto(h, IDC_EDIT_MAX_LENGTH, "-5");
+                              },
+                              [](HWND h) { PasteInto(h, IDC_EDIT_MAX_LENGTH, "x5"); },
+                              [](HWND h) { PasteInto(h, IDC_EDIT_MAX_LENGTH, "99999999999"); },
+                              [](HWND h) { PasteInto(h, IDC_EDIT_MAX_LENGTH, "12abc"); }});
+    const std::vector<std::string> expected = {
+        "the field unit you choose is bit,the value of max length can't be smaller than 0!",
+        "invalid max length, please reenter again!",
+        "the field unit you choose is bit,the value of max length can't be larger than 31!"};
+    EXPECT_EQ(expected, run.refusals);
+    ASSERT_EQ(IDOK, run.nResult);
+    const FieldRecord record = dlg.MakeRecord();
+    EXPECT_STREQ("12", record.maxLength);
+    EXPECT_STREQ("unsigned short int", record.dataType);
+}
+
+TEST_F(AddFieldTest, ATextLengthMustBeAboveZero)
+{
+    CAddField dlg(MainFrameForTests(), m_fields, nullptr);
+    DialogRun run = Run(dlg, {[](HWND h)
+                              {
+                                  NameAndType(h, "body", "byte", "char []");
+                                  PasteInto(h, IDC_EDIT_MAX_LENGTH, "-5");
+                              },
+                              [](HWND h) { PasteInto(h, IDC_EDIT_MAX_LENGTH, "64 bytes"); }});
+    EXPECT_EQ(std::vector<std::string>{"invalid max length, please reenter again!"}, run.refusals);
+    ASSERT_EQ(IDOK, run.nResult);
+    EXPECT_STREQ("64", dlg.MakeRecord().maxLength);
 }

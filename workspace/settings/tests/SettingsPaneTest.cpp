@@ -7,9 +7,12 @@
 #include "ProtocolSettingsPane.h"
 #include "SelectedRecords.h"
 #include "TestApp.h"
+#include "TestFolder.h"
 #include "TestInput.h"
 #include "model/FixedText.h"
 #include "model/Vocabulary.h"
+#include "project/ProjectFile.h"
+#include "validation/DesignValidator.h"
 
 namespace
 {
@@ -200,29 +203,83 @@ TEST_F(SettingsPaneTest, ListItemsTakeOnlyTheirOwnTexts)
     EXPECT_TRUE(FieldItem("Max Length")->GetReadOnly());
 }
 
-TEST_F(SettingsPaneTest, BitWidthIsDigitsFromOneToThirtyOne)
+TEST_F(SettingsPaneTest, BitWidthIsANumberFromOneToThirtyOne)
 {
     FieldRecord& field = SelectField(3);
     Change(FieldItem("Unit"), "bit");
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "32"));
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "0"));
-    EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "1x"));
+    EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "-5"));
+    EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "x1"));
     EXPECT_EQ("", Change(FieldItem("Max Length"), "12"));
     EXPECT_STREQ("12", field.maxLength);
     EXPECT_STREQ("unsigned short int", field.dataType);
     EXPECT_EQ("unsigned short int", std::string(FieldItem("Data Type")->GetValue()));
 }
 
-TEST_F(SettingsPaneTest, MaxCountIsDigitsOnlyAndNamesStayUniqueInTheirList)
+// What the design cannot use is named by its check before code is generated, not refused here.
+TEST_F(SettingsPaneTest, LengthsCountsAndRelatedFieldsAreKeptAsTyped)
 {
     FieldRecord& field = SelectField(2);
-    CopyFixedText(field.maxCount, "4");
-    EXPECT_EQ("invalid field max count!", Change(FieldItem("Max Count"), "four"));
-    EXPECT_STREQ("4", field.maxCount);
-    EXPECT_EQ("4", std::string(FieldItem("Max Count")->GetValue()));
-    EXPECT_EQ("field count already exist!", Change(FieldItem("Name"), "count____________________"));
+    EXPECT_EQ("", Change(FieldItem("Max Length"), "ten"));
+    EXPECT_STREQ("ten", field.maxLength);
+    EXPECT_EQ("", Change(FieldItem("Max Length"), "1\x01")) << "the project file cannot hold it";
+    EXPECT_STREQ("ten", field.maxLength);
+    EXPECT_EQ("ten", std::string(FieldItem("Max Length")->GetValue()));
+    EXPECT_EQ("", Change(FieldItem("Max Count"), "four"));
+    EXPECT_STREQ("four", field.maxCount);
     EXPECT_EQ("", Change(FieldItem("Related Count"), "later"));
-    EXPECT_STREQ("", field.relatedCountField) << "a later field cannot carry the count";
+    EXPECT_STREQ("later", field.relatedCountField);
+    EXPECT_EQ("field count already exist!", Change(FieldItem("Name"), "count____________________"));
+}
+
+TEST_F(SettingsPaneTest, TypedTextsAreSavedReopenedAndNamedByTheDesignCheck)
+{
+    FieldRecord kind = Field("kind", "unsigned int");
+    kind.type = FIELD_PACKET_TYPE;
+    CopyFixedText(kind.maxLength, "4");
+    m_project.headerFields.Add(kind);
+    FieldRecordArray& fields = m_project.packets[0].fields;
+    CopyFixedText(fields[0].maxLength, "4");
+    CopyFixedText(fields[1].maxLength, "8");
+    CopyFixedText(fields[3].maxLength, "1");
+    SelectField(2);
+    Change(FieldItem("Max Length"), "ten");
+    Change(FieldItem("Attribute"), "variant length");
+    Change(FieldItem("Variant"), "select a related field");
+    Change(FieldItem("Related Length"), "later");
+    Change(FieldItem("Max Count"), "four");
+    Change(FieldItem("Related Count"), "nosuch");
+
+    const CTestFolder folder("settings");
+    const std::string path = folder.Path("demo.kvs");
+    CString error, message;
+    ASSERT_TRUE(WriteProjectFile(m_project, path.c_str(), &error)) << error;
+    ProjectRecord read;
+    ASSERT_TRUE(ReadProjectFile(path.c_str(), &read, &message)) << message;
+    FieldRecord& field = read.packets[0].fields[2];
+    EXPECT_STREQ("ten", field.maxLength);
+    EXPECT_STREQ("later", field.relatedLengthField);
+    EXPECT_STREQ("four", field.maxCount);
+    EXPECT_STREQ("nosuch", field.relatedCountField);
+
+    // The check names the first text it cannot use; each put right brings the next.
+    const auto problem = [&]
+    {
+        CString line;
+        return ValidateDesign(read, &line) ? std::string() : std::string(line);
+    };
+    const std::string place = "Error: project demo, packet Submit, field list: ";
+    const std::string end = ", please redesign your protocol!";
+    EXPECT_EQ(place + "the max length of a \"char *\" field must be a number from 1 to 65535, not \"ten\"" + end,
+              problem());
+    CopyFixedText(field.maxLength, "8");
+    EXPECT_EQ(place + "the related length field \"later\" is not an earlier field of the same packet" + end, problem());
+    CopyFixedText(field.relatedLengthField, "count");
+    EXPECT_EQ(place + "the max count of a \"char *\" field must be a number from 1 to 65535, not \"four\"" + end,
+              problem());
+    CopyFixedText(field.maxCount, "4");
+    EXPECT_EQ(place + "the related count field \"nosuch\" is not an earlier field of the same packet" + end, problem());
 }
 
 TEST_F(SettingsPaneTest, TagRewrittenWithFewerZerosIsItsOwn)
