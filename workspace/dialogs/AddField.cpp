@@ -261,10 +261,6 @@ BOOL CAddField::ReadType()
         m_strRelatedCount.Empty();
         m_strMaxCount.Empty();
     }
-    // Checked only once kept: a disabled box's leftover text is no reason to refuse.
-    int nCount = 0;
-    if (!m_strMaxCount.IsEmpty() && !ParseDecimalText(m_strMaxCount, nCount))
-        return Refuse("invalid max count, please reenter again!");
     m_nType = m_boxType.GetCurSel();
     if (m_nType == FIELD_NORMAL_DATA || !IsCharType(m_strDataType))
         return TRUE;

@@ -18,24 +18,6 @@ BOOL ReadMaskedValue(const CString& strShown, int nFirst, CString& strValue)
     return TRUE;
 }
 
-BOOL ParseDecimalText(const CString& strText, int& nValue)
-{
-    if (strText.IsEmpty())
-        return FALSE;
-    long long nRead = 0;
-    for (int i = 0; i < strText.GetLength(); i++)
-    {
-        const char ch = strText[i];
-        if (ch < '0' || ch > '9')
-            return FALSE;
-        nRead = nRead * 10 + (ch - '0');
-        if (nRead > INT_MAX)
-            return FALSE;
-    }
-    nValue = (int)nRead;
-    return TRUE;
-}
-
 int DecimalValue(const char* pszText)
 {
     const bool bNegative = *pszText == '-';

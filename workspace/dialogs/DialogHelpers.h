@@ -9,8 +9,6 @@ void ShowRefusal(CWnd* pOwner, const CString& strText);
 // position (nFirst) still holds the prompt, that is nothing was entered.
 BOOL ReadMaskedValue(const CString& strShown, int nFirst, CString& strValue);
 
-// A text of decimal digits only whose value fits an int.
-BOOL ParseDecimalText(const CString& strText, int& nValue);
 // The number a text starts with: an optional sign and the digits up to the first other character, held to
 // the range of an int; 0 when no digit comes first.
 int DecimalValue(const char* pszText);
