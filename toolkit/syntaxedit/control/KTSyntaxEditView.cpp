@@ -22,6 +22,7 @@ ON_WM_KEYDOWN()
 ON_WM_CHAR()
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
+ON_WM_MOUSEWHEEL()
 ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
 ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
@@ -166,6 +167,14 @@ void CKTSyntaxEditView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBa
 {
     if (GetEditCtrl()->SendMessage(WM_HSCROLL, MAKEWPARAM(nSBCode, nPos), BarHandle(pScrollBar)))
         CView::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+// The view's bars serve the control, but the wheel over them comes to the view: the control scrolls as over its text.
+BOOL CKTSyntaxEditView::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    if (!GetEditCtrl()->GetSafeHwnd())
+        return CView::OnMouseWheel(nFlags, zDelta, pt);
+    return BOOL(GetEditCtrl()->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(nFlags, zDelta), MAKELPARAM(pt.x, pt.y)));
 }
 
 void CKTSyntaxEditView::OnDraw(CDC*) {}

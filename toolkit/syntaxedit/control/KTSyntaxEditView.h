@@ -105,6 +105,7 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg void OnEditCut() { GetEditCtrl()->CutSelection(); }
     afx_msg void OnEditCopy() { GetEditCtrl()->Copy(); }
     afx_msg void OnEditPaste() { GetEditCtrl()->Paste(); }

@@ -88,25 +88,60 @@ TEST_F(CEditorDocTest, TheSettingsHintReachesEveryOpenEditor)
     theApp.WriteProfileInt("Settings", "TabSize", 4);
 }
 
-TEST_F(CEditorDocTest, TheViewsOwnBarScrollsTheEditor)
+class CEditorBarTest : public CEditorAppTest
 {
-    CString strRows;
-    for (int i = 1; i <= 200; ++i)
-        strRows.AppendFormat("int value%d = %d;\r\n", i, i * 7);
-    ASSERT_TRUE(m_folder.Write("long.c", std::string(strRows)));
-    CKTSyntaxEditDoc* pDoc = Open(m_folder.Path("long.c"));
-    ASSERT_NE(pDoc, nullptr);
-    CKTSyntaxEditView* pView = ViewOf(pDoc);
+protected:
+    // A text far longer than the window, in an editor whose control uses the view's bars.
+    CKTSyntaxEditView* OpenLongText()
+    {
+        CString strRows;
+        for (int i = 1; i <= 200; ++i)
+            strRows.AppendFormat("int value%d = %d;\r\n", i, i * 7);
+        if (!m_folder.Write("long.c", std::string(strRows)))
+            return NULL;
+        CKTSyntaxEditDoc* pDoc = Open(m_folder.Path("long.c"));
+        return pDoc ? ViewOf(pDoc) : NULL;
+    }
+    // A point on the view's vertical bar, nPixelsUp above its bottom, in the view's client coordinates.
+    static POINT OnVerticalBar(CKTSyntaxEditView* pView, int nPixelsUp)
+    {
+        CRect rc;
+        pView->GetClientRect(&rc);
+        return {rc.right + ::GetSystemMetrics(SM_CXVSCROLL) / 2, rc.bottom - nPixelsUp};
+    }
+};
+
+TEST_F(CEditorBarTest, TheViewsOwnBarScrollsTheEditor)
+{
+    CKTSyntaxEditView* pView = OpenLongText();
+    ASSERT_NE(pView, nullptr);
     ASSERT_TRUE(pView->GetStyle() & WS_VSCROLL);
-    CRect rc;
-    pView->GetClientRect(&rc);
-    POINT ptPageDown = {rc.right + ::GetSystemMetrics(SM_CXVSCROLL) / 2,
-                        rc.bottom - ::GetSystemMetrics(SM_CYVSCROLL) * 2};
-    ASSERT_TRUE(CTestInput(pView->GetSafeHwnd()).Click(ptPageDown));
+    ASSERT_TRUE(CTestInput(pView->GetSafeHwnd()).Click(OnVerticalBar(pView, ::GetSystemMetrics(SM_CYVSCROLL) * 2)));
     PumpPending();
     CKTSyntaxEditCtrl* pCtrl = pView->GetEditCtrl();
     EXPECT_EQ(pCtrl->GetTopRow(), 1 + pCtrl->GetVisibleRows());
     EXPECT_EQ(pView->GetScrollPos(SB_VERT), pCtrl->GetTopRow());
+}
+
+// The bar belongs to the view's frame part, so the wheel there reaches the view, not the control.
+TEST_F(CEditorBarTest, TheWheelOverTheViewsBarScrollsAsOverTheText)
+{
+    CKTSyntaxEditView* pView = OpenLongText();
+    ASSERT_NE(pView, nullptr);
+    CKTSyntaxEditCtrl* pCtrl = pView->GetEditCtrl();
+    CTestInput input(pView->GetSafeHwnd());
+    ASSERT_EQ(::GetFocus(), pCtrl->GetSafeHwnd());
+    CRect rc;
+    pView->GetClientRect(&rc);
+    const POINT ptBar = OnVerticalBar(pView, rc.Height() / 2);
+    ASSERT_TRUE(input.Wheel(ptBar, -WHEEL_DELTA));
+    ASSERT_TRUE(input.Wheel(ptBar, -WHEEL_DELTA));
+    EXPECT_EQ(pCtrl->GetTopRow(), 9);
+    EXPECT_EQ(pView->GetScrollPos(SB_VERT), 9);
+    ASSERT_TRUE(input.Wheel(ptBar, WHEEL_DELTA));
+    EXPECT_EQ(pCtrl->GetTopRow(), 5);
+    ASSERT_TRUE(input.Wheel({rc.Width() / 2, rc.Height() / 2}, -WHEEL_DELTA));
+    EXPECT_EQ(pCtrl->GetTopRow(), 9) << "over the text as before";
 }
 
 TEST_F(CEditorDocTest, SavingToAMissingFolderFailsAndKeepsTheText)
