@@ -815,6 +815,13 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
 {
     RunRecovery outcome;
     RemoveRunLeftoversBeside(at);
+    // A folder is no record, whatever the system says of opening it: no run is there, and it is in the way.
+    if (IsFolder(at))
+    {
+        outcome.record = RecordLeft::Blocked;
+        outcome.foreign = true;
+        return outcome;
+    }
     RunContents run;
     switch (record.Open(at))
     {
@@ -825,7 +832,7 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         // Not even read where the folder is there: it may be a run's, and it stays in the way.
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
-            outcome.blocker = BlockerOf(at, code, BlockedStep::Write, false);
+            outcome.blocker = BlockerOf(at, code, BlockedStep::Read, false);
         outcome.record = RecordLeft::Blocked;
         RestoreSystemError(code);
         return outcome;

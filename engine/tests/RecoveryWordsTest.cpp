@@ -770,3 +770,19 @@ TEST_F(RecoveryWordsTest, MemoryRunningOutInARunsOwnUndoLeavesNoFileNewUntold)
             break;
     }
 }
+
+// Before, a folder at the record's name, which the system will not open as a file, was said to be a run that
+// could not be put right as the folder could not be written, and every save was refused until it could be. No run
+// is there: the folder is in the way, and said so.
+TEST_F(RecoveryWordsTest, AFolderAtTheRecordsNameIsInTheWay)
+{
+    Plant({"h=old h"});
+    std::filesystem::create_directory(m_folder.Path("replacing.tmr"));
+    const std::string inTheWay = At() + " is in the way; moving it elsewhere lets the files be written";
+    EXPECT_EQ(inTheWay, Opening());
+    CString error;
+    EXPECT_FALSE(Replace({"h"}, "new", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": " + inTheWay, std::string(error));
+    EXPECT_EQ("old h", m_folder.Read("h"));
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder.Path("replacing.tmr")));
+}
