@@ -703,6 +703,9 @@ CString RecordWaitsText(const RunBlocker& blocker)
     if (blocker.held)
         return "; only its record waits to go, while another program holds it; it goes at the next Save or opening "
                "once that program lets it go";
+    if (blocker.readOnly)
+        return "; only its record waits to go, as it is read-only; it goes at the next Save or opening once it is no "
+               "longer read-only";
     const CString written = "; it goes at the next Save or opening once the folder can be written";
     if (blocker.stays)
         return "; only its record waits to go, as the folder cannot be written: it stays where it was removed" +

@@ -786,3 +786,24 @@ TEST_F(RecoveryWordsTest, AFolderAtTheRecordsNameIsInTheWay)
     EXPECT_EQ("old h", m_folder.Read("h"));
     EXPECT_TRUE(std::filesystem::is_directory(m_folder.Path("replacing.tmr")));
 }
+
+// Before, a run put right whole whose record was marked read-only, as a checkout or a copy from read-only media
+// marks it, said the record could not be removed until the folder could be written, though it can be.
+TEST_F(RecoveryWordsTest, ARecordMarkedReadOnlyIsSaidToBeSo)
+{
+    Plant({"h=new h", "h.tmo=old h"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h"})));
+    MarkReadOnly("replacing.tmr", true);
+    DiskFaults refusing;
+    refusing.refusedRemoval = "replacing.tmr";
+    {
+        CStandInDisk disk(refusing);
+        EXPECT_EQ("an interrupted run that " + At() +
+                      " recorded was put right; only its record waits to go, as it is read-only; it goes at the next "
+                      "Save or opening once it is no longer read-only",
+                  Opening());
+    }
+    MarkReadOnly("replacing.tmr", false);
+    EXPECT_EQ("", Opening());
+    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
+}
