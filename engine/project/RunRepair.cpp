@@ -176,6 +176,9 @@ public:
     {
         return (!m_ownRun || &file == m_moving) && !FolderReached(file.path);
     }
+    // The run's own last move, of a file in, failed with its folder gone: it may have been done all the same, as
+    // Wine calls such a move failed, and the file may keep the run's new contents once the folder is back.
+    bool MayHaveMovedIn() const { return m_ownRun && m_moving && m_moving->in && Unseen(*m_moving); }
     // What the record says went in stands at the file's name, which cannot be read: the run's own undo knows what it
     // moved moments ago; a later recovery knows nothing of it, as the user may have changed it since.
     bool TakesAsIn(const RecordedFile& file) const { return file.in && m_ownRun && !Unseen(file); }
@@ -795,7 +798,7 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
         *error += LeftText(*outcome);
     // Promised only where the next recovery keeps it.
     outcome->mixedNext = settling.AnyLeftMixedNext();
-    outcome->leftNew = outcome->leftNew || LeftNew(*outcome);
+    outcome->leftNew = outcome->leftNew || LeftNew(*outcome) || settling.MayHaveMovedIn();
     if (!error || LeftMixed(*outcome) || outcome->mixedNext)
         return settling.Whole();
     const std::vector<RunBlocker>& leftovers = settling.OnlyLeftoversWait();
