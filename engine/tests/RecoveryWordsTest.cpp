@@ -807,3 +807,18 @@ TEST_F(RecoveryWordsTest, ARecordMarkedReadOnlyIsSaidToBeSo)
     EXPECT_EQ("", Opening());
     EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
 }
+
+// Before, a header whose text the run left as it was, killed before it went in and its set-aside deleted since,
+// was said to have lost its old contents once the run's new file went in: it holds its old bytes exactly.
+TEST_F(RecoveryWordsTest, ANewFileWithTheOldTextPutInWhereTheOldWasGoneIsSaidToBePutRight)
+{
+    Plant({"h.tmo=same h", "h.tmp=same h", "c=old c", "c.tmo=", "c.tmp=new c"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
+                                              {RunStep::Old, "c"},
+                                              {RunStep::Wrote, "h"},
+                                              {RunStep::Wrote, "c"},
+                                              {RunStep::Aside, "h"}}));
+    std::filesystem::remove(m_folder.Path("h.tmo"));
+    EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=same h"}), Entries());
+}
