@@ -74,6 +74,26 @@ FolderRecovery::Pending PendingAfter(const CString& strFolder, const RunRecovery
     }
 }
 
+// What the recovery found, said where there was not the memory to name its files: another program's run going on
+// is left alone, and tells nothing.
+CString ToldWithoutMemory(const RunRecovery& recovery)
+{
+    if (recovery.foreign)
+        return "a file at the name of a run's record in the folder is in the way; there was not the memory to name it";
+    switch (recovery.record)
+    {
+    case RecordLeft::Removed:
+    case RecordLeft::Blocked:
+    case RecordLeft::GoesOn:
+        return "a run cut off in the folder was put right as far as it could be; there was not the memory to say "
+               "what it left";
+    case RecordLeft::None:
+    case RecordLeft::Anothers:
+        break;
+    }
+    return CString();
+}
+
 }  // namespace
 
 // A file that is held, or on a drive that is not there now, may open later.
@@ -89,10 +109,16 @@ CString FolderRecovery::Until() const
     switch (pending)
     {
     case Pending::Blocked:
+        if (onlyRecord && strRecord.IsEmpty())
+            return " until the record of a run put right in its folder can be removed";
         if (onlyRecord)
             return " until " + strRecord + ", the record of a run put right in its folder, can be removed";
         return " until the interrupted run in its folder is put right";
     case Pending::InTheWay:
+        // Named where there was the memory to.
+        if (strRecord.IsEmpty())
+            return " until the file at the name of a run's record in its folder, which is in the way, is moved "
+                   "elsewhere";
         return " until " + strRecord + ", which is in the way, is moved elsewhere";
     case Pending::NoMemory:
         return " until there is the memory to look at its folder";
@@ -149,9 +175,7 @@ FolderRecovery RecoverFolder(const CString& strFolder)
     catch (const std::bad_alloc&)
     {
         // The folder was put right as far as it could be: only the words for it want the memory.
-        if (recovery.record != RecordLeft::None || recovery.foreign)
-            settled.strTold = "a run cut off in the folder was put right as far as it could be; there was not the "
-                              "memory to say what it left";
+        settled.strTold = ToldWithoutMemory(recovery);
     }
     return settled;
 }

@@ -63,17 +63,6 @@ enum class Kind
     Going,  // pending deletion
 };
 
-bool IsFolder(const char* path)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-#else
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
-#endif
-}
-
 // A name that is not there counts as absent only where its folder is: a drive gone, or a folder taken
 // away, says nothing of the files that were in it.
 Kind AbsentIfFolderIsThere(const char* path, unsigned long code)
@@ -135,6 +124,17 @@ bool SumFile(const char* path, Sum* sum)
 }
 
 }  // namespace
+
+bool IsFolder(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+#else
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+#endif
+}
 
 bool FolderReached(const char* path)
 {

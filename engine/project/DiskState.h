@@ -77,6 +77,8 @@ bool ProofOf(const char* path, ContentProof* proof);
 
 // The folder path lies in is there: a name missing from a folder gone proves nothing.
 bool FolderReached(const char* path);
+// A folder stands at path.
+bool IsFolder(const char* path);
 // What stands at path is marked read-only, as a user or source control marks a file, told without writing
 // anything: Windows refuses to move a file over it or remove it, though Wine replaces it and POSIX ignores it.
 // Elsewhere than on Windows, one the user cannot write.

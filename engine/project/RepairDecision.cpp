@@ -24,6 +24,14 @@ RunProofs LastWritten(const RecordedFile& file)
     return written;
 }
 
+// The run's new file is the old one byte for byte, as where a Generate left a text as it was.
+bool NewIsOld(const RecordedFile& file)
+{
+    const std::vector<ContentProof>& written = LastWritten(file).contents;
+    const std::vector<ContentProof>& old = file.oldProofs.contents;
+    return !written.empty() && std::find(old.begin(), old.end(), written.front()) != old.end();
+}
+
 // The same, or any file at the temporary where an earlier designer's record names it.
 RunProofs WholeNew(const RecordedFile& file)
 {
@@ -63,8 +71,9 @@ BackDecision OldGone(const RecordedFile& file, const Seen& at, const Seen& tempo
         return Decided(BackStep::None, BackWord::Gone);
     if (Against(temporary, WholeNew(file), true) != Standing::Proven)
         return Decided(BackStep::None);
+    // A run that left the text as it was puts the old bytes back exactly.
     if (at.kind == Seen::Kind::Absent)
-        return Decided(BackStep::MoveNewIn, BackWord::Gone);
+        return Decided(BackStep::MoveNewIn, NewIsOld(file) ? BackWord::None : BackWord::Gone);
     const Standing there = Against(at, file.oldProofs, true);
     if (there == Standing::Unknown || there == Standing::Going)
         return {BackStep::BlockAtPath, BackWord::None, false, true};

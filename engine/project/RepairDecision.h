@@ -3,7 +3,8 @@
 //
 //   set-aside                    file at its name                     decision
 //   missing, said to go aside    missing, the run's new file whole    the new file goes in: the old contents
-//                                at the temporary                     were gone
+//                                at the temporary                     were gone, unless the new file is the
+//                                                                     old one byte for byte
 //                                another's or empty, the run's new    none: both named, the file left and
 //                                file whole at the temporary          the new file kept at the temporary
 //                                unreadable, the run's new file       blocked at the file, the new file kept

@@ -176,6 +176,9 @@ public:
     {
         return (!m_ownRun || &file == m_moving) && !FolderReached(file.path);
     }
+    // The run's own last move, of a file in, failed with its folder gone: it may have been done all the same, as
+    // Wine calls such a move failed, and the file may keep the run's new contents once the folder is back.
+    bool MayHaveMovedIn() const { return m_ownRun && m_moving && m_moving->in && Unseen(*m_moving); }
     // What the record says went in stands at the file's name, which cannot be read: the run's own undo knows what it
     // moved moments ago; a later recovery knows nothing of it, as the user may have changed it since.
     bool TakesAsIn(const RecordedFile& file) const { return file.in && m_ownRun && !Unseen(file); }
@@ -732,6 +735,9 @@ CString RecordWaitsText(const RunBlocker& blocker)
     if (blocker.held)
         return "; only its record waits to go, while another program holds it; it goes at the next Save or opening "
                "once that program lets it go";
+    if (blocker.readOnly)
+        return "; only its record waits to go, as it is read-only; it goes at the next Save or opening once it is no "
+               "longer read-only";
     const CString written = "; it goes at the next Save or opening once the folder can be written";
     if (blocker.stays)
         return "; only its record waits to go, as the folder cannot be written: it stays where it was removed" +
@@ -822,7 +828,7 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
         *error += LeftText(*outcome);
     // Promised only where the next recovery keeps it.
     outcome->mixedNext = settling.AnyLeftMixedNext();
-    outcome->leftNew = outcome->leftNew || LeftNew(*outcome);
+    outcome->leftNew = outcome->leftNew || LeftNew(*outcome) || settling.MayHaveMovedIn();
     if (!error || LeftMixed(*outcome) || outcome->mixedNext)
         return settling.Whole();
     const std::vector<RunBlocker>& leftovers = settling.OnlyLeftoversWait();
@@ -845,6 +851,13 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
 {
     RunRecovery outcome;
     RemoveRunLeftoversBeside(at);
+    // A folder is no record, whatever the system says of opening it: no run is there, and it is in the way.
+    if (IsFolder(at))
+    {
+        outcome.record = RecordLeft::Blocked;
+        outcome.foreign = true;
+        return outcome;
+    }
     RunContents run;
     switch (record.Open(at))
     {
@@ -855,7 +868,7 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         // Not even read where the folder is there: it may be a run's, and it stays in the way.
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
-            outcome.blocker = BlockerOf(at, code, BlockedStep::Write, false);
+            outcome.blocker = BlockerOf(at, code, BlockedStep::Read, false);
         outcome.record = RecordLeft::Blocked;
         RestoreSystemError(code);
         return outcome;

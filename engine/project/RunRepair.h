@@ -27,8 +27,8 @@
 // The step on a file that a recovery could not take.
 enum class BlockedStep
 {
-    Write,    // a file moved to a name that was free, or a record opened: the folder may not be written
-    Read,     // the file read, to tell whose it is
+    Write,    // a file moved to a name that was free: the folder may not be written
+    Read,     // the file read, to tell whose it is, or a record opened
     Replace,  // a file moved over it
     Remove,   // the file removed
     Move,     // the file moved to its place

@@ -808,6 +808,28 @@ TEST_F(RecoveryTest, TheRunsOwnUndoSaysNothingOfTheFileWhoseMoveFailedAsTheDrive
     }
 }
 
+// Before, the drive going as the first file went in, a move Wine calls failed though it was done, had the run's
+// undo tell the caller that nothing was written: once the drive is back, that file holds the run's new text until
+// the next Save or opening puts it back.
+TEST_F(RecoveryTest, AFileThatMayHaveGoneInAsTheDriveWentIsNotSaidUnwritten)
+{
+    Plant({"c=old c", "d=old d", "h=old h"});
+    CDriveGone drive(m_folder.Path());
+    DiskFaults faults;
+    faults.doneButFails = 2;  // c aside, then in
+    faults.afterMove = [&drive](int done)
+    {
+        if (done == 2)
+            drive.Go();
+    };
+    const std::string error = FailedOn(faults, {"c", "d", "h"});
+    EXPECT_TRUE(m_leftNew) << error;
+    drive.Back();
+    EXPECT_EQ("new c", m_folder.Read("c"));
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
+}
+
 // Before, a record the designer could not open for writing was taken for a stranger's file: the opening
 // said nothing, and each run told the user to move away the one file that could put the folder right.
 TEST_F(RecoveryTest, ARunCutOffInAFolderMadeReadOnlyIsNamedAtTheOpeningAndPutRightOnceWritable)

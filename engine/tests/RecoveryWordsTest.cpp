@@ -798,3 +798,55 @@ TEST_F(RecoveryWordsTest, MemoryRunningOutInARunsOwnUndoLeavesNoFileNewUntold)
             break;
     }
 }
+
+// Before, a folder at the record's name, which the system will not open as a file, was said to be a run that
+// could not be put right as the folder could not be written, and every save was refused until it could be. No run
+// is there: the folder is in the way, and said so.
+TEST_F(RecoveryWordsTest, AFolderAtTheRecordsNameIsInTheWay)
+{
+    Plant({"h=old h"});
+    std::filesystem::create_directory(m_folder.Path("replacing.tmr"));
+    const std::string inTheWay = At() + " is in the way; moving it elsewhere lets the files be written";
+    EXPECT_EQ(inTheWay, Opening());
+    CString error;
+    EXPECT_FALSE(Replace({"h"}, "new", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": " + inTheWay, std::string(error));
+    EXPECT_EQ("old h", m_folder.Read("h"));
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder.Path("replacing.tmr")));
+}
+
+// Before, a run put right whole whose record was marked read-only, as a checkout or a copy from read-only media
+// marks it, said the record could not be removed until the folder could be written, though it can be.
+TEST_F(RecoveryWordsTest, ARecordMarkedReadOnlyIsSaidToBeSo)
+{
+    Plant({"h=new h", "h.tmo=old h"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h"})));
+    MarkReadOnly("replacing.tmr", true);
+    DiskFaults refusing;
+    refusing.refusedRemoval = "replacing.tmr";
+    {
+        CStandInDisk disk(refusing);
+        EXPECT_EQ("an interrupted run that " + At() +
+                      " recorded was put right; only its record waits to go, as it is read-only; it goes at the next "
+                      "Save or opening once it is no longer read-only",
+                  Opening());
+    }
+    MarkReadOnly("replacing.tmr", false);
+    EXPECT_EQ("", Opening());
+    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
+}
+
+// Before, a header whose text the run left as it was, killed before it went in and its set-aside deleted since,
+// was said to have lost its old contents once the run's new file went in: it holds its old bytes exactly.
+TEST_F(RecoveryWordsTest, ANewFileWithTheOldTextPutInWhereTheOldWasGoneIsSaidToBePutRight)
+{
+    Plant({"h.tmo=same h", "h.tmp=same h", "c=old c", "c.tmo=", "c.tmp=new c"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
+                                              {RunStep::Old, "c"},
+                                              {RunStep::Wrote, "h"},
+                                              {RunStep::Wrote, "c"},
+                                              {RunStep::Aside, "h"}}));
+    std::filesystem::remove(m_folder.Path("h.tmo"));
+    EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=same h"}), Entries());
+}

@@ -577,6 +577,51 @@ TEST_F(ProjectFolderTest, AFolderPutRightBeforeMemoryRanOutWaitsForNothing)
     }
 }
 
+// Before, memory running out as the words were made for a file in the record's way, or for another program's run
+// going on, said a run cut off in the folder was put right; and a design there waited " until , which is in the
+// way, is moved elsewhere" where the record's own name wanted the memory, as it did for a record that could not go.
+// Nothing was put right where no run was, and what waits is said without the name.
+TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWhereNoneWas)
+{
+    const CString strFolder = m_folder.Path().c_str();
+    enum class Left
+    {
+        InTheWay,
+        Anothers,
+        RecordStays,
+    };
+    for (const Left left : {Left::InTheWay, Left::Anothers, Left::RecordStays})
+    {
+        SCOPED_TRACE(static_cast<int>(left));
+        std::filesystem::remove(m_folder.Path("replacing.tmr"));
+        CRunRecord other;
+        if (left == Left::Anothers)
+            ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathIn(strFolder)));
+        else if (left == Left::InTheWay)
+            ASSERT_TRUE(m_folder.Write("replacing.tmr", "another program's notes"));
+        else
+            ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}}));
+        DiskFaults stays;
+        stays.removalsStay = left == Left::RecordStays;
+        for (long nSucceeding = 0;; nSucceeding++)
+        {
+            FolderRecovery settled;
+            {
+                CStandInDisk disk(stays);
+                AllocationFault fault(nSucceeding, AllocationFault::Threads::ThisOne);
+                settled = RecoverFolder(strFolder);
+            }
+            if (!AllocationFault::Happened())
+                break;
+            if (settled.pending == FolderRecovery::Pending::NoMemory)
+                continue;
+            const bool bRun = left == Left::RecordStays;
+            EXPECT_EQ(bRun, settled.strTold.Find("put right") != -1) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
+            EXPECT_EQ(-1, settled.Until().Find(" until ,")) << nSucceeding << ":" << (LPCTSTR)settled.Until();
+        }
+    }
+}
+
 // Before, a run put right whole whose record alone could not go had the selection make no missing file, and a
 // save wait "until the interrupted run in its folder is put right". The record is what waits, and nothing is held.
 TEST_F(ProjectFolderTest, ARunPutRightWholeWhoseRecordCannotGoWaitsOnTheRecordAlone)
