@@ -5,6 +5,7 @@
 #include "LongWork.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
+#include "ProjectReading.h"
 #include "RedrawHeld.h"
 #include "WrenfoldApp.h"
 
@@ -142,6 +143,10 @@ public:
             m_aheads[strPath] = std::make_unique<CTextAhead>(text);
     }
     void ForgetTexts() override { m_aheads.clear(); }
+    void AgreeAfterWrite(const CString& strTold) override
+    {
+        App().SettleAfterWrite(m_project.folder, strTold, CString("Generating ") + m_project.name);
+    }
 
 private:
     static CwrenfoldApp& App() { return *static_cast<CwrenfoldApp*>(AfxGetApp()); }

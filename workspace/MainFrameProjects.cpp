@@ -191,7 +191,8 @@ void CMainFrame::SaveProjectFiles(const ProjectRecord& project, std::vector<CStr
 }
 
 // The folder is put right, and told, as the editors' save would: the write then finds nothing of it, and the
-// editors agree with what it put back before they are written.
+// editors agree with what it put back before they are written. A run held back then may be let go before the
+// write, which puts it right itself: the editors' save goes by the folder as the write left it.
 void CMainFrame::SaveDesign(const ProjectRecord& project, std::optional<SettledFolder>* pSettled,
                             std::vector<CString>* pFailures)
 {
@@ -208,13 +209,17 @@ void CMainFrame::SaveDesign(const ProjectRecord& project, std::optional<SettledF
         settled.recovery =
             static_cast<CwrenfoldApp*>(AfxGetApp())->SettleFolder(project.folder, strSaving, &settled.kept);
         RunLongWork(strSaving + "...", [&] { bWritten = m_files.Write(project, *unsaved, &strError, &strTold); });
+        if (!strTold.IsEmpty())
+        {
+            m_wndOutput.AddLine(strSaving + ": " + strTold);
+            settled.recovery = static_cast<CwrenfoldApp*>(AfxGetApp())
+                                   ->SettleAfterWrite(project.folder, strTold, strSaving, &settled.kept);
+        }
     }
     catch (const std::bad_alloc&)
     {
         strError = CString("cannot save the project ") + project.name + ": not enough memory";
     }
-    if (!strTold.IsEmpty())
-        m_wndOutput.AddLine(strSaving + ": " + strTold);
     if (!bWritten)
         pFailures->push_back(strError);
 }

@@ -147,3 +147,17 @@ FolderRecovery CwrenfoldApp::SettleFolder(const CString& strFolder, const CStrin
         pKept->insert(pKept->end(), kept.begin(), kept.end());
     return recovery;
 }
+
+FolderRecovery CwrenfoldApp::SettleAfterWrite(const CString& strFolder, const CString& strTold,
+                                              const CString& strTellingAs, std::vector<CwrenfoldDoc*>* pKept)
+{
+    const FolderRecovery recovery = SettleFolder(strFolder, strTellingAs, pKept);
+    // The files the write's run named are not known here: any whose editor it changed under may be one.
+    FolderRecovery written = recovery;
+    written.strTold = strTold;
+    written.names.reset();
+    const std::vector<CwrenfoldDoc*> kept = AgreeEditorsWithFolder(strFolder, written);
+    if (pKept)
+        pKept->insert(pKept->end(), kept.begin(), kept.end());
+    return recovery;
+}

@@ -305,12 +305,11 @@ Standing StandingBy(const char* path, Sum& sum, const Proven& proven, unsigned l
 
 }  // namespace
 
-Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
-                           unsigned long* code)
+Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, unsigned long* code)
 {
     CWrittenReach sum(written);
     return StandingBy(
-        path, sum, [&] { return anyProves || sum.Within(); }, code);
+        path, sum, [&] { return sum.Within(); }, code);
 }
 
 bool IsReadOnlyFile(const char* path)

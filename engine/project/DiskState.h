@@ -67,11 +67,10 @@ struct Seen
 Seen SeenAt(const char* path);
 
 // What stands at path, a file a run writes a block at a time, its bytes read once against the proofs the run
-// announced in order, each before its block (anyProves takes any file there for proven): a file a kill cut off
-// within the last block is proven too where its bytes up to the proof before the last are that proof's and it is
-// no longer than the last, nor than a block past that proof. Unknown with the system's error in *code.
-Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
-                           unsigned long* code);
+// announced in order, each before its block: a file a kill cut off within the last block is proven too where its
+// bytes up to the proof before the last are that proof's and it is no longer than the last, nor than a block past
+// that proof. Unknown with the system's error in *code.
+Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, unsigned long* code);
 // The proof of the file at path, read whole; false with the system's error set.
 bool ProofOf(const char* path, ContentProof* proof);
 

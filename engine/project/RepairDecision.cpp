@@ -111,6 +111,12 @@ BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at
 
 Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
 {
+    const Standing standing = AgainstBytes(seen, proofs.contents, counts);
+    return standing == Standing::Other && proofs.any && seen.kind == Seen::Kind::File ? Standing::Proven : standing;
+}
+
+Standing AgainstBytes(const Seen& seen, const std::vector<ContentProof>& contents, bool counts)
+{
     switch (seen.kind)
     {
     case Seen::Kind::Absent:
@@ -126,9 +132,7 @@ Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
     }
     if (seen.proof.size == 0)
         return Standing::Empty;
-    const auto& contents = proofs.contents;
-    const bool proven =
-        proofs.any || (counts && std::find(contents.begin(), contents.end(), seen.proof) != contents.end());
+    const bool proven = counts && std::find(contents.begin(), contents.end(), seen.proof) != contents.end();
     return proven ? Standing::Proven : Standing::Other;
 }
 

@@ -38,6 +38,9 @@
 
 // What stands at a name seen, against the proofs once they count there; an earlier record's line proves any file.
 Standing Against(const Seen& seen, const RunProofs& proofs, bool counts);
+// The same by the proofs of bytes alone, as where a file that is not empty goes: an earlier record's line proves
+// nothing there.
+Standing AgainstBytes(const Seen& seen, const std::vector<ContentProof>& contents, bool counts);
 
 enum class BackStep
 {

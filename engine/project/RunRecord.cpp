@@ -153,9 +153,9 @@ bool TakeLine(const std::string& text, const CString& folder, RunContents* conte
 }
 
 // A line of a record said after each step: a temporary or set-aside its line names is the run's whatever its
-// bytes, those names being the writer's own; a file at its own name is the run's only while empty, as nothing
-// tells the run's new file from one the user wrote since. The lines of its recovery take those names back as
-// they freed them.
+// bytes to be moved back or in, those names being the writer's own, though removed only while empty (RunProofs);
+// a file at its own name is the run's only while empty, as nothing tells the run's new file from one the user
+// wrote since. The lines of its recovery take those names back as they freed them.
 bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* contents)
 {
     if (text == kPlaced)

@@ -25,8 +25,9 @@
 // Recovery writes nothing to the record: it decides each file by what the record proves of the bytes there,
 // so that running it twice does what running it once does (RunRepair.h). A designer's record before these
 // lines, said after each step or, earlier still, before the steps with no proofs at all, is translated as
-// it is read: a temporary or set-aside it names is the run's by its line alone, whatever its bytes; a file at
-// its own name, only while empty.
+// it is read: a temporary or set-aside it names is the run's by its line alone to be moved back or in, whatever
+// its bytes, but removed only while empty, as a file the user put there since may not be told from the run's; a
+// file at its own name is the run's only while empty.
 #pragma once
 
 #include "DiskState.h"
@@ -52,7 +53,9 @@ enum class RunStep
 struct RunProofs
 {
     std::vector<ContentProof> contents;
-    bool any = false;  // any file there, as an earlier designer's record proves by its line alone
+    // Any file there, as an earlier designer's record proves by its line alone: enough to move it back or in,
+    // where it loses nothing, never to remove it.
+    bool any = false;
 
     bool Prove(const ContentProof& proof);
 };

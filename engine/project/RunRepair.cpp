@@ -187,17 +187,17 @@ public:
     {
         return m_taken && &file == m_moving && at.kind != Seen::Kind::Absent;
     }
-    // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
-    Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
+    // What stands at path, by the proofs of its bytes once they count there.
+    Standing Look(const CString& path, const std::vector<ContentProof>& proofs, bool counts, unsigned long* code) const
     {
         const Seen seen = SeenAt(path);
         *code = seen.code;
-        return Against(seen, proofs, counts);
+        return AgainstBytes(seen, proofs, counts);
     }
     // What stands at a temporary, by the proofs of its blocks as they were announced.
     Standing LookAtWritten(const RecordedFile& file, unsigned long* code) const
     {
-        return StandingOfWritten(file.temporary, file.temporaryProofs.contents, file.temporaryProofs.any, code);
+        return StandingOfWritten(file.temporary, file.temporaryProofs.contents, code);
     }
 
 private:
@@ -248,12 +248,13 @@ const RecordedFile* BeingWritten(const RunContents& run)
 }
 
 // The temporary, as seen, goes where it is empty or the run's by its bytes: cut off within a block, the one
-// being written, whose blocks are read again against the proofs announced as it was written.
+// being written, whose blocks are read again against the proofs announced as it was written. An earlier
+// designer's line proves no bytes: a file there that is not empty may be the user's since, and stays.
 bool DropTemporary(const RecordedFile& file, bool beingWritten, const Seen& seen, CSettling& settling)
 {
     unsigned long code = seen.code;
     const Standing standing =
-        beingWritten ? settling.LookAtWritten(file, &code) : Against(seen, file.temporaryProofs, true);
+        beingWritten ? settling.LookAtWritten(file, &code) : AgainstBytes(seen, file.temporaryProofs.contents, true);
     if (standing == Standing::Other)
         return settling.LeaveUnprovenTemporary(file.temporary);
     return settling.RemoveLeftover(file.temporary, standing, code);
@@ -302,8 +303,7 @@ CString AsideText(const RecordedFile& file, const Seen& aside, unsigned long cod
 CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at, unsigned long code,
                     CSettling& settling)
 {
-    const RunProofs old = {file.oldProofs.contents, false};
-    if (!file.aside || Against(at, old, true) == Standing::Proven || settling.Unseen(file))
+    if (!file.aside || AgainstBytes(at, file.oldProofs.contents, true) == Standing::Proven || settling.Unseen(file))
         return CString();
     return "; " + file.path + " could not be put back yet" + AsideText(file, aside, code, settling) + "; meanwhile " +
            file.path + Meanwhile(file, at, settling);
@@ -437,13 +437,14 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling, CString* waiting)
     return false;
 }
 
-// The run committed: each old file goes where it is empty or the old one by its bytes.
+// The run committed: each old file goes where it is empty or the old one by its bytes, never by an earlier
+// designer's line alone.
 bool Settle(const RecordedFile& file, CSettling& settling)
 {
     if (!file.existed)
         return true;
     unsigned long code = 0;
-    const Standing standing = settling.Look(file.setAside, file.oldProofs, file.aside, &code);
+    const Standing standing = settling.Look(file.setAside, file.oldProofs.contents, file.aside, &code);
     // Empty, it is the run's only where the run reserved it or set an old file of no bytes aside there.
     if (standing == Standing::Empty && !(file.aside || file.reserved))
         return true;

@@ -104,7 +104,8 @@ protected:
 // Before, the previous designer's record saying the header went in put the old header back over the line the
 // user added since, and so did the record of the one before it once it said the files were being placed; once
 // that was fixed, the header the run left as it was was said to be changed since, and the run put right.
-// Nothing proves the file at the header's own name the run's, nor changed: both stay, and are named so.
+// Nothing proves the file at the header's own name the run's, nor changed, nor the source's temporary: each
+// stays, and is named so.
 TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAHeaderItCannotProveBesideTheOldOne)
 {
     for (const char* record : {"files being replaced together, each line after its step\nold h\nold c\naside h\nin h\n",
@@ -116,9 +117,10 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAHeaderItCannotProveBesi
             Plant({header, "h.tmo=old h", "c=old c", "c.tmp=new c", std::string("replacing.tmr=") + record});
             EXPECT_EQ("an interrupted run that " + At() + " recorded could not be undone whole; " + m_folder.Path("h") +
                           " cannot be proven the run's and is left as it is; its old contents wait in " +
-                          m_folder.Path("h.tmo"),
+                          m_folder.Path("h.tmo") +
+                          "; these cannot be proven the run's and were left as they are: " + m_folder.Path("c.tmp"),
                       Opening());
-            EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=old h", header}), Entries());
+            EXPECT_EQ((std::vector<std::string>{"c.tmp=new c", "c=old c", "h.tmo=old h", header}), Entries());
         }
 }
 
@@ -130,6 +132,47 @@ TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordLeavesAFileItMadeThatItCannotP
                   " cannot be proven the run's and is left as it is",
               Opening());
     EXPECT_EQ((std::vector<std::string>{"d=new d"}), Entries());
+}
+
+// Before, an earlier designer's record took any file at a temporary's name, and a finished run's at a set-aside's,
+// for the run's by its line alone, and removed one the user put there after the kill. Its lines prove no bytes:
+// such a file is kept and named, and only an empty one, which holds nothing to lose, goes.
+TEST_F(RecoveryWordsTest, AnEarlierDesignersRecordRemovesOnlyEmptyFilesAtItsTemporariesAndSetAsides)
+{
+    struct Case
+    {
+        std::string record;
+        std::string header;              // what stands at the header's own name, which stays
+        std::vector<std::string> names;  // the run's names where a file is put after the kill
+    };
+    const std::string after = "files being replaced together, each line after its step\n";
+    const std::string naming = "files being replaced together\n";
+    const Case cases[] = {
+        {after + "old h\n", "h=old h", {"h.tmo", "h.tmp"}},
+        {after + "old h\naside h\nin h\nplaced\n", "h=new h", {"h.tmo", "h.tmp"}},
+        {naming + "aside h\n", "h=old h", {"h.tmp"}},
+        {naming + "aside h\nplacing\nplaced\n", "h=new h", {"h.tmo", "h.tmp"}},
+    };
+    for (const Case& c : cases)
+        for (const bool users : {false, true})
+        {
+            SCOPED_TRACE(c.record + (users ? "the user's files" : "empty files"));
+            Reset();
+            std::vector<std::string> expected;
+            for (const std::string& name : c.names)
+            {
+                const std::string file = name + "=" + (users ? "the user's " + name : "");
+                Plant({file});
+                if (users)
+                    expected.push_back(file);
+            }
+            Plant({c.header, "replacing.tmr=" + c.record});
+            const std::string said = Opening();
+            expected.push_back(c.header);
+            EXPECT_EQ(expected, Entries()) << said;
+            for (const std::string& name : c.names)
+                EXPECT_EQ(users, said.find(m_folder.Path(name)) != std::string::npos) << said;
+        }
 }
 
 // Before, a demo an earlier opening had put back, whose text the Generate left as it was, was said to have lost

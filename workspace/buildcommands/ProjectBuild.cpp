@@ -119,7 +119,10 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
     RunWork(CString("Writing the generated files of ") + m_project.name + "...",
             [&] { bWritten = ReplaceFilesTogether(files, &strError, &strTold, &bLeftNew); });
     if (!strTold.IsEmpty())
+    {
         m_output.AddLine(CString("Generating ") + m_project.name + ": " + strTold);
+        m_editors.AgreeAfterWrite(strTold);
+    }
     if (bWritten)
         return TRUE;
     const char* pszStart = bLeftNew ? "Error: " : "Error: nothing was generated: ";

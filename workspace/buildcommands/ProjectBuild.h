@@ -46,6 +46,9 @@ public:
     virtual void TextComing(const CString& /*strPath*/, const std::string& /*text*/) {}
     // Stops reading every text told of: they are about to be freed.
     virtual void ForgetTexts() {}
+    // Writing the files put right a run cut off in their folder, and told strTold: the editors open there agree
+    // with what it put back.
+    virtual void AgreeAfterWrite(const CString& /*strTold*/) {}
 };
 
 class IOutputLines

@@ -1726,6 +1726,12 @@ protected:
     // aside, so that nothing of the run can be put back yet; "mine " typed in the demo.
     void OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo()
     {
+        OpenWinWhileASaveKilledIsHeld();
+        ASSERT_NE(nullptr, EditorOf("win_api_demo.c"));
+        EXPECT_TRUE(InputTo(ViewOf(EditorOf("win_api_demo.c"))).Text("mine "));
+    }
+    void OpenWinWhileASaveKilledIsHeld()
+    {
         const std::vector<std::pair<std::string, std::string>> killed = {
             {"win.diagram", "diagram"},     {"win_api.c", "new source"},        {"win_api.c.tmo", "old source"},
             {"win_api_demo.c", "new demo"}, {"win_api_demo.c.tmo", "old demo"}, {"win_api.h.tmp", "new header"},
@@ -1744,8 +1750,31 @@ protected:
             << (LPCTSTR)DesignerTestApp().m_messages[0];
         ASSERT_NE(nullptr, EditorOf("win_api.c"));
         EXPECT_EQ("new source", EditorText(EditorOf("win_api.c")));
-        ASSERT_NE(nullptr, EditorOf("win_api_demo.c"));
-        EXPECT_TRUE(InputTo(ViewOf(EditorOf("win_api_demo.c"))).Text("mine "));
+    }
+    // Save All of the design changed, while a viewer holds the demo's set-aside sharing nothing: it lets go once
+    // the settling has found the run held back by it, as that moves the source back, and the design's write puts
+    // the run right itself.
+    void SaveAllAsTheDemosViewerLetsGoBeforeTheDesignIsWritten()
+    {
+        CHeldOpen viewer(m_folder.Path("win_api_demo.c.tmo").c_str());
+        ASSERT_TRUE(viewer.IsHeld());
+        DiskFaults faults;
+        faults.beforeMove = [&viewer](const std::string& name)
+        {
+            if (name == "win_api.c")
+                viewer.Release();
+        };
+        ProjectRecord& project = *m_pFrame->m_projects.back();
+        project.libraryType = 1 - project.libraryType;
+        DesignerTestApp().m_messages.clear();
+        const CStandInDisk disk(faults);
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        EXPECT_FALSE(viewer.IsHeld()) << "the settling moved no source back";
+        const std::string output(Output());
+        const std::size_t nHeld = output.find("while another program holds " + m_folder.Path("win_api_demo.c.tmo"));
+        ASSERT_NE(std::string::npos, nHeld) << "the settling found the run held back: " << output;
+        EXPECT_NE(std::string::npos, output.find("was put right", nHeld)) << "by the design's write: " << output;
+        EXPECT_EQ("old demo", m_folder.Read("win_api_demo.c"));
     }
     // The first Save All once the viewers let go puts the run right and writes nothing over the demo put back
     // under the user's text; the next writes the user's texts knowingly.
@@ -1829,6 +1858,57 @@ TEST_F(PutBackTest, TheEditorsOfFilesARunPutRightPutBackShowThemOrSayTheyKeepThe
     EXPECT_TRUE(DesignerTestApp().m_messages.size() == 1) << (LPCSTR)DesignerTestApp().m_messages.back();
     EXPECT_EQ("mine old source", m_folder.Read("win_api.c"));
     EXPECT_EQ("old header", m_folder.Read("win_api.h"));
+}
+
+// Before, a save whose design write put right a run that the settling before it had found held back went by that
+// settling: the editors' save was refused "until the interrupted run in its folder is put right", under the line
+// saying it was, and an editor the user had not changed went on showing the text the write took off the disk.
+// The editors agree with what the write put back, and their save goes by the folder as it left it.
+TEST_F(PutBackTest, AnEditorWhoseFileTheDesignsWritePutBackShowsIt)
+{
+    OpenWinWhileASaveKilledIsHeld();
+    SaveAllAsTheDemosViewerLetsGoBeforeTheDesignIsWritten();
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages[0];
+    CDocument* pDemo = EditorOf("win_api_demo.c");
+    EXPECT_EQ("old demo", EditorText(pDemo));
+    EXPECT_FALSE(pDemo->IsModified());
+}
+
+TEST_F(PutBackTest, AChangedEditorWhoseFileTheDesignsWritePutBackIsNotRefusedByTheRunItPutRight)
+{
+    OpenWinWhileASaveKilledIsHeldAndTypeInTheDemo();
+    SaveAllAsTheDemosViewerLetsGoBeforeTheDesignIsWritten();
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_STREQ("win_api_demo.c changed on disk under its editor, which keeps your text (the output pane says how); "
+                 "it was not written, so that you see what is on disk first: saving again writes your text over it",
+                 (LPCTSTR)DesignerTestApp().m_messages[0]);
+    EXPECT_EQ("mine new demo", EditorText(EditorOf("win_api_demo.c")));
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ("mine new demo", m_folder.Read("win_api_demo.c"));
+}
+
+// Before, a Generate whose project had no editor open put right a run cut off in its folder as it wrote the files,
+// and left the editors of another project there as they were: one the user had not changed went on showing the
+// text that the write took off the disk.
+TEST_F(PutBackTest, AGenerateWrittenAtOnceHasTheEditorsOfAnotherProjectInItsFolderShowWhatItPutBack)
+{
+    OpenAndSelect("win");
+    CDocument* pSource = EditorOf("win_api.c");
+    ASSERT_NE(nullptr, pSource);
+    OpenAndSelect("other");
+    for (const char* pszFile : {"other_api.h", "other_api.c", "other_api_demo.c"})
+        if (CDocument* pDoc = EditorOf(pszFile))
+            pDoc->OnCloseDocument();
+    ASSERT_TRUE(m_folder.Write("win_api.c.tmo", "old source"));
+    ASSERT_TRUE(m_folder.Write("win_api.c", "the run's new source"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"win_api.c"})));
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    EXPECT_NE(-1, Output().Find("Generating other: ")) << (LPCTSTR)Output();
+    ASSERT_EQ("old source", m_folder.Read("win_api.c"));
+    EXPECT_EQ("old source", EditorText(pSource));
+    EXPECT_FALSE(pSource->IsModified());
 }
 
 // Before, memory running out while an editor read its file anew left it half read, and the output pane then said
