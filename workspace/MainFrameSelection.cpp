@@ -92,12 +92,11 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
     const TreeItemData* pData = ItemDataOf(hItem);
     if (!pData)
         return;
-    // Close All makes the project it could not close current again: the user asked for none of its editors.
-    const ProjectRecord* pEditorsOf = m_bClosingAll ? nullptr : pData->project;
-    if (bProjectChanged && pEditorsOf)
-        ShowProjectEditors(*pEditorsOf);
-    else if (pEditorsOf && HasUnopenedEditors(*pEditorsOf))
-        OpenProjectEditors(*pEditorsOf, TRUE);
+    // Close All's own selections open nothing (ShowProjectEditors too): the user asked for no editor.
+    if (bProjectChanged && pData->project)
+        ShowProjectEditors(*pData->project);
+    else if (pData->project && !m_bClosingAll && HasUnopenedEditors(*pData->project))
+        OpenProjectEditors(*pData->project, TRUE);
     if (m_wndSettings.GetSafeHwnd())
     {
         m_wndSettings.SetSelection(this);

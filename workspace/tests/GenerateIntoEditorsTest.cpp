@@ -1620,6 +1620,21 @@ protected:
         EXPECT_TRUE(TabShown("other_api.h"));
         EXPECT_FALSE(TabShown("win_api.h"));
     }
+    // "win", "other" and "third" opened and selected in turn, each with its editors; "win" and "other" cannot close.
+    // Close All, with a field of "third" selected, closes "third" and makes "win" current again.
+    void CloseAllKeepsWinAndOtherWhileThirdCloses()
+    {
+        ProjectRecord& win = OpenAndSelect("win");
+        RefuseToClose(win);
+        RefuseToClose(OpenAndSelect("other"));
+        OpenAndSelect("third");
+        Select(FirstChildOf("third", "Head"));
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_CLOSE_ALL);
+        EXPECT_EQ(2u, DesignerTestApp().m_messages.size()) << "the refusals only";
+        ASSERT_EQ(2u, m_pFrame->m_projects.size());
+        ASSERT_EQ(&win, m_pFrame->CurrentProject());
+    }
     // A folder where the changed design would be written first makes its write, and so its closing, fail.
     void RefuseToClose(ProjectRecord& project)
     {
@@ -1706,6 +1721,19 @@ TEST_F(CloseAllTest, AProjectCloseAllKeepsOpensNoneOfItsEditorsWhenAnotherCloses
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path("win_api.h")));
     EXPECT_EQ(nullptr, EditorOf("win_api.h"));
     EXPECT_TRUE(TabShown("win_api.c"));
+}
+
+// Before, the project a refused Close All made current again kept its tabs hidden behind those of another it could
+// not close either, whose editor came forward as a third project closed: Save and Generate acted on the project
+// the user did not see.
+TEST_F(CloseAllTest, TheProjectARefusedCloseAllMakesCurrentAgainHasItsTabsOnShowAndNoOthers)
+{
+    CloseAllKeepsWinAndOtherWhileThirdCloses();
+    EXPECT_TRUE(TabShown("win_api.h"));
+    EXPECT_FALSE(TabShown("other_api.h"));
+    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    ASSERT_NE(nullptr, pActive);
+    EXPECT_EQ(EditorOf("win_api.h"), pActive->GetActiveDocument());
 }
 
 namespace
