@@ -175,6 +175,8 @@ private:
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);
+    // Shows the project's tabs and hides every other; FALSE when none of its editors is open.
+    BOOL ShowOnlyTabsOfProject(const ProjectRecord& project);
     void ShowProjectEditors(const ProjectRecord& project);
     // Opens the project's editors; bOnlyRetries: only those an earlier selection could not open.
     void OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries);

@@ -106,10 +106,15 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
     m_wndProjectTree.m_wndTree.UpdateWindow();
 }
 
-void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
+BOOL CMainFrame::ShowOnlyTabsOfProject(const ProjectRecord& project)
 {
     CKTTabClientWnd* pTabs = TabClientOf(m_hWndMDIClient);
-    const BOOL bShown = pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project));
+    return pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project));
+}
+
+void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
+{
+    const BOOL bShown = ShowOnlyTabsOfProject(project);
     // Close All keeps a project it could not close as it was: the user asked for none of its editors.
     if (!m_bClosingAll)
         OpenProjectEditors(project, bShown);
@@ -189,13 +194,14 @@ ProjectRecord* CMainFrame::ProjectOfEditor(const CDocument& doc) const
     return nullptr;
 }
 
-// The editor brought forward when others close may be one whose tab is hidden with its project's.
+// The editor brought forward when others close may be one whose tab is hidden with its project's. Only its tabs
+// are shown: closing a project opens no editor of another.
 void CMainFrame::ShowTabsOfActiveEditor()
 {
     CMDIChildWnd* pActive = MDIGetActive();
     CDocument* pDoc = pActive ? pActive->GetActiveDocument() : nullptr;
     if (ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr)
-        ShowProjectEditors(*pProject);
+        ShowOnlyTabsOfProject(*pProject);
 }
 
 // The window selector lists the editors whose tabs are hidden with another project's too. The one

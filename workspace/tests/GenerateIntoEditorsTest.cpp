@@ -1641,6 +1641,22 @@ protected:
         project.basedProtocol ^= 1;
         ASSERT_TRUE(::CreateDirectory(m_folder.Path(std::string(project.name) + ".kvs.tmp").c_str(), nullptr));
     }
+    // "win" selected with its header unopened, the header gone since and "win" unable to close; "other" selected
+    // and closed by the command.
+    void CloseOtherBesideWinWithItsHeaderGone(UINT nCommand)
+    {
+        WriteOldFiles();
+        ProjectRecord& win = SelectWithTheHeaderUnopened();
+        ASSERT_TRUE(std::filesystem::remove(m_folder.Path("win_api.h")));
+        RefuseToClose(win);
+        OpenAndSelect("other");
+        DesignerTestApp().m_messages.clear();
+        RunCommand(nCommand);
+        ASSERT_EQ(1u, m_pFrame->m_projects.size());
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("win_api.h")));
+        EXPECT_EQ(nullptr, EditorOf("win_api.h"));
+        EXPECT_TRUE(TabShown("win_api.c"));
+    }
     // The file's editor is open and its tab on show.
     bool TabShown(const std::string& file) const
     {
@@ -1709,18 +1725,17 @@ TEST_F(CloseAllTest, TheCurrentProjectARefusedCloseAllKeepsStaysCurrentWhenAnoth
 // unopened editors again: a header gone since was made, empty, though the user had asked for no editor.
 TEST_F(CloseAllTest, AProjectCloseAllKeepsOpensNoneOfItsEditorsWhenAnotherCloses)
 {
-    WriteOldFiles();
-    ProjectRecord& win = SelectWithTheHeaderUnopened();
-    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("win_api.h")));
-    RefuseToClose(win);
-    OpenAndSelect("other");
-    DesignerTestApp().m_messages.clear();
-    RunCommand(ID_PROJECT_CLOSE_ALL);
-    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    CloseOtherBesideWinWithItsHeaderGone(ID_PROJECT_CLOSE_ALL);
     EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
-    EXPECT_FALSE(std::filesystem::exists(m_folder.Path("win_api.h")));
-    EXPECT_EQ(nullptr, EditorOf("win_api.h"));
-    EXPECT_TRUE(TabShown("win_api.c"));
+}
+
+// Before, closing the current project tried again the unopened editors of the project whose editor came forward: a
+// header gone since was made, empty, and opened, though no project was current and the user asked for no editor.
+TEST_F(CloseAllTest, ClosingTheCurrentProjectOpensNoEditorOfAnother)
+{
+    CloseOtherBesideWinWithItsHeaderGone(ID_PROJECT_CLOSE);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    EXPECT_EQ(nullptr, m_pFrame->CurrentProject());
 }
 
 // Before, the project a refused Close All made current again kept its tabs hidden behind those of another it could
