@@ -95,8 +95,8 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
     // Close All's own selections open nothing (ShowProjectEditors too): the user asked for no editor.
     if (bProjectChanged && pData->project)
         ShowProjectEditors(*pData->project);
-    else if (pData->project && !m_bClosingAll && HasUnopenedEditors(*pData->project))
-        OpenProjectEditors(*pData->project, TRUE);
+    else if (pData->project && !m_bClosingAll)
+        OpenEditorsOwed(*pData->project);
     if (m_wndSettings.GetSafeHwnd())
     {
         m_wndSettings.SetSelection(this);
@@ -112,12 +112,25 @@ BOOL CMainFrame::ShowOnlyTabsOfProject(const ProjectRecord& project)
     return pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project));
 }
 
+// Close All makes a project it could not close current again as it was: the user asked for none of its editors.
+// Where it has none open, they open at the user's next click on its items, as at a selection of the project.
 void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
 {
     const BOOL bShown = ShowOnlyTabsOfProject(project);
-    // Close All keeps a project it could not close as it was: the user asked for none of its editors.
+    m_pEditorsOwed = m_bClosingAll && !bShown ? &project : nullptr;
     if (!m_bClosingAll)
         OpenProjectEditors(project, bShown);
+}
+
+void CMainFrame::OpenEditorsOwed(const ProjectRecord& project)
+{
+    if (&project == m_pEditorsOwed)
+    {
+        m_pEditorsOwed = nullptr;
+        OpenProjectEditors(project, FALSE);
+    }
+    else if (HasUnopenedEditors(project))
+        OpenProjectEditors(project, TRUE);
 }
 
 // A file that cannot be made is reported and ends the opening; the selection goes on, so the settings page

@@ -1641,6 +1641,27 @@ protected:
         project.basedProtocol ^= 1;
         ASSERT_TRUE(::CreateDirectory(m_folder.Path(std::string(project.name) + ".kvs.tmp").c_str(), nullptr));
     }
+    // "win", which cannot close, current with every editor closed and its demo gone, "other" elsewhere selected;
+    // Close All, which closes "other", makes "win" current again.
+    ProjectRecord& CloseAllKeepsWinWithNoEditorOpen()
+    {
+        ProjectRecord& project = OpenAndSelect("win");
+        for (const std::string& file : m_editors)
+            CloseByKeys(EditorOf(file));
+        EXPECT_TRUE(::DeleteFile(m_folder.Path("win_api_demo.c").c_str()));
+        project.basedProtocol ^= 1;
+        // A folder where the new design would be written first makes the write fail.
+        EXPECT_TRUE(::CreateDirectory(m_folder.Path("win.kvs.tmp").c_str(), nullptr));
+        CTestFolder otherFolder("designer-frame-other");
+        m_pFrame->ReadSolutionFile(ExampleNamed(otherFolder, "other").c_str());
+        Select(ProjectItem("other"));
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_CLOSE_ALL);
+        EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
+        EXPECT_EQ(1u, m_pFrame->m_projects.size());
+        EXPECT_EQ(&project, m_pFrame->CurrentProject());
+        return project;
+    }
     // "win" selected with its header unopened, the header gone since and "win" unable to close; "other" selected
     // and closed by the command.
     void CloseOtherBesideWinWithItsHeaderGone(UINT nCommand)
@@ -1657,6 +1678,7 @@ protected:
         EXPECT_EQ(nullptr, EditorOf("win_api.h"));
         EXPECT_TRUE(TabShown("win_api.c"));
     }
+    const std::vector<std::string> m_editors = {"win_api.h", "win_api.c", "win_api_demo.c", "win.diagram"};
     // The file's editor is open and its tab on show.
     bool TabShown(const std::string& file) const
     {
@@ -1686,26 +1708,24 @@ TEST_F(CloseAllTest, AloneTheProjectARefusedCloseAllKeepsKeepsItsSelection) { Cl
 // editors the user had closed opened again and a file they missed was made, though the user asked for neither.
 TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsIsCurrentAgainWithNoEditorOpenedAndNoFileMade)
 {
-    const std::vector<std::string> editors = {"win_api.h", "win_api.c", "win_api_demo.c", "win.diagram"};
-    ProjectRecord& project = OpenAndSelect("win");
-    for (const std::string& file : editors)
-        CloseByKeys(EditorOf(file));
-    ASSERT_TRUE(::DeleteFile(m_folder.Path("win_api_demo.c").c_str()));
-    project.basedProtocol ^= 1;
-    // A folder where the new design would be written first makes the write fail.
-    ASSERT_TRUE(::CreateDirectory(m_folder.Path("win.kvs.tmp").c_str(), nullptr));
-    CTestFolder otherFolder("designer-frame-other");
-    m_pFrame->ReadSolutionFile(ExampleNamed(otherFolder, "other").c_str());
-    Select(ProjectItem("other"));
-    DesignerTestApp().m_messages.clear();
-    RunCommand(ID_PROJECT_CLOSE_ALL);
-    EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
-    ASSERT_EQ(1u, m_pFrame->m_projects.size());
-    ASSERT_EQ(&project, m_pFrame->CurrentProject());
+    CloseAllKeepsWinWithNoEditorOpen();
     EXPECT_EQ(ProjectItem("win"), Tree().GetSelectedItem());
-    for (const std::string& file : editors)
+    for (const std::string& file : m_editors)
         EXPECT_EQ(nullptr, EditorOf(file)) << file << " was opened";
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api_demo.c").c_str()));
+    EXPECT_TRUE(::RemoveDirectory(m_folder.Path("win.kvs.tmp").c_str()));
+}
+
+// Before, the project a refused Close All made current again without its editors never opened them: no click on
+// its items did, as it stayed current. The user's next click opens them, as a selection of the project does.
+TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsWithoutEditorsOpensThemAtTheNextClickOnItsItems)
+{
+    CloseAllKeepsWinWithNoEditorOpen();
+    Select(FirstChildOf("win", "Head"));
+    for (const std::string& file : m_editors)
+        EXPECT_NE(nullptr, EditorOf(file)) << file << " was not opened";
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api_demo.c").c_str()));
+    EXPECT_TRUE(TabShown("win_api.h"));
     EXPECT_TRUE(::RemoveDirectory(m_folder.Path("win.kvs.tmp").c_str()));
 }
 
