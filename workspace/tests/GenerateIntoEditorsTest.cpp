@@ -2051,10 +2051,10 @@ TEST_F(GenerateIntoEditorsTest, ASaveAllRefusedByARunInAFolderThatCannotBeWritte
     ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
     const std::string message(DesignerTestApp().m_messages[0]);
     EXPECT_EQ(0u, message.find("cannot replace " + m_folder.Path("gen_api"))) << message;
-    EXPECT_NE(std::string::npos,
-              message.find(": the interrupted run in its folder cannot be put right, as the folder cannot be written; "
-                           "none of "))
-        << message;
+    const std::string unwritable = " until the interrupted run in its folder is put right, which it cannot be while "
+                                   "the folder cannot be written; none of ";
+    EXPECT_NE(std::string::npos, message.find(unwritable)) << message;
+    EXPECT_EQ(message.find("cannot be written"), message.rfind("cannot be written")) << "said once: " << message;
     EXPECT_EQ(std::string::npos, message.find("replacing.tmr")) << "the recovery's words are the output pane's";
     EXPECT_NE(std::string::npos, message.find("; none of ")) << message;
     EXPECT_TRUE(EditorOf("gen_api.c")->IsModified());
