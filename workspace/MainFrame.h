@@ -175,7 +175,12 @@ private:
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);
+    // Shows the project's tabs and hides every other; FALSE when none of its editors is open.
+    BOOL ShowOnlyTabsOfProject(const ProjectRecord& project);
     void ShowProjectEditors(const ProjectRecord& project);
+    // At a click on an item of the current project, opens the editors it owes: all of them where Close All made it
+    // current again with none open, else those an earlier selection could not open.
+    void OpenEditorsOwed(const ProjectRecord& project);
     // Opens the project's editors; bOnlyRetries: only those an earlier selection could not open.
     void OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries);
     BOOL HasUnopenedEditors(const ProjectRecord& project) const;
@@ -192,4 +197,6 @@ private:
     BOOL m_bLayoutHeld = FALSE;              // while OnCreate makes the parts
     BOOL m_bClosingAll = FALSE;              // while Close All runs
     std::vector<CString> m_unopenedEditors;  // paths of editors a selection could not open
+    // Made current again by Close All with none of its editors open.
+    const ProjectRecord* m_pEditorsOwed = nullptr;
 };

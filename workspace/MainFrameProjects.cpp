@@ -258,6 +258,8 @@ BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
                                            [pProject](const CString& strPath)
                                            { return IsEditorFileOf(*pProject, strPath); }),
                             m_unopenedEditors.end());
+    if (pProject == m_pEditorsOwed)
+        m_pEditorsOwed = nullptr;
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;

@@ -92,12 +92,11 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
     const TreeItemData* pData = ItemDataOf(hItem);
     if (!pData)
         return;
-    // Close All makes the project it could not close current again: the user asked for none of its editors.
-    const ProjectRecord* pEditorsOf = m_bClosingAll ? nullptr : pData->project;
-    if (bProjectChanged && pEditorsOf)
-        ShowProjectEditors(*pEditorsOf);
-    else if (pEditorsOf && HasUnopenedEditors(*pEditorsOf))
-        OpenProjectEditors(*pEditorsOf, TRUE);
+    // Close All's own selections open nothing (ShowProjectEditors too): the user asked for no editor.
+    if (bProjectChanged && pData->project)
+        ShowProjectEditors(*pData->project);
+    else if (pData->project && !m_bClosingAll)
+        OpenEditorsOwed(*pData->project);
     if (m_wndSettings.GetSafeHwnd())
     {
         m_wndSettings.SetSelection(this);
@@ -107,13 +106,31 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
     m_wndProjectTree.m_wndTree.UpdateWindow();
 }
 
-void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
+BOOL CMainFrame::ShowOnlyTabsOfProject(const ProjectRecord& project)
 {
     CKTTabClientWnd* pTabs = TabClientOf(m_hWndMDIClient);
-    const BOOL bShown = pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project));
-    // Close All keeps a project it could not close as it was: the user asked for none of its editors.
+    return pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project));
+}
+
+// Close All makes a project it could not close current again as it was: the user asked for none of its editors.
+// Where it has none open, they open at the user's next click on its items, as at a selection of the project.
+void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
+{
+    const BOOL bShown = ShowOnlyTabsOfProject(project);
+    m_pEditorsOwed = m_bClosingAll && !bShown ? &project : nullptr;
     if (!m_bClosingAll)
         OpenProjectEditors(project, bShown);
+}
+
+void CMainFrame::OpenEditorsOwed(const ProjectRecord& project)
+{
+    if (&project == m_pEditorsOwed)
+    {
+        m_pEditorsOwed = nullptr;
+        OpenProjectEditors(project, FALSE);
+    }
+    else if (HasUnopenedEditors(project))
+        OpenProjectEditors(project, TRUE);
 }
 
 // A file that cannot be made is reported and ends the opening; the selection goes on, so the settings page
@@ -190,13 +207,14 @@ ProjectRecord* CMainFrame::ProjectOfEditor(const CDocument& doc) const
     return nullptr;
 }
 
-// The editor brought forward when others close may be one whose tab is hidden with its project's.
+// The editor brought forward when others close may be one whose tab is hidden with its project's. Only its tabs
+// are shown: closing a project opens no editor of another.
 void CMainFrame::ShowTabsOfActiveEditor()
 {
     CMDIChildWnd* pActive = MDIGetActive();
     CDocument* pDoc = pActive ? pActive->GetActiveDocument() : nullptr;
     if (ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr)
-        ShowProjectEditors(*pProject);
+        ShowOnlyTabsOfProject(*pProject);
 }
 
 // The window selector lists the editors whose tabs are hidden with another project's too. The one

@@ -104,16 +104,19 @@ bool IsGone(const CString& strPath, DWORD nError)
     return nError == ERROR_PATH_NOT_FOUND && ::GetFileAttributes(RootOf(strPath)) != INVALID_FILE_ATTRIBUTES;
 }
 
+// A folder that cannot be written is said as such: no program letting go puts it right.
 CString FolderRecovery::Until() const
 {
+    const CString strUnwritable = unwritable ? ", which it cannot be while the folder cannot be written" : "";
     switch (pending)
     {
     case Pending::Blocked:
         if (onlyRecord && strRecord.IsEmpty())
             return " until the record of a run put right in its folder can be removed";
         if (onlyRecord)
-            return " until " + strRecord + ", the record of a run put right in its folder, can be removed";
-        return " until the interrupted run in its folder is put right";
+            return " until " + strRecord + ", the record of a run put right in its folder, can be removed" +
+                   strUnwritable;
+        return " until the interrupted run in its folder is put right" + strUnwritable;
     case Pending::InTheWay:
         // Named where there was the memory to.
         if (strRecord.IsEmpty())

@@ -43,9 +43,10 @@ public:
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);
-    // After a run cut off in the folder was put right there, every open editor of a file in it agrees with the
-    // disk, but where the user's edits would be lost: the output pane then says that the run's file was put back
-    // under them, or, where the run's files are not known, that the file changed. Gives the editors so told.
+    // Once putting right a run cut off in the folder told anything, every open editor of a file the run names (of
+    // any file there, where its files are not known) agrees with the disk, but where the user's edits would be
+    // lost: the output pane then says that the file changed on disk under the editor, and that a save writes the
+    // edits over it; while the run still waits, the save waits for it too. Gives the editors so told.
     std::vector<CwrenfoldDoc*> AgreeEditorsWithFolder(const CString& strFolder, const FolderRecovery& recovery);
     // Every editor view but the sender's takes the options now in the profile.
     void RefreshEditorDocuments(CView* pSender);

@@ -112,18 +112,6 @@ CString UnreadableText(const CString& strPath, const FolderRecovery& settled, co
            (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
 }
 
-// A folder that cannot be written is said as such: no program letting go puts it right. The recovery's whole words
-// are in the output pane, and in the design's own refusal beside this one.
-CString BlockedText(const CString& strPath, const FolderRecovery& settled)
-{
-    // A run put right whole waits only on its record, which its own words name.
-    if (!settled.unwritable || settled.onlyRecord)
-        return "cannot replace " + strPath + settled.Until();
-    return "cannot replace " + strPath +
-           ": the interrupted run in its folder cannot be put right, as the folder "
-           "cannot be written";
-}
-
 }  // namespace
 
 bool CwrenfoldDoc::s_bQuiet = false;
@@ -353,7 +341,7 @@ BOOL CwrenfoldDoc::RefusedOnceSettled(const ProjectRecord* pProject, const std::
     else if (!strKept.IsEmpty())
         *pError = strKept;
     else if (settled.pending == FolderRecovery::Pending::Blocked)
-        *pError = BlockedText(FirstPathOf(savings, texts), settled) + NoneWritten(savings, texts);
+        *pError = "cannot replace " + FirstPathOf(savings, texts) + settled.Until() + NoneWritten(savings, texts);
     else
         return FALSE;
     return TRUE;

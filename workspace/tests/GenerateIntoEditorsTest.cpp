@@ -1620,12 +1620,65 @@ protected:
         EXPECT_TRUE(TabShown("other_api.h"));
         EXPECT_FALSE(TabShown("win_api.h"));
     }
+    // "win", "other" and "third" opened and selected in turn, each with its editors; "win" and "other" cannot close.
+    // Close All, with a field of "third" selected, closes "third" and makes "win" current again.
+    void CloseAllKeepsWinAndOtherWhileThirdCloses()
+    {
+        ProjectRecord& win = OpenAndSelect("win");
+        RefuseToClose(win);
+        RefuseToClose(OpenAndSelect("other"));
+        OpenAndSelect("third");
+        Select(FirstChildOf("third", "Head"));
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_CLOSE_ALL);
+        EXPECT_EQ(2u, DesignerTestApp().m_messages.size()) << "the refusals only";
+        ASSERT_EQ(2u, m_pFrame->m_projects.size());
+        ASSERT_EQ(&win, m_pFrame->CurrentProject());
+    }
     // A folder where the changed design would be written first makes its write, and so its closing, fail.
     void RefuseToClose(ProjectRecord& project)
     {
         project.basedProtocol ^= 1;
         ASSERT_TRUE(::CreateDirectory(m_folder.Path(std::string(project.name) + ".kvs.tmp").c_str(), nullptr));
     }
+    // "win", which cannot close, current with every editor closed and its demo gone, "other" elsewhere selected;
+    // Close All, which closes "other", makes "win" current again.
+    ProjectRecord& CloseAllKeepsWinWithNoEditorOpen()
+    {
+        ProjectRecord& project = OpenAndSelect("win");
+        for (const std::string& file : m_editors)
+            CloseByKeys(EditorOf(file));
+        EXPECT_TRUE(::DeleteFile(m_folder.Path("win_api_demo.c").c_str()));
+        project.basedProtocol ^= 1;
+        // A folder where the new design would be written first makes the write fail.
+        EXPECT_TRUE(::CreateDirectory(m_folder.Path("win.kvs.tmp").c_str(), nullptr));
+        CTestFolder otherFolder("designer-frame-other");
+        m_pFrame->ReadSolutionFile(ExampleNamed(otherFolder, "other").c_str());
+        Select(ProjectItem("other"));
+        DesignerTestApp().m_messages.clear();
+        RunCommand(ID_PROJECT_CLOSE_ALL);
+        EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
+        EXPECT_EQ(1u, m_pFrame->m_projects.size());
+        EXPECT_EQ(&project, m_pFrame->CurrentProject());
+        return project;
+    }
+    // "win" selected with its header unopened, the header gone since and "win" unable to close; "other" selected
+    // and closed by the command.
+    void CloseOtherBesideWinWithItsHeaderGone(UINT nCommand)
+    {
+        WriteOldFiles();
+        ProjectRecord& win = SelectWithTheHeaderUnopened();
+        ASSERT_TRUE(std::filesystem::remove(m_folder.Path("win_api.h")));
+        RefuseToClose(win);
+        OpenAndSelect("other");
+        DesignerTestApp().m_messages.clear();
+        RunCommand(nCommand);
+        ASSERT_EQ(1u, m_pFrame->m_projects.size());
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("win_api.h")));
+        EXPECT_EQ(nullptr, EditorOf("win_api.h"));
+        EXPECT_TRUE(TabShown("win_api.c"));
+    }
+    const std::vector<std::string> m_editors = {"win_api.h", "win_api.c", "win_api_demo.c", "win.diagram"};
     // The file's editor is open and its tab on show.
     bool TabShown(const std::string& file) const
     {
@@ -1655,26 +1708,24 @@ TEST_F(CloseAllTest, AloneTheProjectARefusedCloseAllKeepsKeepsItsSelection) { Cl
 // editors the user had closed opened again and a file they missed was made, though the user asked for neither.
 TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsIsCurrentAgainWithNoEditorOpenedAndNoFileMade)
 {
-    const std::vector<std::string> editors = {"win_api.h", "win_api.c", "win_api_demo.c", "win.diagram"};
-    ProjectRecord& project = OpenAndSelect("win");
-    for (const std::string& file : editors)
-        CloseByKeys(EditorOf(file));
-    ASSERT_TRUE(::DeleteFile(m_folder.Path("win_api_demo.c").c_str()));
-    project.basedProtocol ^= 1;
-    // A folder where the new design would be written first makes the write fail.
-    ASSERT_TRUE(::CreateDirectory(m_folder.Path("win.kvs.tmp").c_str(), nullptr));
-    CTestFolder otherFolder("designer-frame-other");
-    m_pFrame->ReadSolutionFile(ExampleNamed(otherFolder, "other").c_str());
-    Select(ProjectItem("other"));
-    DesignerTestApp().m_messages.clear();
-    RunCommand(ID_PROJECT_CLOSE_ALL);
-    EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
-    ASSERT_EQ(1u, m_pFrame->m_projects.size());
-    ASSERT_EQ(&project, m_pFrame->CurrentProject());
+    CloseAllKeepsWinWithNoEditorOpen();
     EXPECT_EQ(ProjectItem("win"), Tree().GetSelectedItem());
-    for (const std::string& file : editors)
+    for (const std::string& file : m_editors)
         EXPECT_EQ(nullptr, EditorOf(file)) << file << " was opened";
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api_demo.c").c_str()));
+    EXPECT_TRUE(::RemoveDirectory(m_folder.Path("win.kvs.tmp").c_str()));
+}
+
+// Before, the project a refused Close All made current again without its editors never opened them: no click on
+// its items did, as it stayed current. The user's next click opens them, as a selection of the project does.
+TEST_F(CloseAllTest, TheProjectARefusedCloseAllKeepsWithoutEditorsOpensThemAtTheNextClickOnItsItems)
+{
+    CloseAllKeepsWinWithNoEditorOpen();
+    Select(FirstChildOf("win", "Head"));
+    for (const std::string& file : m_editors)
+        EXPECT_NE(nullptr, EditorOf(file)) << file << " was not opened";
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("win_api_demo.c").c_str()));
+    EXPECT_TRUE(TabShown("win_api.h"));
     EXPECT_TRUE(::RemoveDirectory(m_folder.Path("win.kvs.tmp").c_str()));
 }
 
@@ -1694,18 +1745,30 @@ TEST_F(CloseAllTest, TheCurrentProjectARefusedCloseAllKeepsStaysCurrentWhenAnoth
 // unopened editors again: a header gone since was made, empty, though the user had asked for no editor.
 TEST_F(CloseAllTest, AProjectCloseAllKeepsOpensNoneOfItsEditorsWhenAnotherCloses)
 {
-    WriteOldFiles();
-    ProjectRecord& win = SelectWithTheHeaderUnopened();
-    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("win_api.h")));
-    RefuseToClose(win);
-    OpenAndSelect("other");
-    DesignerTestApp().m_messages.clear();
-    RunCommand(ID_PROJECT_CLOSE_ALL);
-    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    CloseOtherBesideWinWithItsHeaderGone(ID_PROJECT_CLOSE_ALL);
     EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the refusal only";
-    EXPECT_FALSE(std::filesystem::exists(m_folder.Path("win_api.h")));
-    EXPECT_EQ(nullptr, EditorOf("win_api.h"));
-    EXPECT_TRUE(TabShown("win_api.c"));
+}
+
+// Before, closing the current project tried again the unopened editors of the project whose editor came forward: a
+// header gone since was made, empty, and opened, though no project was current and the user asked for no editor.
+TEST_F(CloseAllTest, ClosingTheCurrentProjectOpensNoEditorOfAnother)
+{
+    CloseOtherBesideWinWithItsHeaderGone(ID_PROJECT_CLOSE);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    EXPECT_EQ(nullptr, m_pFrame->CurrentProject());
+}
+
+// Before, the project a refused Close All made current again kept its tabs hidden behind those of another it could
+// not close either, whose editor came forward as a third project closed: Save and Generate acted on the project
+// the user did not see.
+TEST_F(CloseAllTest, TheProjectARefusedCloseAllMakesCurrentAgainHasItsTabsOnShowAndNoOthers)
+{
+    CloseAllKeepsWinAndOtherWhileThirdCloses();
+    EXPECT_TRUE(TabShown("win_api.h"));
+    EXPECT_FALSE(TabShown("other_api.h"));
+    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    ASSERT_NE(nullptr, pActive);
+    EXPECT_EQ(EditorOf("win_api.h"), pActive->GetActiveDocument());
 }
 
 namespace
@@ -2068,10 +2131,10 @@ TEST_F(GenerateIntoEditorsTest, ASaveAllRefusedByARunInAFolderThatCannotBeWritte
     ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
     const std::string message(DesignerTestApp().m_messages[0]);
     EXPECT_EQ(0u, message.find("cannot replace " + m_folder.Path("gen_api"))) << message;
-    EXPECT_NE(std::string::npos,
-              message.find(": the interrupted run in its folder cannot be put right, as the folder cannot be written; "
-                           "none of "))
-        << message;
+    const std::string unwritable = " until the interrupted run in its folder is put right, which it cannot be while "
+                                   "the folder cannot be written; none of ";
+    EXPECT_NE(std::string::npos, message.find(unwritable)) << message;
+    EXPECT_EQ(message.find("cannot be written"), message.rfind("cannot be written")) << "said once: " << message;
     EXPECT_EQ(std::string::npos, message.find("replacing.tmr")) << "the recovery's words are the output pane's";
     EXPECT_NE(std::string::npos, message.find("; none of ")) << message;
     EXPECT_TRUE(EditorOf("gen_api.c")->IsModified());

@@ -356,6 +356,28 @@ TEST_F(ProjectFolderTest, TheSelectionMakesNoFileWhereARunThatCannotBePutRightYe
     EXPECT_NE(-1, Output().Find("Showing chat: an interrupted run that ")) << (LPCTSTR)Output();
 }
 
+// Before, the selection's refusal to make a file a run held aside in a folder that cannot be written said only that
+// the run was to be put right, as if another program letting go would do it.
+TEST_F(ProjectFolderTest, TheSelectionSaysOnceThatAFolderWhoseRunHoldsAFileAsideCannotBeWritten)
+{
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}, {RunStep::Aside, "chat_api.h"}}));
+    DiskFaults faults;
+    faults.readOnly = true;
+    const CStandInDisk disk(faults);
+    m_pFrame->ReadSolutionFile(strPath.c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+    Select(ProjectItem("chat"));
+    EXPECT_FALSE(Exists(m_folder.Path("chat_api.h")));
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    const std::string message(DesignerTestApp().m_messages[0]);
+    EXPECT_EQ("the file " + m_folder.Path("chat_api.h") +
+                  " cannot be made until the interrupted run in its folder is put right, which it cannot be while the "
+                  "folder cannot be written",
+              message);
+}
+
 // Before, a design whose save was cut off once it went aside could not be opened: the run was put right only
 // after the design was read, and it was not there to read. The opening puts the run right first.
 TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpens)
@@ -637,8 +659,10 @@ TEST_F(ProjectFolderTest, ARunPutRightWholeWhoseRecordCannotGoWaitsOnTheRecordAl
         settled = RecoverFolder(m_folder.Path().c_str());
     }
     EXPECT_EQ(FolderRecovery::Pending::Blocked, settled.pending);
+    // Wine keeps the names of removals in a folder that cannot be written: said as such.
     EXPECT_EQ(" until " + m_folder.Path("replacing.tmr") +
-                  ", the record of a run put right in its folder, can be removed",
+                  ", the record of a run put right in its folder, can be removed, which it cannot be while the folder "
+                  "cannot be written",
               std::string(settled.Until()));
     EXPECT_FALSE(settled.MayHold(m_folder.Path("chat.kvs").c_str()));
 }
