@@ -111,11 +111,11 @@ CString FolderRecovery::Until() const
     switch (pending)
     {
     case Pending::Blocked:
-        if (onlyRecord && strRecord.IsEmpty())
-            return " until the record of a run put right in its folder can be removed";
         if (onlyRecord)
-            return " until " + strRecord + ", the record of a run put right in its folder, can be removed" +
-                   strUnwritable;
+            return " until " +
+                   (strRecord.IsEmpty() ? CString("the record of a run put right in its folder")
+                                        : strRecord + ", the record of a run put right in its folder,") +
+                   " can be removed" + strUnwritable;
         return " until the interrupted run in its folder is put right" + strUnwritable;
     case Pending::InTheWay:
         // Named where there was the memory to.
