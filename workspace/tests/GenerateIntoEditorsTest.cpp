@@ -256,6 +256,30 @@ TEST_F(GenerateIntoEditorsTest, ASaveAllSaysWhatPuttingRightARunCutOffInItsFolde
     }
 }
 
+// Before, a Save or a Save All with nothing to write left a run cut off in the project's folder as it was, record
+// and files aside, though the opening had said that the next save puts it right.
+TEST_F(GenerateIntoEditorsTest, ASaveWithNothingToWritePutsRightARunCutOffInItsFolderAndSaysSo)
+{
+    for (const UINT nCommand : {ID_PROJECT_SAVE_ALL, ID_PROJECT_SAVE})
+    {
+        SCOPED_TRACE(nCommand == ID_PROJECT_SAVE ? "Save" : "Save All");
+        OpenAndSelect("gen");
+        ASSERT_TRUE(m_folder.Write("notes.txt.tmo", "old notes"));
+        ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes"));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"notes.txt"})));
+        const int nBefore = Output().GetLength();
+        RunCommand(nCommand);
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("replacing.tmr")));
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("notes.txt.tmo")));
+        EXPECT_EQ("old notes", m_folder.Read("notes.txt"));
+        EXPECT_EQ("Saving gen: an interrupted run that " + m_folder.Path("replacing.tmr") +
+                      " recorded was put right\r\n",
+                  std::string(Output().Mid(nBefore)));
+        RunCommand(ID_PROJECT_CLOSE);
+    }
+}
+
 TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
 {
     const ProjectRecord& project = OpenAndSelect("gen");
