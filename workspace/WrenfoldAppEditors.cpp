@@ -37,7 +37,9 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::EditorsOf(const ProjectRecord& project)
     return editors;
 }
 
-// One group: a header saved beside a source of an older Generate would build a mixed set.
+// One group: a header saved beside a source of an older Generate would build a mixed set. A save with nothing to
+// write puts the folder right all the same, as every save does: an opening that could not put a run right says
+// that the next save will.
 void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures,
                                        const SettledFolder* pSettled)
 {
@@ -45,6 +47,12 @@ void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector
     for (CwrenfoldDoc* pDoc : EditorsOf(project))
         if (pDoc->IsModified())
             modified.push_back(pDoc);
+    SettledFolder settled;
+    if (modified.empty() && !pSettled)
+    {
+        settled.recovery = SettleFolder(project.folder, CString("Saving ") + project.name, &settled.kept);
+        pSettled = &settled;
+    }
     CString strError;
     if (!CwrenfoldDoc::SaveTogether(modified, &strError, pSettled))
         pFailures->push_back(strError);

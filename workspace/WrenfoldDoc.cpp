@@ -134,6 +134,8 @@ CwrenfoldDoc::Under CwrenfoldDoc::ShowFileNow()
         switch (CompareWithFile())
         {
         case OnDisk::Same:
+            // Its time may have moved with the same bytes: a later look then is spared reading them.
+            TakeFileAsSeen();
             return Under::Same;
         case OnDisk::Other:
             if (Reload())
@@ -177,8 +179,10 @@ CwrenfoldDoc::OnDisk CwrenfoldDoc::CompareWithFile() const
     }
 }
 
-// A file that cannot be looked at now is taken for the same.
-CwrenfoldDoc::Under CwrenfoldDoc::FileSince() const
+// A file that cannot be looked at now is taken for the same. Only other bytes are a change: a run's undo moves
+// back an old file with its own time over a new one that held the same text, and a file written anew with the
+// text it held gets a time of its own. Bytes that cannot be read are taken for changed.
+CwrenfoldDoc::Under CwrenfoldDoc::FileSince()
 {
     WIN32_FIND_DATAA now;
     const HANDLE hFind = ::FindFirstFileA(GetPathName(), &now);
@@ -186,9 +190,15 @@ CwrenfoldDoc::Under CwrenfoldDoc::FileSince() const
         return ::GetLastError() == ERROR_FILE_NOT_FOUND ? Under::Missing : Under::Same;
     ::FindClose(hFind);
     const WIN32_FIND_DATAA& then = GetFileInfo();
-    const bool bChanged = ::CompareFileTime(&now.ftLastWriteTime, &then.ftLastWriteTime) != 0 ||
-                          now.nFileSizeLow != then.nFileSizeLow || now.nFileSizeHigh != then.nFileSizeHigh;
-    return bChanged ? Under::Changed : Under::Same;
+    if (now.nFileSizeLow != then.nFileSizeLow || now.nFileSizeHigh != then.nFileSizeHigh)
+        return Under::Changed;
+    if (::CompareFileTime(&now.ftLastWriteTime, &then.ftLastWriteTime) == 0)
+        return Under::Same;
+    ContentProof proof;
+    if (!m_seen || !ProofOf(GetPathName(), &proof) || !(proof == *m_seen))
+        return Under::Changed;
+    TakeFileAsSeen();
+    return Under::Same;
 }
 
 // The new text comes with no undo history, so the Generate the old one held can no longer be taken back in this
@@ -236,9 +246,18 @@ bool CwrenfoldDoc::ReadFileAgain()
     return UpdateFileInfo(GetPathName());
 }
 
+// The bytes are read again, not summed from the rows: a file read need not be the text its rows would write.
 BOOL CwrenfoldDoc::UpdateFileInfo(LPCTSTR lpszPathName)
 {
-    return m_bKeepingEntry || CKTSyntaxEditDoc::UpdateFileInfo(lpszPathName);
+    if (m_bKeepingEntry)
+        return TRUE;
+    if (!CKTSyntaxEditDoc::UpdateFileInfo(lpszPathName))
+        return FALSE;
+    ContentProof proof;
+    m_seen.reset();
+    if (ProofOf(lpszPathName, &proof))
+        m_seen = proof;
+    return TRUE;
 }
 
 CFile* CwrenfoldDoc::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)

@@ -5,7 +5,9 @@
 #include "KTSyntaxEditDoc.h"
 #include "ProjectBuild.h"
 #include "ProjectReading.h"
+#include "project/DiskState.h"
 
+#include <optional>
 #include <vector>
 
 class CwrenfoldDoc;
@@ -68,7 +70,7 @@ private:
         Unreadable
     };
     OnDisk CompareWithFile() const;
-    Under FileSince() const;
+    Under FileSince();
     // The new text, or the old one kept whole: FALSE then.
     BOOL Reload();
     // A read that fails leaves the file as last seen, so that a later look still finds it changed.
@@ -77,6 +79,8 @@ private:
     void ReleaseFile(CFile* pFile, BOOL bAbort) override;
     BOOL UpdateFileInfo(LPCTSTR lpszPathName) override;
     bool m_bKeepingEntry = false;  // a read anew takes the file's entry only once it worked
+    // Of the bytes the editor last read or wrote, with the entry: a time alone may move where they do not.
+    std::optional<ContentProof> m_seen;
     // The file a read holds: memory running out midway leaves it to the reader to let go.
     CFile* m_pReading = nullptr;
     struct Saving

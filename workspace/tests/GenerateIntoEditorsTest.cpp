@@ -256,6 +256,30 @@ TEST_F(GenerateIntoEditorsTest, ASaveAllSaysWhatPuttingRightARunCutOffInItsFolde
     }
 }
 
+// Before, a Save or a Save All with nothing to write left a run cut off in the project's folder as it was, record
+// and files aside, though the opening had said that the next save puts it right.
+TEST_F(GenerateIntoEditorsTest, ASaveWithNothingToWritePutsRightARunCutOffInItsFolderAndSaysSo)
+{
+    for (const UINT nCommand : {ID_PROJECT_SAVE_ALL, ID_PROJECT_SAVE})
+    {
+        SCOPED_TRACE(nCommand == ID_PROJECT_SAVE ? "Save" : "Save All");
+        OpenAndSelect("gen");
+        ASSERT_TRUE(m_folder.Write("notes.txt.tmo", "old notes"));
+        ASSERT_TRUE(m_folder.Write("notes.txt", "the run's new notes"));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"notes.txt"})));
+        const int nBefore = Output().GetLength();
+        RunCommand(nCommand);
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("replacing.tmr")));
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("notes.txt.tmo")));
+        EXPECT_EQ("old notes", m_folder.Read("notes.txt"));
+        EXPECT_EQ("Saving gen: an interrupted run that " + m_folder.Path("replacing.tmr") +
+                      " recorded was put right\r\n",
+                  std::string(Output().Mid(nBefore)));
+        RunCommand(ID_PROJECT_CLOSE);
+    }
+}
+
 TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
 {
     const ProjectRecord& project = OpenAndSelect("gen");
@@ -2111,6 +2135,59 @@ TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSay
     EXPECT_NE(-1, Output().Find(
                       (m_folder.Path("win_api.c") + " changed on disk under its editor, which keeps its text").c_str()))
         << (LPCTSTR)Output();
+}
+
+// Before, a Save All that put back under the user's edit the bytes the editor had last seen, only with an older
+// time, said that the file changed on disk under its editor and wrote nothing: so a run cut off after writing a
+// file anew with the text it held already is undone, the old file's time coming back with it. Only other bytes
+// are a change, however the times go: those are still said and not written over.
+TEST_F(PutBackTest, AFilePutBackWithTheBytesItsEditorLastSawIsWrittenOverWithoutAWord)
+{
+    const FILETIME ftOld = {0x10000000, 0x01D00000};  // a time long past
+    const auto putAsideAt = [&](const std::string& file, const std::string& bytes)
+    {
+        ASSERT_TRUE(m_folder.Write(file + ".tmo", bytes));
+        const HANDLE hFile = ::CreateFileA(m_folder.Path(file + ".tmo").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                           OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+        EXPECT_TRUE(::SetFileTime(hFile, nullptr, nullptr, &ftOld));
+        ::CloseHandle(hFile);
+        ASSERT_TRUE(m_folder.Write(file, "the run's new " + file));
+    };
+    for (const bool bSameBytes : {true, false})
+    {
+        SCOPED_TRACE(bSameBytes ? "the bytes the editor saw" : "other bytes of the same size");
+        ASSERT_TRUE(m_folder.Write("win_api.c", "int a_source;\r\n"));
+        ASSERT_TRUE(m_folder.Write("win_api.h", "int a_header;\r\n"));
+        OpenAndSelect("win");
+        CDocument* pSource = EditorOf("win_api.c");
+        auto* pHeader = static_cast<CKTSyntaxEditDoc*>(EditorOf("win_api.h"));
+        ASSERT_TRUE(pSource && pHeader);
+        std::string source = m_folder.Read("win_api.c");
+        if (!bSameBytes)
+            source[source.find('a')] = 'b';
+        ASSERT_NO_FATAL_FAILURE(putAsideAt("win_api.c", source));
+        ASSERT_NO_FATAL_FAILURE(putAsideAt("win_api.h", m_folder.Read("win_api.h")));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"win_api.c", "win_api.h"})));
+        EXPECT_TRUE(InputTo(ViewOf(pSource)).Text("mine "));
+        const std::string told = SaveAllTells();
+        EXPECT_NE(std::string::npos, told.find("was put right")) << told;
+        EXPECT_EQ(std::string::npos, told.find(m_folder.Path("win_api.h") + " changed")) << told;
+        // The header's editor takes its file's new time: a later look finds it unchanged without reading it.
+        const FILETIME ftSeen = pHeader->GetFileInfo().ftLastWriteTime;
+        EXPECT_EQ(0, ::CompareFileTime(&ftOld, &ftSeen));
+        if (bSameBytes)
+        {
+            EXPECT_EQ(std::string::npos, told.find("changed on disk")) << told;
+            EXPECT_EQ(WithoutCarriageReturns("mine " + source), Written("win_api.c"));
+            EXPECT_FALSE(pSource->IsModified());
+            RunCommand(ID_PROJECT_CLOSE);
+            continue;
+        }
+        ExpectOneMessageBeginning("win_api.c changed on disk under its editor, which keeps your text");
+        EXPECT_EQ(source, m_folder.Read("win_api.c"));
+        EXPECT_TRUE(pSource->IsModified());
+    }
 }
 
 // Before, a save refused while a run cut off in a folder that cannot be written waited said only that the run
