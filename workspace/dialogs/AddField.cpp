@@ -4,6 +4,7 @@
 #include "DialogHelpers.h"
 #include "KestovaDialogsRes.h"
 #include "model/FixedText.h"
+#include "project/ProjectFile.h"
 #include "model/Vocabulary.h"
 
 #include <cstring>
@@ -261,6 +262,10 @@ BOOL CAddField::ReadType()
         m_strRelatedCount.Empty();
         m_strMaxCount.Empty();
     }
+    // Kept as typed, as the settings pane keeps it, but for what the project file cannot hold: the design could
+    // not be saved again.
+    if (!ProjectFileCanHold(m_strMaxCount))
+        return Refuse("invalid max count, please reenter again!");
     m_nType = m_boxType.GetCurSel();
     if (m_nType == FIELD_NORMAL_DATA || !IsCharType(m_strDataType))
         return TRUE;

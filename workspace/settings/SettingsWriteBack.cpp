@@ -196,7 +196,7 @@ void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldReco
     if (field.unit == UNIT_BIT && (nWidth < 1 || nWidth > 31))
         return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
     if (!StoreTyped(field.maxLength, strValue))
-        return Refuse(pItem, nullptr, field.maxLength, &field);
+        return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
     if (field.unit == UNIT_BIT)
         CopyFixedText(field.dataType, DataTypeName(DataTypeForBitWidth(nWidth)));
     UpdateFieldItemStates(field);
@@ -208,14 +208,14 @@ void CProtocolSettingsPane::WriteFieldText(CKTPropertyGridItem* pItem, FieldReco
     if (pItem->GetID() == IDS_SETTINGS_MAX_COUNT)
     {
         if (!StoreTyped(field.maxCount, strValue))
-            return Refuse(pItem, nullptr, field.maxCount, &field);
+            return Refuse(pItem, "invalid field max count!", field.maxCount, &field);
     }
     else
     {
         NameText& target =
             pItem->GetID() == IDS_SETTINGS_RELATED_COUNT ? field.relatedCountField : field.relatedLengthField;
         if (!StoreTyped(target, strValue))
-            return Refuse(pItem, nullptr, target, &field);
+            return Refuse(pItem, "invalid related field!", target, &field);
     }
     UpdateFieldItemStates(field);
 }

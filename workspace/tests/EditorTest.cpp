@@ -430,7 +430,7 @@ TEST_F(EditorTest, AnAltClickInTheTextLeavesTheMenuBarAloneWhenAltGoesUp)
     ASSERT_TRUE(input.Key(VK_ESCAPE));
 }
 
-TEST_F(EditorTest, F3RepeatsTheLastSearch)
+TEST_F(EditorTest, F3RepeatsTheLastSearchAndShiftF3SearchesBack)
 {
     CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
     ASSERT_NE(nullptr, pDoc);
@@ -458,6 +458,8 @@ TEST_F(EditorTest, F3RepeatsTheLastSearch)
     KT_EDIT_TEXTPOS start, end;
     ASSERT_TRUE(pCtrl->GetSelection(start, end));
     EXPECT_EQ(pCtrl->GetCurrentRow(), start.nLine);
+    ASSERT_TRUE(input.Key(VK_F3, CTestInput::kShift));
+    EXPECT_EQ(nFirst, pCtrl->GetCurrentRow()) << "the match before";
 }
 
 // With the frame's keys in front, as in the program: the list opens at the caret, follows the typing,

@@ -92,6 +92,12 @@ TEST_F(AddFieldTest, HeaderRefusalsComeWordForWordInTheirOrder)
                               [](HWND h) { Choose(h, IDC_COMBO_DATATYPE, "char *"); },
                               [](HWND h) { TypeInto(h, IDC_EDIT_MAX_COUNT, "4"); },
                               [](HWND h) { Choose(h, IDC_COMBO_RELATED_COUNT, "count"); },
+                              // But for what the project file cannot hold.
+                              [](HWND h)
+                              {
+                                  ::SetDlgItemText(h, IDC_EDIT_MAX_COUNT, "4\x01");
+                                  Choose(h, IDC_COMBO_RELATED_LENGTH, "count");
+                              },
                               // A count is kept as typed, as the settings pane keeps it: the design check names it.
                               [](HWND h)
                               {
@@ -112,7 +118,8 @@ TEST_F(AddFieldTest, HeaderRefusalsComeWordForWordInTheirOrder)
         "the data type you choose is char *,you must input the max count!",
         "the data type you choose is char *,you must choose a related field as count!",
         "the data type you choose is char *,you must select a related field as length depend on your selected "
-        "variant way!"};
+        "variant way!",
+        "invalid max count, please reenter again!"};
     EXPECT_EQ(expected, run.refusals);
     EXPECT_EQ(IDOK, run.nResult);
     EXPECT_EQ("4x", std::string(dlg.m_strMaxCount));

@@ -223,12 +223,17 @@ TEST_F(SettingsPaneTest, LengthsCountsAndRelatedFieldsAreKeptAsTyped)
     FieldRecord& field = SelectField(2);
     EXPECT_EQ("", Change(FieldItem("Max Length"), "ten"));
     EXPECT_STREQ("ten", field.maxLength);
-    EXPECT_EQ("", Change(FieldItem("Max Length"), "1\x01")) << "the project file cannot hold it";
+    // The project file cannot hold these: each is put back with a word.
+    EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "1\x01"));
     EXPECT_STREQ("ten", field.maxLength);
     EXPECT_EQ("ten", std::string(FieldItem("Max Length")->GetValue()));
     EXPECT_EQ("", Change(FieldItem("Max Count"), "four"));
     EXPECT_STREQ("four", field.maxCount);
+    EXPECT_EQ("invalid field max count!", Change(FieldItem("Max Count"), "4\x01"));
+    EXPECT_STREQ("four", field.maxCount);
     EXPECT_EQ("", Change(FieldItem("Related Count"), "later"));
+    EXPECT_STREQ("later", field.relatedCountField);
+    EXPECT_EQ("invalid related field!", Change(FieldItem("Related Count"), "a\x01"));
     EXPECT_STREQ("later", field.relatedCountField);
     EXPECT_EQ("field count already exist!", Change(FieldItem("Name"), "count____________________"));
 }
