@@ -189,6 +189,10 @@ private:
     void ReloadSelectedPage();
     void ShowTabsOfActiveEditor();
     ProjectRecord* ProjectOfEditor(const CDocument& doc) const;
+    ProjectRecord* ProjectOfActiveEditor() const;
+    BOOL HasOpenEditor(const ProjectRecord& project) const;
+    // The project Close All makes current where it closed the current one; kept: the first it could not close.
+    const ProjectRecord* KeptProjectToShow(const ProjectRecord& kept) const;
 
     // Posted while long work refuses a settings change, so the page shows the record again after it.
     static const UINT kReloadSettings = WM_APP + 1;

@@ -299,7 +299,7 @@ void CMainFrame::OnFileCloseAll()
         if (!CloseProject(m_projects[i - 1].get()))
             pKept = m_projects[i - 1].get();
     if (pKept && !CurrentProject())
-        SelectProjectItem(pKept);
+        SelectProjectItem(KeptProjectToShow(*pKept));
 }
 
 // Until the user says otherwise, Exit keeps what could not be saved: the default answer stays.

@@ -211,10 +211,33 @@ ProjectRecord* CMainFrame::ProjectOfEditor(const CDocument& doc) const
 // are shown: closing a project opens no editor of another.
 void CMainFrame::ShowTabsOfActiveEditor()
 {
+    if (ProjectRecord* pProject = ProjectOfActiveEditor())
+        ShowOnlyTabsOfProject(*pProject);
+}
+
+ProjectRecord* CMainFrame::ProjectOfActiveEditor() const
+{
     CMDIChildWnd* pActive = MDIGetActive();
     CDocument* pDoc = pActive ? pActive->GetActiveDocument() : nullptr;
-    if (ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr)
-        ShowOnlyTabsOfProject(*pProject);
+    return pDoc ? ProjectOfEditor(*pDoc) : nullptr;
+}
+
+BOOL CMainFrame::HasOpenEditor(const ProjectRecord& project) const
+{
+    CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
+    for (POSITION pos = pTemplate ? pTemplate->GetFirstDocPosition() : nullptr; pos;)
+        if (IsEditorFileOf(project, pTemplate->GetNextDoc(pos)->GetPathName()))
+            return TRUE;
+    return FALSE;
+}
+
+// A kept project with no editor open would have every tab hidden, while the editor of another kept one, brought
+// forward as the others closed, kept the keyboard: typing would change it unseen, and Save All write it. That
+// project is made current instead, so that what is shown, what takes the keys and what is current agree.
+const ProjectRecord* CMainFrame::KeptProjectToShow(const ProjectRecord& kept) const
+{
+    const ProjectRecord* pForward = ProjectOfActiveEditor();
+    return pForward && !HasOpenEditor(kept) ? pForward : &kept;
 }
 
 // The window selector lists the editors whose tabs are hidden with another project's too. The one

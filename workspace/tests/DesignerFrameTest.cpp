@@ -27,6 +27,8 @@ std::string ProgramFile(const std::string& strRelative)
 int CDesignerTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
 {
     m_messages.push_back(lpszPrompt);
+    if (m_bBoxesRunTheQueue)
+        PumpMessages();
     return m_nAnswer;
 }
 
@@ -50,6 +52,7 @@ void DesignerFrameTest::SetUpTestSuite()
 void DesignerFrameTest::SetUp()
 {
     theApp.m_messages.clear();
+    theApp.m_bBoxesRunTheQueue = false;
     m_pFrame = new CMainFrame;
     ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
     theApp.m_pMainWnd = m_pFrame;

@@ -15,7 +15,8 @@ class CDesignerTestApp : public CwrenfoldApp
 {
 public:
     std::vector<CString> m_messages;
-    int m_nAnswer = IDOK;  // what each box answers
+    int m_nAnswer = IDOK;              // what each box answers
+    bool m_bBoxesRunTheQueue = false;  // as a shown box's own loop does, which may take what was posted before it
     int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override;
 };
 

@@ -1795,6 +1795,39 @@ TEST_F(CloseAllTest, TheProjectARefusedCloseAllMakesCurrentAgainHasItsTabsOnShow
     EXPECT_EQ(EditorOf("win_api.h"), pActive->GetActiveDocument());
 }
 
+// Before, where the project a refused Close All made current again had no editor open, every tab was hidden, while the
+// editor of another kept project, which came forward as a third closed, kept the keyboard: typing changed it unseen,
+// and Save All wrote it. The kept project whose editor came forward is made current instead, its tabs on show.
+TEST_F(CloseAllTest, TheKeyTypedAfterARefusedCloseAllGoesToAnEditorOnShowOfTheCurrentProject)
+{
+    ProjectRecord& win = OpenAndSelect("win");
+    for (const std::string& file : m_editors)
+        CloseByKeys(EditorOf(file));
+    RefuseToClose(win);
+    RefuseToClose(OpenAndSelect("other"));
+    OpenAndSelect("third");
+    Select(FirstChildOf("third", "Head"));
+    DesignerTestApp().m_bBoxesRunTheQueue = true;
+    RunCommand(ID_PROJECT_CLOSE_ALL);
+    ASSERT_EQ(2u, m_pFrame->m_projects.size());
+    ASSERT_NE(nullptr, m_pFrame->CurrentProject());
+    EXPECT_STREQ("other", m_pFrame->CurrentProject()->name);
+    for (const std::string& file : m_editors)
+        EXPECT_EQ(nullptr, EditorOf(file)) << file << " was opened";
+    ASSERT_NE(nullptr, ::GetFocus());
+    ASSERT_TRUE(CTestInput(::GetFocus()).Text("q"));
+    int nTyped = 0;
+    for (const char* pszFile : {"other_api.h", "other_api.c", "other_api_demo.c", "other.diagram"})
+    {
+        ASSERT_NE(nullptr, EditorOf(pszFile)) << pszFile;
+        if (!EditorOf(pszFile)->IsModified())
+            continue;
+        nTyped++;
+        EXPECT_TRUE(TabShown(pszFile)) << pszFile << " was typed in unseen";
+    }
+    EXPECT_EQ(1, nTyped);
+}
+
 namespace
 {
 
