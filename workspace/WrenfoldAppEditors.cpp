@@ -156,14 +156,13 @@ FolderRecovery CwrenfoldApp::SettleFolder(const CString& strFolder, const CStrin
     return recovery;
 }
 
-FolderRecovery CwrenfoldApp::SettleAfterWrite(const CString& strFolder, const CString& strTold,
+FolderRecovery CwrenfoldApp::SettleAfterWrite(const CString& strFolder, const CString& strTold, const RunNames& names,
                                               const CString& strTellingAs, std::vector<CwrenfoldDoc*>* pKept)
 {
     const FolderRecovery recovery = SettleFolder(strFolder, strTellingAs, pKept);
-    // The files the write's run named are not known here: any whose editor it changed under may be one.
     FolderRecovery written = recovery;
     written.strTold = strTold;
-    written.names.reset();
+    written.names = names;
     const std::vector<CwrenfoldDoc*> kept = AgreeEditorsWithFolder(strFolder, written);
     if (pKept)
         pKept->insert(pKept->end(), kept.begin(), kept.end());

@@ -1898,6 +1898,20 @@ protected:
         EXPECT_EQ("mine new demo", m_folder.Read("win_api_demo.c"));
         EXPECT_EQ("old header", m_folder.Read("win_api.h"));
     }
+    // A Generate of "other", none of its editors open, whose write puts right a run cut off once win_api.c went in.
+    void GenerateOtherWithItsEditorsClosedOverARunCutOffInWinsSource()
+    {
+        OpenAndSelect("other");
+        for (const char* pszFile : {"other_api.h", "other_api.c", "other_api_demo.c"})
+            if (CDocument* pDoc = EditorOf(pszFile))
+                pDoc->OnCloseDocument();
+        ASSERT_TRUE(m_folder.Write("win_api.c.tmo", "old source"));
+        ASSERT_TRUE(m_folder.Write("win_api.c", "the run's new source"));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"win_api.c"})));
+        RunCommand(ID_BUILD_GENERATE_CODE);
+        EXPECT_NE(-1, Output().Find("Generating other: ")) << (LPCTSTR)Output();
+        ASSERT_EQ("old source", m_folder.Read("win_api.c"));
+    }
     // "win" opened and changed, so that Save All writes it, and *ppEditor the editor of changed showing *pShown,
     // while a run cut off once cutOff went in waits in the folder and another program writes changed after it.
     void OpenWinBesideARunCutOff(const std::string& changed, const std::string& cutOff, CDocument** ppEditor,
@@ -1984,18 +1998,29 @@ TEST_F(PutBackTest, AGenerateWrittenAtOnceHasTheEditorsOfAnotherProjectInItsFold
     OpenAndSelect("win");
     CDocument* pSource = EditorOf("win_api.c");
     ASSERT_NE(nullptr, pSource);
-    OpenAndSelect("other");
-    for (const char* pszFile : {"other_api.h", "other_api.c", "other_api_demo.c"})
-        if (CDocument* pDoc = EditorOf(pszFile))
-            pDoc->OnCloseDocument();
-    ASSERT_TRUE(m_folder.Write("win_api.c.tmo", "old source"));
-    ASSERT_TRUE(m_folder.Write("win_api.c", "the run's new source"));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"win_api.c"})));
-    RunCommand(ID_BUILD_GENERATE_CODE);
-    EXPECT_NE(-1, Output().Find("Generating other: ")) << (LPCTSTR)Output();
-    ASSERT_EQ("old source", m_folder.Read("win_api.c"));
+    GenerateOtherWithItsEditorsClosedOverARunCutOffInWinsSource();
     EXPECT_EQ("old source", EditorText(pSource));
     EXPECT_FALSE(pSource->IsModified());
+}
+
+// Before, a write that put a run right itself had every editor in its folder agree with the disk, not only those
+// of the files the run named: one the user had not changed, of a file another program wrote, lost its undo history
+// to a read anew, and one the user had changed was said to have changed on disk and its next save was refused.
+TEST_F(PutBackTest, AWriteThatPutsARunRightLeavesTheEditorsOfFilesTheRunDoesNotNameAsTheyAre)
+{
+    OpenAndSelect("win");
+    CDocument* pHeader = EditorOf("win_api.h");
+    CDocument* pDemo = EditorOf("win_api_demo.c");
+    ASSERT_NE(nullptr, pHeader);
+    ASSERT_NE(nullptr, pDemo);
+    const std::string header = EditorText(pHeader);
+    EXPECT_TRUE(InputTo(ViewOf(pDemo)).Text("mine "));
+    ASSERT_TRUE(m_folder.Write("win_api.h", "another program's header"));
+    ASSERT_TRUE(m_folder.Write("win_api_demo.c", "another program's demo"));
+    GenerateOtherWithItsEditorsClosedOverARunCutOffInWinsSource();
+    EXPECT_EQ(header, EditorText(pHeader));
+    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api.h") + " changed on disk").c_str())) << (LPCTSTR)Output();
+    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api_demo.c") + " changed on disk").c_str())) << (LPCTSTR)Output();
 }
 
 // Before, memory running out while an editor read its file anew left it half read, and the output pane then said
