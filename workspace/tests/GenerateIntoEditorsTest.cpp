@@ -2142,7 +2142,7 @@ TEST_F(PutBackTest, ASaveAllThatPutsARunRightLeavesTheEditorOfAFileTheRunDoesNot
 
 // Before, an editor whose file another program held open for writing was taken to show it once the reading
 // anew failed: nothing was said, and the editor's next look found the file unchanged. It keeps its text and
-// says so.
+// says so, promising no save: one the user has not changed is never written.
 TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSaysSo)
 {
     CDocument* pSource = nullptr;
@@ -2157,9 +2157,11 @@ TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSay
     }
     EXPECT_EQ(shown, EditorText(pSource));
     EXPECT_FALSE(pSource->IsModified());
-    EXPECT_NE(-1, Output().Find(
-                      (m_folder.Path("win_api.c") + " changed on disk under its editor, which keeps its text").c_str()))
+    EXPECT_NE(-1, Output().Find((m_folder.Path("win_api.c") + " changed on disk under its editor, which could not read "
+                                                              "it anew and still shows the text it had")
+                                    .c_str()))
         << (LPCTSTR)Output();
+    EXPECT_EQ(-1, Output().Find("a save of the editor")) << (LPCTSTR)Output();
 }
 
 // Before, a Save All that put back under the user's edit the bytes the editor had last seen, only with an older
