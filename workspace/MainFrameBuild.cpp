@@ -143,9 +143,9 @@ public:
             m_aheads[strPath] = std::make_unique<CTextAhead>(text);
     }
     void ForgetTexts() override { m_aheads.clear(); }
-    void AgreeAfterWrite(const CString& strTold) override
+    void AgreeAfterWrite(const CString& strTold, const RunNames& names) override
     {
-        App().SettleAfterWrite(m_project.folder, strTold, CString("Generating ") + m_project.name);
+        App().SettleAfterWrite(m_project.folder, strTold, names, CString("Generating ") + m_project.name);
     }
 
 private:

@@ -198,6 +198,7 @@ void CMainFrame::SaveDesign(const ProjectRecord& project, std::optional<SettledF
 {
     const CString strSaving = CString("Saving ") + project.name;
     CString strError, strTold;
+    RunNames toldNames;
     bool bWritten = false;
     try
     {
@@ -208,12 +209,13 @@ void CMainFrame::SaveDesign(const ProjectRecord& project, std::optional<SettledF
         SettledFolder& settled = pSettled->emplace();
         settled.recovery =
             static_cast<CwrenfoldApp*>(AfxGetApp())->SettleFolder(project.folder, strSaving, &settled.kept);
-        RunLongWork(strSaving + "...", [&] { bWritten = m_files.Write(project, *unsaved, &strError, &strTold); });
+        RunLongWork(strSaving + "...",
+                    [&] { bWritten = m_files.Write(project, *unsaved, &strError, &strTold, &toldNames); });
         if (!strTold.IsEmpty())
         {
             m_wndOutput.AddLine(strSaving + ": " + strTold);
             settled.recovery = static_cast<CwrenfoldApp*>(AfxGetApp())
-                                   ->SettleAfterWrite(project.folder, strTold, strSaving, &settled.kept);
+                                   ->SettleAfterWrite(project.folder, strTold, toldNames, strSaving, &settled.kept);
         }
     }
     catch (const std::bad_alloc&)

@@ -61,10 +61,11 @@ std::optional<std::uint64_t> CProjectFiles::Unsaved(const ProjectRecord& project
 
 // Formatted again as it is written: the design's text is never held whole. A design that cannot be written is
 // told why.
-BOOL CProjectFiles::Write(const ProjectRecord& project, std::uint64_t digest, CString* pError, CString* pTold)
+BOOL CProjectFiles::Write(const ProjectRecord& project, std::uint64_t digest, CString* pError, CString* pTold,
+                          RunNames* pToldNames)
 {
     SavedFile& saved = m_files[&project];
-    if (!WriteProjectFile(project, saved.strPath, pError, pTold))
+    if (!WriteProjectFile(project, saved.strPath, pError, pTold, pToldNames))
         return FALSE;
     saved.digest = digest;
     return TRUE;

@@ -6,6 +6,7 @@
 #include "afxwin.h"
 
 #include "model/ProtocolRecords.h"
+#include "project/AtomicFile.h"
 
 #include <cstdint>
 #include <map>
@@ -24,8 +25,10 @@ public:
     // written. Long work's, as Digest.
     std::optional<std::uint64_t> Unsaved(const ProjectRecord& project) const;
     // Writes the design of that digest to the project's file. FALSE, with the reason, when the file could not be
-    // written. pTold gets what the write has to say whatever its result (ReplaceFilesTogether).
-    BOOL Write(const ProjectRecord& project, std::uint64_t digest, CString* pError, CString* pTold);
+    // written. pTold gets what the write has to say whatever its result, and pToldNames the files it names
+    // (ReplaceFilesTogether).
+    BOOL Write(const ProjectRecord& project, std::uint64_t digest, CString* pError, CString* pTold,
+               RunNames* pToldNames);
 
 private:
     struct SavedFile

@@ -60,11 +60,11 @@ public:
     // those that keep the user's text over a file it changed are added to pKept.
     FolderRecovery SettleFolder(const CString& strFolder, const CString& strTellingAs,
                                 std::vector<CwrenfoldDoc*>* pKept = nullptr);
-    // A write into the folder put right a run cut off there itself and told strTold: the folder is settled again,
-    // as a settling before the write may have found the run held back, and the editors agree with what the
-    // write put back as SettleFolder has them agree.
-    FolderRecovery SettleAfterWrite(const CString& strFolder, const CString& strTold, const CString& strTellingAs,
-                                    std::vector<CwrenfoldDoc*>* pKept = nullptr);
+    // A write into the folder put right a run cut off there itself and told strTold of the files in names: the
+    // folder is settled again, as a settling before the write may have found the run held back, and the editors
+    // of those files agree with what the write put back as SettleFolder has them agree.
+    FolderRecovery SettleAfterWrite(const CString& strFolder, const CString& strTold, const RunNames& names,
+                                    const CString& strTellingAs, std::vector<CwrenfoldDoc*>* pKept = nullptr);
     // Save All is, or is about to be, there for the user (see CMainFrame::OffersSaveAll).
     bool OffersSaveAll() const;
 

@@ -104,9 +104,12 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& s
                                     [&strPath](const CString& strName) { return SamePath(strName, strPath); })) ||
             pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
             continue;
-        // What the run did with the file is in the recovery's own line: it may have left it as another's.
-        AddOutputLine(strPath + " changed on disk under its editor, which keeps its text" +
-                      recovery.ThenWrites("a save of the editor writes that text over it"));
+        // What the run did with the file is in the recovery's own line: it may have left it as another's. An editor
+        // the user has not changed failed to read it anew; no save writes it, and closing it drops its text.
+        AddOutputLine(strPath + " changed on disk under its editor, " +
+                      (pDoc->IsModified() ? "which keeps its text" +
+                                                recovery.ThenWrites("a save of the editor writes that text over it")
+                                          : CString("which could not read it anew and still shows the text it had")));
         pDoc->TakeFileAsSeen();
         told.push_back(pDoc);
     }
@@ -156,14 +159,13 @@ FolderRecovery CwrenfoldApp::SettleFolder(const CString& strFolder, const CStrin
     return recovery;
 }
 
-FolderRecovery CwrenfoldApp::SettleAfterWrite(const CString& strFolder, const CString& strTold,
+FolderRecovery CwrenfoldApp::SettleAfterWrite(const CString& strFolder, const CString& strTold, const RunNames& names,
                                               const CString& strTellingAs, std::vector<CwrenfoldDoc*>* pKept)
 {
     const FolderRecovery recovery = SettleFolder(strFolder, strTellingAs, pKept);
-    // The files the write's run named are not known here: any whose editor it changed under may be one.
     FolderRecovery written = recovery;
     written.strTold = strTold;
-    written.names.reset();
+    written.names = names;
     const std::vector<CwrenfoldDoc*> kept = AgreeEditorsWithFolder(strFolder, written);
     if (pKept)
         pKept->insert(pKept->end(), kept.begin(), kept.end());

@@ -112,6 +112,26 @@ CString UnreadableText(const CString& strPath, const FolderRecovery& settled, co
            (strUntil.IsEmpty() ? "once it can be read" : "then") + " takes the Generate back";
 }
 
+// The file's entry as a listing of its folder gives it; false, the system's error left as it is, where there is none.
+bool EntryOf(LPCTSTR lpszPath, WIN32_FIND_DATAA* pEntry)
+{
+    const HANDLE hFind = ::FindFirstFileA(lpszPath, pEntry);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    ::FindClose(hFind);
+    return true;
+}
+
+bool SameSize(const WIN32_FIND_DATAA& one, const WIN32_FIND_DATAA& other)
+{
+    return one.nFileSizeLow == other.nFileSizeLow && one.nFileSizeHigh == other.nFileSizeHigh;
+}
+
+bool SameEntry(const WIN32_FIND_DATAA& one, const WIN32_FIND_DATAA& other)
+{
+    return SameSize(one, other) && ::CompareFileTime(&one.ftLastWriteTime, &other.ftLastWriteTime) == 0;
+}
+
 }  // namespace
 
 bool CwrenfoldDoc::s_bQuiet = false;
@@ -185,14 +205,12 @@ CwrenfoldDoc::OnDisk CwrenfoldDoc::CompareWithFile() const
 CwrenfoldDoc::Under CwrenfoldDoc::FileSince()
 {
     WIN32_FIND_DATAA now;
-    const HANDLE hFind = ::FindFirstFileA(GetPathName(), &now);
-    if (hFind == INVALID_HANDLE_VALUE)
+    if (!EntryOf(GetPathName(), &now))
         return ::GetLastError() == ERROR_FILE_NOT_FOUND ? Under::Missing : Under::Same;
-    ::FindClose(hFind);
     const WIN32_FIND_DATAA& then = GetFileInfo();
-    if (now.nFileSizeLow != then.nFileSizeLow || now.nFileSizeHigh != then.nFileSizeHigh)
+    if (!SameSize(now, then))
         return Under::Changed;
-    if (::CompareFileTime(&now.ftLastWriteTime, &then.ftLastWriteTime) == 0)
+    if (SameEntry(now, then))
         return Under::Same;
     ContentProof proof;
     if (!m_seen || !ProofOf(GetPathName(), &proof) || !(proof == *m_seen))
@@ -246,7 +264,10 @@ bool CwrenfoldDoc::ReadFileAgain()
     return UpdateFileInfo(GetPathName());
 }
 
-// The bytes are read again, not summed from the rows: a file read need not be the text its rows would write.
+// The bytes are read again, not summed from the rows: a file read need not be the text its rows would write. A
+// write by another program between the entry and the read would put its bytes' proof under the entry of those
+// before, and a later look would take the write for none: where the entry moved meanwhile, no proof is kept, and
+// that look finds the file changed.
 BOOL CwrenfoldDoc::UpdateFileInfo(LPCTSTR lpszPathName)
 {
     if (m_bKeepingEntry)
@@ -254,8 +275,9 @@ BOOL CwrenfoldDoc::UpdateFileInfo(LPCTSTR lpszPathName)
     if (!CKTSyntaxEditDoc::UpdateFileInfo(lpszPathName))
         return FALSE;
     ContentProof proof;
+    WIN32_FIND_DATAA after;
     m_seen.reset();
-    if (ProofOf(lpszPathName, &proof))
+    if (ProofOf(lpszPathName, &proof) && EntryOf(lpszPathName, &after) && SameEntry(after, GetFileInfo()))
         m_seen = proof;
     return TRUE;
 }

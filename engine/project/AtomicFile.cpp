@@ -405,17 +405,41 @@ void AddTold(CString* told, const CString& part)
     *told += part;
 }
 
+// The files of a recovery that told anything join names; where its record was not read whole, or there is not the
+// memory to note them, any file may be one.
+void AddToldNames(RunNames* names, const RunRecovery& recovery)
+{
+    if (!*names)
+        return;
+    if (!recovery.named)
+    {
+        names->reset();
+        return;
+    }
+    try
+    {
+        (*names)->insert((*names)->end(), recovery.names.begin(), recovery.names.end());
+    }
+    catch (const std::bad_alloc&)
+    {
+        names->reset();
+    }
+}
+
 // The record is read once, and held from its recovery to the run's own lines: a run goes on in it while only
 // old files of placed runs are left, which another program holds. What each recovery did is added to told
 // before the record is made, whether it then can be or not; what keeps a run from being put right is left to
 // the error.
-CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery* recovery, CString* told)
+CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery* recovery, CString* told,
+                              RunNames* names)
 {
     for (int pauses = 0;; pauses++)
     {
         *recovery = RecoverRunAt(at, record);
-        if (recovery->record != RecordLeft::Blocked)
-            AddTold(told, RecoveryText(at, *recovery));
+        const CString said = recovery->record != RecordLeft::Blocked ? RecoveryText(at, *recovery) : CString();
+        AddTold(told, said);
+        if (!said.IsEmpty())
+            AddToldNames(names, *recovery);
         CRunRecord::Opened opened = CRunRecord::Opened::Busy;
         switch (recovery->record)
         {
@@ -441,11 +465,11 @@ CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery
 // the run keeps its old files still to go in mind, and starts the record anew with them alone. What the
 // recovery did and left is told as an opening tells it: the user may never open the folder again.
 bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, std::vector<RunBlocker>* waiting,
-                 CString* error, CString* told)
+                 CString* error, CString* told, RunNames* names)
 {
     const CString at = RecordPathOf(path);
     RunRecovery recovery;
-    switch (MakeRecord(record, at, &recovery, told))
+    switch (MakeRecord(record, at, &recovery, told, names))
     {
     case CRunRecord::Opened::Held:
         if (recovery.record != RecordLeft::GoesOn)
@@ -548,7 +572,8 @@ void Finish(CRunRecord& record, const RunContents& run, CString* told)
     }
 }
 
-bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CString* told, bool* leftNew)
+bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CString* told, RunNames* names,
+                bool* leftNew)
 {
     CRunRecord record;
     RunContents run;
@@ -559,7 +584,7 @@ bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CStri
     try
     {
         // A run cut off in the folder is put right first, and another program's run is waited for.
-        if (!BeginRecord(record, files.front().path, run, &waiting, error, told))
+        if (!BeginRecord(record, files.front().path, run, &waiting, error, told, names))
             return false;
         begun = true;
         // Listed before any file is touched; each is the run's only once the record announces it.
@@ -588,13 +613,17 @@ bool ReplaceAll(const std::vector<NewFileContents>& files, CString* error, CStri
 
 }  // namespace
 
-bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told, bool* leftNew)
+bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told, bool* leftNew,
+                          RunNames* toldNames)
 {
     CString said;
+    RunNames named(std::in_place);
     bool left = false;
-    const bool replaced = files.empty() || ReplaceAll(files, error, &said, &left);
+    const bool replaced = files.empty() || ReplaceAll(files, error, &said, &named, &left);
     if (told)
         *told = said;
+    if (toldNames)
+        *toldNames = std::move(named);
     if (leftNew)
         *leftNew = left;
     return replaced;

@@ -8,7 +8,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <vector>
+
+// The files that runs put right name, where known.
+using RunNames = std::optional<std::vector<CString>>;
 
 // Takes the next piece of the new contents; pieces may have any size.
 using PieceWriter = std::function<void(const void* data, std::size_t size)>;
@@ -64,11 +68,13 @@ struct NewFileContents
 // when nothing: what putting right a run cut off in the folder did and left,
 // as an opening says it (RecoveryText), and a file found at an old file's
 // set-aside name once the files were in that is not the old file, which stays.
+// toldNames, where given, gets the files named by the runs whose putting right told gives words of, as a
+// recovery's names (RunRepair.h): unset where any file may be one of them.
 // leftNew, where given, tells whether the run failed with a file of its own, or
 // the temporary standing for one, keeping its new contents: only where not is
 // "nothing was written" true. What an earlier run left never counts.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error, CString* told = nullptr,
-                          bool* leftNew = nullptr);
+                          bool* leftNew = nullptr, RunNames* toldNames = nullptr);
 
 // A source that gives size bytes at data, which must outlive it.
 ContentsSource ContentsOf(const char* data, std::size_t size);

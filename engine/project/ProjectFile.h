@@ -65,8 +65,9 @@ bool FormatProjectText(const ProjectRecord& project, CString* text, CString* err
 bool FormatProjectInPieces(const ProjectRecord& project, const PieceWriter& write, CString* error);
 
 // Writes the project to path without ever losing the previous file. told, where
-// given, gets what the write has to say besides (ReplaceFilesTogether).
-bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told = nullptr);
+// given, gets what the write has to say besides, and toldNames the files it names (ReplaceFilesTogether).
+bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told = nullptr,
+                      RunNames* toldNames = nullptr);
 // The same for a file not there yet: one found at path, even as it is made, is refused and left as it is
 // (NewFileContents::onlyNew).
 bool WriteNewProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told = nullptr);

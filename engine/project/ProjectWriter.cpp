@@ -260,7 +260,8 @@ bool FormatProjectInPieces(const ProjectRecord& project, const PieceWriter& writ
 namespace
 {
 
-bool WriteProject(const ProjectRecord& project, const char* path, bool onlyNew, CString* error, CString* told)
+bool WriteProject(const ProjectRecord& project, const char* path, bool onlyNew, CString* error, CString* told,
+                  RunNames* toldNames = nullptr)
 {
     const auto format = [&](const PieceWriter& write, CString* why)
     {
@@ -269,14 +270,15 @@ bool WriteProject(const ProjectRecord& project, const char* path, bool onlyNew, 
         *why = CString("cannot save ") + path + ": " + *why;
         return false;
     };
-    return ReplaceFilesTogether({{path, format, onlyNew}}, error, told);
+    return ReplaceFilesTogether({{path, format, onlyNew}}, error, told, nullptr, toldNames);
 }
 
 }  // namespace
 
-bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told)
+bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told,
+                      RunNames* toldNames)
 {
-    return WriteProject(project, path, false, error, told);
+    return WriteProject(project, path, false, error, told, toldNames);
 }
 
 bool WriteNewProjectFile(const ProjectRecord& project, const char* path, CString* error, CString* told)

@@ -115,13 +115,14 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
     for (const auto& [strPath, pText] : toFiles)
         files.push_back({strPath, ContentsOf(pText->data(), pText->size())});
     CString strError, strTold;
+    RunNames toldNames;
     bool bWritten = false, bLeftNew = false;
     RunWork(CString("Writing the generated files of ") + m_project.name + "...",
-            [&] { bWritten = ReplaceFilesTogether(files, &strError, &strTold, &bLeftNew); });
+            [&] { bWritten = ReplaceFilesTogether(files, &strError, &strTold, &bLeftNew, &toldNames); });
     if (!strTold.IsEmpty())
     {
         m_output.AddLine(CString("Generating ") + m_project.name + ": " + strTold);
-        m_editors.AgreeAfterWrite(strTold);
+        m_editors.AgreeAfterWrite(strTold, toldNames);
     }
     if (bWritten)
         return TRUE;

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 
 #include "model/ProtocolRecords.h"
+#include "project/AtomicFile.h"
 
 #include <functional>
 #include <string>
@@ -46,9 +47,9 @@ public:
     virtual void TextComing(const CString& /*strPath*/, const std::string& /*text*/) {}
     // Stops reading every text told of: they are about to be freed.
     virtual void ForgetTexts() {}
-    // Writing the files put right a run cut off in their folder, and told strTold: the editors open there agree
-    // with what it put back.
-    virtual void AgreeAfterWrite(const CString& /*strTold*/) {}
+    // Writing the files put right a run cut off in their folder, and told strTold of the files in names: the editors
+    // open there agree with what it put back.
+    virtual void AgreeAfterWrite(const CString& /*strTold*/, const RunNames& /*names*/) {}
 };
 
 class IOutputLines

@@ -1931,6 +1931,20 @@ protected:
         EXPECT_EQ("mine new demo", m_folder.Read("win_api_demo.c"));
         EXPECT_EQ("old header", m_folder.Read("win_api.h"));
     }
+    // A Generate of "other", none of its editors open, whose write puts right a run cut off once win_api.c went in.
+    void GenerateOtherWithItsEditorsClosedOverARunCutOffInWinsSource()
+    {
+        OpenAndSelect("other");
+        for (const char* pszFile : {"other_api.h", "other_api.c", "other_api_demo.c"})
+            if (CDocument* pDoc = EditorOf(pszFile))
+                pDoc->OnCloseDocument();
+        ASSERT_TRUE(m_folder.Write("win_api.c.tmo", "old source"));
+        ASSERT_TRUE(m_folder.Write("win_api.c", "the run's new source"));
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"win_api.c"})));
+        RunCommand(ID_BUILD_GENERATE_CODE);
+        EXPECT_NE(-1, Output().Find("Generating other: ")) << (LPCTSTR)Output();
+        ASSERT_EQ("old source", m_folder.Read("win_api.c"));
+    }
     // "win" opened and changed, so that Save All writes it, and *ppEditor the editor of changed showing *pShown,
     // while a run cut off once cutOff went in waits in the folder and another program writes changed after it.
     void OpenWinBesideARunCutOff(const std::string& changed, const std::string& cutOff, CDocument** ppEditor,
@@ -2017,18 +2031,29 @@ TEST_F(PutBackTest, AGenerateWrittenAtOnceHasTheEditorsOfAnotherProjectInItsFold
     OpenAndSelect("win");
     CDocument* pSource = EditorOf("win_api.c");
     ASSERT_NE(nullptr, pSource);
-    OpenAndSelect("other");
-    for (const char* pszFile : {"other_api.h", "other_api.c", "other_api_demo.c"})
-        if (CDocument* pDoc = EditorOf(pszFile))
-            pDoc->OnCloseDocument();
-    ASSERT_TRUE(m_folder.Write("win_api.c.tmo", "old source"));
-    ASSERT_TRUE(m_folder.Write("win_api.c", "the run's new source"));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"win_api.c"})));
-    RunCommand(ID_BUILD_GENERATE_CODE);
-    EXPECT_NE(-1, Output().Find("Generating other: ")) << (LPCTSTR)Output();
-    ASSERT_EQ("old source", m_folder.Read("win_api.c"));
+    GenerateOtherWithItsEditorsClosedOverARunCutOffInWinsSource();
     EXPECT_EQ("old source", EditorText(pSource));
     EXPECT_FALSE(pSource->IsModified());
+}
+
+// Before, a write that put a run right itself had every editor in its folder agree with the disk, not only those
+// of the files the run named: one the user had not changed, of a file another program wrote, lost its undo history
+// to a read anew, and one the user had changed was said to have changed on disk and its next save was refused.
+TEST_F(PutBackTest, AWriteThatPutsARunRightLeavesTheEditorsOfFilesTheRunDoesNotNameAsTheyAre)
+{
+    OpenAndSelect("win");
+    CDocument* pHeader = EditorOf("win_api.h");
+    CDocument* pDemo = EditorOf("win_api_demo.c");
+    ASSERT_NE(nullptr, pHeader);
+    ASSERT_NE(nullptr, pDemo);
+    const std::string header = EditorText(pHeader);
+    EXPECT_TRUE(InputTo(ViewOf(pDemo)).Text("mine "));
+    ASSERT_TRUE(m_folder.Write("win_api.h", "another program's header"));
+    ASSERT_TRUE(m_folder.Write("win_api_demo.c", "another program's demo"));
+    GenerateOtherWithItsEditorsClosedOverARunCutOffInWinsSource();
+    EXPECT_EQ(header, EditorText(pHeader));
+    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api.h") + " changed on disk").c_str())) << (LPCTSTR)Output();
+    EXPECT_EQ(-1, Output().Find((m_folder.Path("win_api_demo.c") + " changed on disk").c_str())) << (LPCTSTR)Output();
 }
 
 // Before, memory running out while an editor read its file anew left it half read, and the output pane then said
@@ -2150,7 +2175,7 @@ TEST_F(PutBackTest, ASaveAllThatPutsARunRightLeavesTheEditorOfAFileTheRunDoesNot
 
 // Before, an editor whose file another program held open for writing was taken to show it once the reading
 // anew failed: nothing was said, and the editor's next look found the file unchanged. It keeps its text and
-// says so.
+// says so, promising no save: one the user has not changed is never written.
 TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSaysSo)
 {
     CDocument* pSource = nullptr;
@@ -2165,9 +2190,11 @@ TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSay
     }
     EXPECT_EQ(shown, EditorText(pSource));
     EXPECT_FALSE(pSource->IsModified());
-    EXPECT_NE(-1, Output().Find(
-                      (m_folder.Path("win_api.c") + " changed on disk under its editor, which keeps its text").c_str()))
+    EXPECT_NE(-1, Output().Find((m_folder.Path("win_api.c") + " changed on disk under its editor, which could not read "
+                                                              "it anew and still shows the text it had")
+                                    .c_str()))
         << (LPCTSTR)Output();
+    EXPECT_EQ(-1, Output().Find("a save of the editor")) << (LPCTSTR)Output();
 }
 
 // Before, a Save All that put back under the user's edit the bytes the editor had last seen, only with an older
