@@ -866,10 +866,12 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         break;
     case CRunRecord::Opened::Failed:
     {
-        // Not even read where the folder is there: it may be a run's, and it stays in the way.
+        // Not even read where the folder is there: it may be a run's, and it stays in the way. One pending
+        // deletion, its removal taken already, waits for its holder as any such removal does.
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
-            outcome.blocker = BlockerOf(at, code, BlockedStep::Read, false);
+            outcome.blocker = SeenAt(at).kind == Seen::Kind::Going ? BlockerOf(at, 0, BlockedStep::Remove, true)
+                                                                   : BlockerOf(at, code, BlockedStep::Read, false);
         outcome.record = RecordLeft::Blocked;
         RestoreSystemError(code);
         return outcome;
