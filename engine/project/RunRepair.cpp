@@ -736,9 +736,10 @@ CString RecordWaitsText(const RunBlocker& blocker)
     if (blocker.held)
         return "; only its record waits to go, while another program holds it; it goes at the next Save or opening "
                "once that program lets it go";
+    // Marked writable, it may still not go where the folder cannot be written either.
     if (blocker.readOnly)
-        return "; only its record waits to go, as it is read-only; it goes at the next Save or opening once it is no "
-               "longer read-only";
+        return "; only its record waits to go, as it is read-only and cannot be removed (" +
+               SystemErrorText(blocker.code) + "); it goes at the next Save or opening once it can be removed";
     const CString written = "; it goes at the next Save or opening once the folder can be written";
     if (blocker.stays)
         return "; only its record waits to go, as the folder cannot be written: it stays where it was removed" +
