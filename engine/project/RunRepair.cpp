@@ -736,6 +736,9 @@ CString RecordWaitsText(const RunBlocker& blocker)
     if (blocker.held)
         return "; only its record waits to go, while another program holds it; it goes at the next Save or opening "
                "once that program lets it go";
+    if (blocker.unreachable)
+        return "; only its record waits to go, as it cannot be reached (" + SystemErrorText(blocker.code) +
+               "); it goes at the next Save or opening once it can be";
     // Marked writable, it may still not go where the folder cannot be written either.
     if (blocker.readOnly)
         return "; only its record waits to go, as it is read-only and cannot be removed (" +
