@@ -309,6 +309,15 @@ CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at,
            file.path + Meanwhile(file, at, settling);
 }
 
+// What the temporary holds while the run's new file waits whole there, its old contents gone from their
+// set-aside: where the run left the text as it was, the old contents themselves.
+CString WholeAtTemporary(const RecordedFile& file, const char* gone, CSettling& settling)
+{
+    if (NewIsOld(file))
+        return CString(", and its old contents wait in ") + file.temporary;
+    return CString(gone) + file.temporary + " " + settling.KeepsNewMeanwhile();
+}
+
 // What the user is told of a file that cannot be read, its old contents gone, while the run's new file waits whole
 // at its temporary: nothing of what stands there; nothing where its folder was not reached.
 CString UnreadBesideNewText(const RecordedFile& file, const Seen& at, CSettling& settling)
@@ -318,8 +327,7 @@ CString UnreadBesideNewText(const RecordedFile& file, const Seen& at, CSettling&
         return CString();
     const CString there = at.kind == Seen::Kind::Going ? " goes once the program that holds it lets it go"
                                                        : " could not be read (" + SystemErrorText(at.code) + ")";
-    return "; " + file.path + there + ", its old contents gone; meanwhile " + file.temporary + " " +
-           settling.KeepsNewMeanwhile();
+    return "; " + file.path + there + WholeAtTemporary(file, ", its old contents gone; meanwhile ", settling);
 }
 
 // The move to the file's name, seen free, was refused: another program put a file there since.
@@ -479,11 +487,13 @@ bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, bool aga
     const unsigned long code = LastSystemError();
     const bool stillFree = !taken || SeenAt(file.path).kind == Seen::Kind::Absent;
     *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
-               (stillFree ? " is missing" : " is left as it is") + ", its old contents gone, and " + file.temporary +
-               " " + settling.KeepsNewMeanwhile();
+               (stillFree ? " is missing" : " is left as it is") +
+               WholeAtTemporary(file, ", its old contents gone, and ", settling);
     if (taken)
         return settling.BlockedByTaken(file.path, code);
-    settling.LeftMixedNext();
+    // The old text, once in, puts the file back as it was.
+    if (!NewIsOld(file))
+        settling.LeftMixedNext();
     return settling.Blocked(file.temporary, code, BlockedStep::Move);
 }
 

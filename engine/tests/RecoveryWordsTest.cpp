@@ -891,6 +891,42 @@ TEST_F(RecoveryWordsTest, ARecordMarkedReadOnlyIsSaidToBeSo)
     MarkReadOnly("replacing.tmr", false);
 }
 
+// Before, a header whose text the run left as it was, killed with it aside and its set-aside deleted since, was
+// said to have lost its old contents while its temporary could not go in, or while the header could not be read:
+// they wait whole at the temporary. Once in, it is put back as it was, and so the run is promised to be put right.
+TEST_F(RecoveryWordsTest, AnOldTextWaitingAtItsTemporaryIsSaidToBeTheOldContents)
+{
+    for (const bool unread : {false, true})
+    {
+        SCOPED_TRACE(unread ? "header unread" : "folder read-only");
+        Reset();
+        Plant({"h.tmo=same h", "h.tmp=same h"});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"}, {RunStep::Wrote, "h"}, {RunStep::Aside, "h"}}));
+        std::filesystem::remove(m_folder.Path("h.tmo"));
+        DiskFaults faults;
+        faults.readOnly = !unread;
+        if (unread)
+        {
+            Plant({"h=the user's h"});
+            faults.unreadable = {"h"};
+        }
+        std::string opening;
+        {
+            CStandInDisk disk(faults);
+            opening = Opening();
+        }
+        ExpectSaid(opening, ", and its old contents wait in " + m_folder.Path("h.tmp"));
+        EXPECT_EQ(std::string::npos, opening.find("gone")) << opening;
+        EXPECT_EQ(!unread, opening.find("the run is put right at the next Save or opening") != std::string::npos)
+            << opening;
+        EXPECT_EQ("same h", m_folder.Read("h.tmp"));
+        if (unread)
+            continue;
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+        EXPECT_EQ((std::vector<std::string>{"h=same h"}), Entries());
+    }
+}
+
 // Before, a header whose text the run left as it was, killed before it went in and its set-aside deleted since,
 // was said to have lost its old contents once the run's new file went in: it holds its old bytes exactly.
 TEST_F(RecoveryWordsTest, ANewFileWithTheOldTextPutInWhereTheOldWasGoneIsSaidToBePutRight)
