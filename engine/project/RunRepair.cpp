@@ -643,8 +643,8 @@ const char* StepWord(BlockedStep step)
     return "written";
 }
 
-// The folder refused the step: a move to a free name or a record opened, or a file that is not read-only moved
-// over, moved or removed, as access denied.
+// The folder refused the step: a move to a free name, or a file that is not read-only moved over, moved or
+// removed, as access denied. A file that could not be read is its own refusal.
 bool FolderRefused(const RunBlocker& blocker)
 {
     if (blocker.step == BlockedStep::Write)
