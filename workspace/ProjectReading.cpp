@@ -80,13 +80,16 @@ CString ToldWithoutMemory(const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return "a file at the name of a run's record in the folder is in the way; there was not the memory to name it";
+    if (recovery.record == RecordLeft::Blocked && !recovery.onlyRecord)
+        return "a run cut off in the folder could not be put right; there was not the memory to say why";
     switch (recovery.record)
     {
     case RecordLeft::Removed:
     case RecordLeft::Blocked:
-    case RecordLeft::GoesOn:
         return "a run cut off in the folder was put right as far as it could be; there was not the memory to say "
                "what it left";
+    case RecordLeft::GoesOn:
+        return "old files of finished runs in the folder could not all go yet; there was not the memory to name them";
     case RecordLeft::None:
     case RecordLeft::Anothers:
         break;

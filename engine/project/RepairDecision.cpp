@@ -24,14 +24,6 @@ RunProofs LastWritten(const RecordedFile& file)
     return written;
 }
 
-// The run's new file is the old one byte for byte, as where a Generate left a text as it was.
-bool NewIsOld(const RecordedFile& file)
-{
-    const std::vector<ContentProof>& written = LastWritten(file).contents;
-    const std::vector<ContentProof>& old = file.oldProofs.contents;
-    return !written.empty() && std::find(old.begin(), old.end(), written.front()) != old.end();
-}
-
 // The same, or any file at the temporary where an earlier designer's record names it.
 RunProofs WholeNew(const RecordedFile& file)
 {
@@ -108,6 +100,13 @@ BackDecision DecideByFile(const RecordedFile& file, Standing old, const Seen& at
 }
 
 }  // namespace
+
+bool NewIsOld(const RecordedFile& file)
+{
+    const std::vector<ContentProof>& written = LastWritten(file).contents;
+    const std::vector<ContentProof>& old = file.oldProofs.contents;
+    return !written.empty() && std::find(old.begin(), old.end(), written.front()) != old.end();
+}
 
 Standing Against(const Seen& seen, const RunProofs& proofs, bool counts)
 {

@@ -82,4 +82,6 @@ RunProofs NewAtName(const RecordedFile& file);
 // The run's new file stands at its name, as seen there, and not the old one's: a Generate often leaves a text as
 // it was, and an old file put back then matches the new proof too.
 bool NewIsIn(const RecordedFile& file, const Seen& at);
+// The run's new file is the old one byte for byte, as where a Generate left a text as it was.
+bool NewIsOld(const RecordedFile& file);
 BackDecision DecideBack(const RecordedFile& file, const Seen& aside, const Seen& at, const Seen& temporary);

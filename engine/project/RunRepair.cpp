@@ -309,6 +309,15 @@ CString WaitingText(const RecordedFile& file, const Seen& aside, const Seen& at,
            file.path + Meanwhile(file, at, settling);
 }
 
+// What the temporary holds while the run's new file waits whole there, its old contents gone from their
+// set-aside: where the run left the text as it was, the old contents themselves.
+CString WholeAtTemporary(const RecordedFile& file, const char* gone, CSettling& settling)
+{
+    if (NewIsOld(file))
+        return CString(", and its old contents wait in ") + file.temporary;
+    return CString(gone) + file.temporary + " " + settling.KeepsNewMeanwhile();
+}
+
 // What the user is told of a file that cannot be read, its old contents gone, while the run's new file waits whole
 // at its temporary: nothing of what stands there; nothing where its folder was not reached.
 CString UnreadBesideNewText(const RecordedFile& file, const Seen& at, CSettling& settling)
@@ -318,8 +327,7 @@ CString UnreadBesideNewText(const RecordedFile& file, const Seen& at, CSettling&
         return CString();
     const CString there = at.kind == Seen::Kind::Going ? " goes once the program that holds it lets it go"
                                                        : " could not be read (" + SystemErrorText(at.code) + ")";
-    return "; " + file.path + there + ", its old contents gone; meanwhile " + file.temporary + " " +
-           settling.KeepsNewMeanwhile();
+    return "; " + file.path + there + WholeAtTemporary(file, ", its old contents gone; meanwhile ", settling);
 }
 
 // The move to the file's name, seen free, was refused: another program put a file there since.
@@ -479,11 +487,13 @@ bool MoveNewIn(const RecordedFile& file, const Seen& at, BackWord word, bool aga
     const unsigned long code = LastSystemError();
     const bool stillFree = !taken || SeenAt(file.path).kind == Seen::Kind::Absent;
     *waiting = "; " + file.path + " could not be put in yet (" + SystemErrorText(code) + "); meanwhile " + file.path +
-               (stillFree ? " is missing" : " is left as it is") + ", its old contents gone, and " + file.temporary +
-               " " + settling.KeepsNewMeanwhile();
+               (stillFree ? " is missing" : " is left as it is") +
+               WholeAtTemporary(file, ", its old contents gone, and ", settling);
     if (taken)
         return settling.BlockedByTaken(file.path, code);
-    settling.LeftMixedNext();
+    // The old text, once in, puts the file back as it was.
+    if (!NewIsOld(file))
+        settling.LeftMixedNext();
     return settling.Blocked(file.temporary, code, BlockedStep::Move);
 }
 
@@ -633,8 +643,8 @@ const char* StepWord(BlockedStep step)
     return "written";
 }
 
-// The folder refused the step: a move to a free name or a record opened, or a file that is not read-only moved
-// over, moved or removed, as access denied.
+// The folder refused the step: a move to a free name, or a file that is not read-only moved over, moved or
+// removed, as access denied. A file that could not be read is its own refusal.
 bool FolderRefused(const RunBlocker& blocker)
 {
     if (blocker.step == BlockedStep::Write)
@@ -736,9 +746,13 @@ CString RecordWaitsText(const RunBlocker& blocker)
     if (blocker.held)
         return "; only its record waits to go, while another program holds it; it goes at the next Save or opening "
                "once that program lets it go";
+    if (blocker.unreachable)
+        return "; only its record waits to go, as it cannot be reached (" + SystemErrorText(blocker.code) +
+               "); it goes at the next Save or opening once it can be";
+    // Marked writable, it may still not go where the folder cannot be written either.
     if (blocker.readOnly)
-        return "; only its record waits to go, as it is read-only; it goes at the next Save or opening once it is no "
-               "longer read-only";
+        return "; only its record waits to go, as it is read-only and cannot be removed (" +
+               SystemErrorText(blocker.code) + "); it goes at the next Save or opening once it can be removed";
     const CString written = "; it goes at the next Save or opening once the folder can be written";
     if (blocker.stays)
         return "; only its record waits to go, as the folder cannot be written: it stays where it was removed" +
@@ -866,10 +880,12 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         break;
     case CRunRecord::Opened::Failed:
     {
-        // Not even read where the folder is there: it may be a run's, and it stays in the way.
+        // Not even read where the folder is there: it may be a run's, and it stays in the way. One pending
+        // deletion, its removal taken already, waits for its holder as any such removal does.
         const unsigned long code = LastSystemError();
         if (FolderReached(at))
-            outcome.blocker = BlockerOf(at, code, BlockedStep::Read, false);
+            outcome.blocker = SeenAt(at).kind == Seen::Kind::Going ? BlockerOf(at, 0, BlockedStep::Remove, true)
+                                                                   : BlockerOf(at, code, BlockedStep::Read, false);
         outcome.record = RecordLeft::Blocked;
         RestoreSystemError(code);
         return outcome;

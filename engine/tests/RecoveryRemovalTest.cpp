@@ -2,6 +2,7 @@
 // another program holds the file sharing its deletion, or for good in a folder that cannot be written.
 #include "project/DiskState.h"
 #include "project/RunFiles.h"
+#include "LeftRecord.h"
 #include "RecoveryTest.h"
 #include "StandInDisk.h"
 
@@ -218,5 +219,21 @@ TEST_F(RecoveryRemovalTest, ARefusedRemovalIsToldByItsOwnStatusNotAnEarlierOnes)
     EXPECT_TRUE(stays) << "pending deletion";
     EXPECT_FALSE(Removed(m_folder.Path("b.tmo").c_str(), &stays));
     EXPECT_FALSE(stays) << "refused as read-only";
+}
+
+// Before, a record pending deletion (a kill between the stages of its removal, a scanner holding it sharing its
+// deletion), which Windows refuses even to open, was said to be a record that cannot be read. Its removal was
+// taken: it waits for its holder, as any such removal does.
+TEST_F(RecoveryRemovalTest, ARecordPendingDeletionWaitsForItsHolder)
+{
+    Plant({"h=old h"});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"}}));
+    CHeldOpen scanner(At().c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    DiskFaults windows;
+    windows.pendingRemoval = "replacing.tmr";
+    CStandInDisk disk(windows);
+    EXPECT_EQ("an interrupted run that " + At() + " records cannot be put right while another program holds " + At() +
+                  "; closing that program lets the run be put right at the next Save or opening",
+              Opening());
 }
 #endif

@@ -726,26 +726,49 @@ TEST_F(RecoveryTest, ARunWhoseDriveGoesIsPutRightWhenItIsBack)
 }
 
 // An opening whose drive goes as it puts a run right says nothing of a file it could not see: the header at
-// its name may be missing once the drive is back.
+// its name may be missing once the drive is back. Before, a run put right whole whose drive went before its
+// record could go was said to wait for the folder to be written: the record waits for the drive.
 TEST_F(RecoveryTest, AnOpeningWhoseDriveGoesSaysNothingOfWhatItCouldNotSee)
 {
-    Plant({"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c"});
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h", "c"})));
-    CDriveGone drive(m_folder.Path());
-    DiskFaults faults;
-    faults.afterMove = [&drive](int) { drive.Go(); };  // once the old source is back
-    std::string opening;
+    const std::string gone = " cannot be reached (" + std::string(SystemErrorText(PathNotFoundError())) + "); ";
+    struct Run
     {
-        CStandInDisk disk(faults);
-        opening = Opening();
+        std::vector<std::string> names;
+        std::string opening;  // as the drive goes
+        std::string again;    // once it is back
+    };
+    const std::vector<Run> runs = {{{"h", "c"},
+                                    " records cannot be put right, as " + m_folder.Path("h.tmp") + gone +
+                                        "the run is put right at the next Save or opening once it can be",
+                                    "an interrupted run that " + At() + " recorded was put right"},
+                                   {{"h"},
+                                    " recorded was put right; only its record waits to go, as it" + gone +
+                                        "it goes at the next Save or opening once it can be",
+                                    ""}};
+    for (const Run& run : runs)
+    {
+        SCOPED_TRACE(run.names.size());
+        Reset();
+        for (const std::string& name : run.names)
+            Plant({name + "=new " + name, name + ".tmo=old " + name});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn(run.names)));
+        CDriveGone drive(m_folder.Path());
+        DiskFaults faults;
+        faults.afterMove = [&drive](int) { drive.Go(); };  // once the last file is back
+        std::string opening;
+        {
+            CStandInDisk disk(faults);
+            opening = Opening();
+        }
+        drive.Back();
+        EXPECT_EQ("an interrupted run that " + At() + run.opening, opening);
+        EXPECT_EQ(run.again, Opening());
+        std::vector<std::string> old;
+        for (const std::string& name : run.names)
+            old.push_back(name + "=old " + name);
+        std::sort(old.begin(), old.end());
+        EXPECT_EQ(old, Entries());
     }
-    drive.Back();
-    EXPECT_EQ("an interrupted run that " + At() + " records cannot be put right, as " + m_folder.Path("h.tmp") +
-                  " cannot be reached (" + std::string(SystemErrorText(PathNotFoundError())) +
-                  "); the run is put right at the next Save or opening once it can be",
-              opening);
-    EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
-    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
 }
 
 // Before, a folder gone the moment a move was made was said to be short of memory, as Wine calls that move once

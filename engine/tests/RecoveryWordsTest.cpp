@@ -859,9 +859,13 @@ TEST_F(RecoveryWordsTest, AFolderAtTheRecordsNameIsInTheWay)
 }
 
 // Before, a run put right whole whose record was marked read-only, as a checkout or a copy from read-only media
-// marks it, said the record could not be removed until the folder could be written, though it can be.
+// marks it, said the record could not be removed until the folder could be written, though it can be; then, in a
+// folder that cannot be written either, that it goes once it is no longer read-only, though it does not.
 TEST_F(RecoveryWordsTest, ARecordMarkedReadOnlyIsSaidToBeSo)
 {
+    const std::string waits = "; only its record waits to go, as it is read-only and cannot be removed (" +
+                              std::string(SystemErrorText(AccessDenied())) +
+                              "); it goes at the next Save or opening once it can be removed";
     Plant({"h=new h", "h.tmo=old h"});
     ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilAllWentIn({"h"})));
     MarkReadOnly("replacing.tmr", true);
@@ -869,14 +873,58 @@ TEST_F(RecoveryWordsTest, ARecordMarkedReadOnlyIsSaidToBeSo)
     refusing.refusedRemoval = "replacing.tmr";
     {
         CStandInDisk disk(refusing);
-        EXPECT_EQ("an interrupted run that " + At() +
-                      " recorded was put right; only its record waits to go, as it is read-only; it goes at the next "
-                      "Save or opening once it is no longer read-only",
-                  Opening());
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was put right" + waits, Opening());
     }
     MarkReadOnly("replacing.tmr", false);
     EXPECT_EQ("", Opening());
     EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
+
+    // Nothing to move, in a folder that cannot be written: only the record waits.
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"}}));
+    MarkReadOnly("replacing.tmr", true);
+    DiskFaults readOnly;
+    readOnly.readOnly = true;
+    {
+        CStandInDisk disk(readOnly);
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was undone" + waits, Opening());
+    }
+    MarkReadOnly("replacing.tmr", false);
+}
+
+// Before, a header whose text the run left as it was, killed with it aside and its set-aside deleted since, was
+// said to have lost its old contents while its temporary could not go in, or while the header could not be read:
+// they wait whole at the temporary. Once in, it is put back as it was, and so the run is promised to be put right.
+TEST_F(RecoveryWordsTest, AnOldTextWaitingAtItsTemporaryIsSaidToBeTheOldContents)
+{
+    for (const bool unread : {false, true})
+    {
+        SCOPED_TRACE(unread ? "header unread" : "folder read-only");
+        Reset();
+        Plant({"h.tmo=same h", "h.tmp=same h"});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"}, {RunStep::Wrote, "h"}, {RunStep::Aside, "h"}}));
+        std::filesystem::remove(m_folder.Path("h.tmo"));
+        DiskFaults faults;
+        faults.readOnly = !unread;
+        if (unread)
+        {
+            Plant({"h=the user's h"});
+            faults.unreadable = {"h"};
+        }
+        std::string opening;
+        {
+            CStandInDisk disk(faults);
+            opening = Opening();
+        }
+        ExpectSaid(opening, ", and its old contents wait in " + m_folder.Path("h.tmp"));
+        EXPECT_EQ(std::string::npos, opening.find("gone")) << opening;
+        EXPECT_EQ(!unread, opening.find("the run is put right at the next Save or opening") != std::string::npos)
+            << opening;
+        EXPECT_EQ("same h", m_folder.Read("h.tmp"));
+        if (unread)
+            continue;
+        EXPECT_EQ("an interrupted run that " + At() + " recorded was put right", Opening());
+        EXPECT_EQ((std::vector<std::string>{"h=same h"}), Entries());
+    }
 }
 
 // Before, a header whose text the run left as it was, killed before it went in and its set-aside deleted since,

@@ -602,7 +602,8 @@ TEST_F(ProjectFolderTest, AFolderPutRightBeforeMemoryRanOutWaitsForNothing)
 // Before, memory running out as the words were made for a file in the record's way, or for another program's run
 // going on, said a run cut off in the folder was put right; and a design there waited " until , which is in the
 // way, is moved elsewhere" where the record's own name wanted the memory, as it did for a record that could not go.
-// Nothing was put right where no run was, and what waits is said without the name.
+// Then a run that could not be put right, or a finished run whose old files could not go, was said to be put
+// right as far as it could be. Nothing was put right where no run was, and what waits is said without the name.
 TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWhereNoneWas)
 {
     const CString strFolder = m_folder.Path().c_str();
@@ -611,25 +612,43 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
         InTheWay,
         Anothers,
         RecordStays,
+        RunBlocked,
+        OldFilesWait,
     };
-    for (const Left left : {Left::InTheWay, Left::Anothers, Left::RecordStays})
+    for (const Left left : {Left::InTheWay, Left::Anothers, Left::RecordStays, Left::RunBlocked, Left::OldFilesWait})
     {
         SCOPED_TRACE(static_cast<int>(left));
-        std::filesystem::remove(m_folder.Path("replacing.tmr"));
+        for (const char* pszLeft : {"replacing.tmr", "chat_api.h", "chat_api.h.tmo"})
+            std::filesystem::remove(m_folder.Path(pszLeft));
         CRunRecord other;
+        DiskFaults faults;
+        faults.removalsStay = left == Left::RecordStays;
+        faults.readOnly = left == Left::RunBlocked;
         if (left == Left::Anothers)
             ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathIn(strFolder)));
         else if (left == Left::InTheWay)
             ASSERT_TRUE(m_folder.Write("replacing.tmr", "another program's notes"));
-        else
+        else if (left == Left::RecordStays)
             ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}}));
-        DiskFaults stays;
-        stays.removalsStay = left == Left::RecordStays;
+        else if (left == Left::RunBlocked)
+        {
+            ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
+            ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}, {RunStep::Aside, "chat_api.h"}}));
+        }
+        else
+        {
+            ASSERT_TRUE(m_folder.Write("chat_api.h", "new header"));
+            ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
+            RunSteps steps = StepsUntilAllWentIn({"chat_api.h"});
+            steps.emplace_back(RunStep::Placed, "");
+            ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
+            faults.held = "chat_api.h.tmo";
+        }
         for (long nSucceeding = 0;; nSucceeding++)
         {
             FolderRecovery settled;
             {
-                CStandInDisk disk(stays);
+                CStandInDisk disk(faults);
                 AllocationFault fault(nSucceeding, AllocationFault::Threads::ThisOne);
                 settled = RecoverFolder(strFolder);
             }
@@ -637,8 +656,10 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
                 break;
             if (settled.pending == FolderRecovery::Pending::NoMemory)
                 continue;
-            const bool bRun = left == Left::RecordStays;
+            const bool bRun = left == Left::RecordStays || left == Left::RunBlocked;
             EXPECT_EQ(bRun, settled.strTold.Find("put right") != -1) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
+            if (left == Left::RunBlocked)
+                EXPECT_EQ(-1, settled.strTold.Find("was put right")) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
             EXPECT_EQ(-1, settled.Until().Find(" until ,")) << nSucceeding << ":" << (LPCTSTR)settled.Until();
         }
     }

@@ -207,6 +207,12 @@ bool CStandInDisk::Remove(const char* path)
     return true;
 }
 
+// True, with the system's error set, where Windows refuses to open path as a file pending deletion.
+bool CStandInDisk::RefusedAsPending(const char* path) const
+{
+    return EndsWith(path, m_faults.pendingRemoval) && !RefusedAsWindowsDoes(0xC0000056 /* STATUS_DELETE_PENDING */);
+}
+
 std::intptr_t CStandInDisk::OpenToRead(const char* path)
 {
     if (m_faults.unreadable.count(NameIn(path)) > 0)
@@ -214,14 +220,13 @@ std::intptr_t CStandInDisk::OpenToRead(const char* path)
         SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
         return -1;
     }
-    if (!EndsWith(path, m_faults.pendingRemoval))
-        return SystemDiskSteps().OpenToRead(path);
-    RefusedAsWindowsDoes(0xC0000056 /* STATUS_DELETE_PENDING */);
-    return -1;
+    return RefusedAsPending(path) ? -1 : SystemDiskSteps().OpenToRead(path);
 }
 
 std::FILE* CStandInDisk::OpenRecord(const char* path, RecordAccess access)
 {
+    if (RefusedAsPending(path))
+        return nullptr;
     if (access == RecordAccess::Read)
         return SystemDiskSteps().OpenRecord(path, access);
     if (!Writable(m_faults) || (access == RecordAccess::Create && !TakeStep(Step::Record)))

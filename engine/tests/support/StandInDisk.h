@@ -107,6 +107,7 @@ public:
     int Pauses() const { return m_pauses; }
 
 private:
+    bool RefusedAsPending(const char* path) const;
     bool Move(const char* from, const char* to, bool replacing);
     bool TakeStep(Step step);
     // Throws Killed where the faults stop the writer at this step.
