@@ -80,6 +80,9 @@ CString ToldWithoutMemory(const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return "a file at the name of a run's record in the folder is in the way; there was not the memory to name it";
+    // A folder not reached shows no record: there is nothing to tell of it.
+    if (recovery.record == RecordLeft::Blocked && recovery.blocker.path.IsEmpty() && recovery.names.empty())
+        return CString();
     if (recovery.record == RecordLeft::Blocked && !recovery.onlyRecord)
         return "a run cut off in the folder could not be put right; there was not the memory to say why";
     switch (recovery.record)

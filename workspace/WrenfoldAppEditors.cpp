@@ -105,11 +105,13 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& s
             pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
             continue;
         // What the run did with the file is in the recovery's own line: it may have left it as another's. An editor
-        // the user has not changed failed to read it anew; no save writes it, and closing it drops its text.
-        AddOutputLine(strPath + " changed on disk under its editor, " +
-                      (pDoc->IsModified() ? "which keeps its text" +
-                                                recovery.ThenWrites("a save of the editor writes that text over it")
-                                          : CString("which could not read it anew and still shows the text it had")));
+        // the user has not changed failed to read it anew; once changed, its save writes what it shows, unasked.
+        AddOutputLine(
+            strPath + " changed on disk under its editor, " +
+            (pDoc->IsModified()
+                 ? "which keeps its text" + recovery.ThenWrites("a save of the editor writes that text over it")
+                 : "which could not read it anew and still shows the text it had" +
+                       recovery.ThenWrites("a save of the editor once changed writes that text over it")));
         pDoc->TakeFileAsSeen();
         told.push_back(pDoc);
     }

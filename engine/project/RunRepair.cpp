@@ -881,11 +881,13 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
     case CRunRecord::Opened::Failed:
     {
         // Not even read where the folder is there: it may be a run's, and it stays in the way. One pending
-        // deletion, its removal taken already, waits for its holder as any such removal does.
+        // deletion was removed only once its run was whole: it waits for its holder as a record put right does.
         const unsigned long code = LastSystemError();
+        outcome.recordGoing = FolderReached(at) && SeenAt(at).kind == Seen::Kind::Going;
+        outcome.onlyRecord = outcome.recordGoing;
         if (FolderReached(at))
-            outcome.blocker = SeenAt(at).kind == Seen::Kind::Going ? BlockerOf(at, 0, BlockedStep::Remove, true)
-                                                                   : BlockerOf(at, code, BlockedStep::Read, false);
+            outcome.blocker = outcome.recordGoing ? BlockerOf(at, 0, BlockedStep::Remove, true)
+                                                  : BlockerOf(at, code, BlockedStep::Read, false);
         outcome.record = RecordLeft::Blocked;
         RestoreSystemError(code);
         return outcome;
@@ -930,6 +932,8 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return at + " is in the way; moving it elsewhere lets the files be written";
+    if (recovery.recordGoing)
+        return at + " is being removed, and goes once the program that holds it lets it go";
     // What holds the run back, then what each file holds meanwhile.
     if (!recovery.blocker.path.IsEmpty() && recovery.record != RecordLeft::GoesOn && !recovery.onlyRecord)
         return BlockedRunText(at, recovery.blocker, !LeftMixed(recovery) && !recovery.mixedNext) + recovery.meanwhile +

@@ -88,9 +88,10 @@ struct RunRecovery
     // Temporaries that hold the run's new file whole beside another's file at its name, its old contents gone;
     // that file is named in left.
     std::vector<CString> newBesideOther;
-    bool onlyRecord = false;  // the run was put right whole, and only its record could not go yet
-    bool mixedNext = false;   // a file waits so that the next recovery cannot put it back as it was either
-    bool leftNew = false;     // a file, or a temporary standing for it, keeps the run's new contents
+    bool onlyRecord = false;   // the run was put right whole, and only its record could not go yet
+    bool recordGoing = false;  // the record is pending deletion, nothing of it read: only its holder keeps it
+    bool mixedNext = false;    // a file waits so that the next recovery cannot put it back as it was either
+    bool leftNew = false;      // a file, or a temporary standing for it, keeps the run's new contents
     // While the run cannot be put right, what stands at each of its files that could not be, each after "; ".
     CString meanwhile;
     // The files the run's record names, at their own names, once it was read whole; while named is false, as where

@@ -262,15 +262,15 @@ BOOL CAddField::ReadType()
         m_strRelatedCount.Empty();
         m_strMaxCount.Empty();
     }
+    m_nType = m_boxType.GetCurSel();
+    if (m_nType != FIELD_NORMAL_DATA && IsCharType(m_strDataType))
+        return Refuse(CString("the field type you choose is \"") + kTypeTexts[m_nType] +
+                      "\",the data type you select must be integer!");
     // Kept as typed, as the settings pane keeps it, but for what the project file cannot hold: the design could
     // not be saved again.
     if (!ProjectFileCanHold(m_strMaxCount))
         return Refuse("invalid max count, please reenter again!");
-    m_nType = m_boxType.GetCurSel();
-    if (m_nType == FIELD_NORMAL_DATA || !IsCharType(m_strDataType))
-        return TRUE;
-    return Refuse(CString("the field type you choose is \"") + kTypeTexts[m_nType] +
-                  "\",the data type you select must be integer!");
+    return TRUE;
 }
 
 BOOL CAddField::CheckBitWidth()

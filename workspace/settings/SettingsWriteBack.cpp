@@ -187,8 +187,8 @@ void CProtocolSettingsPane::WriteFieldTag(CKTPropertyGridItem* pItem, const Sett
     CopyFixedText(field.tlvTag, strTag);
 }
 
-// Only a bit width is checked here; other lengths, counts and related names are kept as typed, and the
-// design's check before code is generated names any that cannot be used.
+// Only a bit width is checked here, and what the record or the project file cannot hold; other lengths, counts
+// and related names are kept as typed, and the design's check before code is generated names any that cannot be used.
 void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldRecord& field)
 {
     const CString strValue = pItem->GetValue();

@@ -603,7 +603,8 @@ TEST_F(ProjectFolderTest, AFolderPutRightBeforeMemoryRanOutWaitsForNothing)
 // going on, said a run cut off in the folder was put right; and a design there waited " until , which is in the
 // way, is moved elsewhere" where the record's own name wanted the memory, as it did for a record that could not go.
 // Then a run that could not be put right, or a finished run whose old files could not go, was said to be put
-// right as far as it could be. Nothing was put right where no run was, and what waits is said without the name.
+// right as far as it could be, and so was a folder gone. Nothing was put right where no run was, and what waits
+// is said without the name.
 TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWhereNoneWas)
 {
     const CString strFolder = m_folder.Path().c_str();
@@ -614,8 +615,10 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
         RecordStays,
         RunBlocked,
         OldFilesWait,
+        FolderGone,
     };
-    for (const Left left : {Left::InTheWay, Left::Anothers, Left::RecordStays, Left::RunBlocked, Left::OldFilesWait})
+    for (const Left left :
+         {Left::InTheWay, Left::Anothers, Left::RecordStays, Left::RunBlocked, Left::OldFilesWait, Left::FolderGone})
     {
         SCOPED_TRACE(static_cast<int>(left));
         for (const char* pszLeft : {"replacing.tmr", "chat_api.h", "chat_api.h.tmo"})
@@ -635,7 +638,7 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
             ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
             ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}, {RunStep::Aside, "chat_api.h"}}));
         }
-        else
+        else if (left == Left::OldFilesWait)
         {
             ASSERT_TRUE(m_folder.Write("chat_api.h", "new header"));
             ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
@@ -644,13 +647,14 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
             ASSERT_TRUE(LeaveRecord(m_folder.Path(), steps));
             faults.held = "chat_api.h.tmo";
         }
+        const CString strAt = left == Left::FolderGone ? strFolder + "\\gone" : strFolder;
         for (long nSucceeding = 0;; nSucceeding++)
         {
             FolderRecovery settled;
             {
                 CStandInDisk disk(faults);
                 AllocationFault fault(nSucceeding, AllocationFault::Threads::ThisOne);
-                settled = RecoverFolder(strFolder);
+                settled = RecoverFolder(strAt);
             }
             if (!AllocationFault::Happened())
                 break;
@@ -660,6 +664,8 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
             EXPECT_EQ(bRun, settled.strTold.Find("put right") != -1) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
             if (left == Left::RunBlocked)
                 EXPECT_EQ(-1, settled.strTold.Find("was put right")) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
+            if (left == Left::FolderGone)
+                EXPECT_TRUE(settled.strTold.IsEmpty()) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
             EXPECT_EQ(-1, settled.Until().Find(" until ,")) << nSucceeding << ":" << (LPCTSTR)settled.Until();
         }
     }
