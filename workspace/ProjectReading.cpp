@@ -80,6 +80,8 @@ CString ToldWithoutMemory(const RunRecovery& recovery)
 {
     if (recovery.foreign)
         return "a file at the name of a run's record in the folder is in the way; there was not the memory to name it";
+    if (recovery.recordGoing)
+        return "the record of a run in the folder is being removed; there was not the memory to name it";
     // A folder not reached shows no record: there is nothing to tell of it.
     if (recovery.record == RecordLeft::Blocked && recovery.blocker.path.IsEmpty() && recovery.names.empty())
         return CString();
@@ -117,6 +119,9 @@ CString FolderRecovery::Until() const
     switch (pending)
     {
     case Pending::Blocked:
+        if (recordGoing)
+            return " until " + (strRecord.IsEmpty() ? CString("the record of a run in its folder") : strRecord) +
+                   ", which is being removed, is gone";
         if (onlyRecord)
             return " until " +
                    (strRecord.IsEmpty() ? CString("the record of a run put right in its folder")
@@ -172,8 +177,10 @@ FolderRecovery RecoverFolder(const CString& strFolder)
     FolderRecovery settled;
     settled.pending = PendingAfter(strFolder, recovery);
     settled.onlyRecord = recovery.onlyRecord;
+    settled.recordGoing = recovery.recordGoing;
+    // A record going is held, whatever its holder did since: the folder is not said unwritable for it.
     settled.unwritable = settled.pending == FolderRecovery::Pending::Blocked && !recovery.blocker.path.IsEmpty() &&
-                         FolderCannotBeWritten(recovery.blocker);
+                         !recovery.recordGoing && FolderCannotBeWritten(recovery.blocker);
     try
     {
         settled.strRecord = RecordPathIn(strFolder);

@@ -31,8 +31,9 @@ struct FolderRecovery
     CString strRecord;  // the folder's record: named where a file of its name is in the way
     // The files the run names, where its record was read whole; otherwise any file may be one it holds aside.
     std::optional<std::vector<CString>> names;
-    bool onlyRecord = false;  // blocked only by a record that could not go: the run itself was put right whole
-    bool unwritable = false;  // blocked as the folder cannot be written
+    bool onlyRecord = false;   // blocked only by a record that could not go: the run itself was put right whole
+    bool unwritable = false;   // blocked as the folder cannot be written
+    bool recordGoing = false;  // blocked only by a record pending deletion, which goes once its holder lets it go
     // Until when a design there cannot be read or made, " until ..." or " while ..."; empty when nothing waits.
     CString Until() const;
     // strWrite, what a save does, as the end of a sentence: ": " and it where nothing is pending, else first what

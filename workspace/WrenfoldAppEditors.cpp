@@ -110,8 +110,11 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& s
             strPath + " changed on disk under its editor, " +
             (pDoc->IsModified()
                  ? "which keeps its text" + recovery.ThenWrites("a save of the editor writes that text over it")
-                 : "which could not read it anew and still shows the text it had" +
-                       recovery.ThenWrites("a save of the editor once changed writes that text over it")));
+                 : "which could not read it anew and still shows the text it had; once changed, a save of the "
+                   "editor " +
+                       (recovery.pending == FolderRecovery::Pending::None ? CString()
+                                                                          : "waits" + recovery.Until() + ", then ") +
+                       "writes that text over it"));
         pDoc->TakeFileAsSeen();
         told.push_back(pDoc);
     }

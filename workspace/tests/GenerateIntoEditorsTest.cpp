@@ -2190,10 +2190,11 @@ TEST_F(PutBackTest, AnEditorThatCannotReadAFileTheRunNamesAnewKeepsItsTextAndSay
     }
     EXPECT_EQ(shown, EditorText(pSource));
     EXPECT_FALSE(pSource->IsModified());
-    EXPECT_NE(-1, Output().Find((m_folder.Path("win_api.c") + " changed on disk under its editor, which could not read "
-                                                              "it anew and still shows the text it had: a save of the "
-                                                              "editor once changed writes that text over it")
-                                    .c_str()))
+    EXPECT_NE(-1,
+              Output().Find((m_folder.Path("win_api.c") + " changed on disk under its editor, which could not read "
+                                                          "it anew and still shows the text it had; once changed, a "
+                                                          "save of the editor writes that text over it")
+                                .c_str()))
         << (LPCTSTR)Output();
 }
 

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -616,9 +617,10 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
         RunBlocked,
         OldFilesWait,
         FolderGone,
+        RecordGoing,  // its removal taken while a scanner holds it, as Windows leaves it
     };
-    for (const Left left :
-         {Left::InTheWay, Left::Anothers, Left::RecordStays, Left::RunBlocked, Left::OldFilesWait, Left::FolderGone})
+    for (const Left left : {Left::InTheWay, Left::Anothers, Left::RecordStays, Left::RunBlocked, Left::OldFilesWait,
+                            Left::FolderGone, Left::RecordGoing})
     {
         SCOPED_TRACE(static_cast<int>(left));
         for (const char* pszLeft : {"replacing.tmr", "chat_api.h", "chat_api.h.tmo"})
@@ -637,6 +639,14 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
         {
             ASSERT_TRUE(m_folder.Write("chat_api.h.tmo", "old header"));
             ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}, {RunStep::Aside, "chat_api.h"}}));
+        }
+        std::optional<CHeldOpen> scanner;
+        if (left == Left::RecordGoing)
+        {
+            ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"}}));
+            scanner.emplace(m_folder.Path("replacing.tmr").c_str(),
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+            faults.pendingRemoval = "replacing.tmr";
         }
         else if (left == Left::OldFilesWait)
         {
@@ -666,6 +676,11 @@ TEST_F(ProjectFolderTest, MemoryRunningOutAsTheWordsAreMadeSaysNoRunPutRightWher
                 EXPECT_EQ(-1, settled.strTold.Find("was put right")) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
             if (left == Left::FolderGone)
                 EXPECT_TRUE(settled.strTold.IsEmpty()) << nSucceeding << ": " << (LPCTSTR)settled.strTold;
+            if (left == Left::RecordGoing)
+            {
+                EXPECT_EQ(-1, settled.Until().Find("put right")) << nSucceeding << ": " << (LPCTSTR)settled.Until();
+                EXPECT_FALSE(settled.unwritable) << nSucceeding;
+            }
             EXPECT_EQ(-1, settled.Until().Find(" until ,")) << nSucceeding << ":" << (LPCTSTR)settled.Until();
         }
     }
