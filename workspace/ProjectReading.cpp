@@ -144,11 +144,18 @@ CString FolderRecovery::Until() const
     return CString();
 }
 
+CString FolderRecovery::WaitsThen() const
+{
+    if (pending == Pending::None)
+        return CString();
+    return "waits" + Until() + ", then ";
+}
+
 CString FolderRecovery::ThenWrites(const CString& strWrite) const
 {
     if (pending == Pending::None)
         return ": " + strWrite;
-    return "; the save waits" + Until() + ", then " + strWrite;
+    return "; the save " + WaitsThen() + strWrite;
 }
 
 bool FolderRecovery::MayHold(const CString& strPath) const

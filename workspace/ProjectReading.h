@@ -36,6 +36,8 @@ struct FolderRecovery
     bool recordGoing = false;  // blocked only by a record pending deletion, which goes once its holder lets it go
     // Until when a design there cannot be read or made, " until ..." or " while ..."; empty when nothing waits.
     CString Until() const;
+    // What a save waits for before it writes, as "waits until ..., then "; empty where nothing is pending.
+    CString WaitsThen() const;
     // strWrite, what a save does, as the end of a sentence: ": " and it where nothing is pending, else first what
     // the save waits for.
     CString ThenWrites(const CString& strWrite) const;

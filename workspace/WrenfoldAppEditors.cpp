@@ -83,6 +83,16 @@ void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
     m_waitingTexts.Forget(project);
 }
 
+// What the run did with the file is in the recovery's own line: it may have left it as another's. An editor the
+// user has not changed failed to read it anew; once changed, its save writes what it shows, unasked.
+static CString UnderEditorWords(CwrenfoldDoc& doc, const FolderRecovery& recovery)
+{
+    if (doc.IsModified())
+        return "which keeps its text" + recovery.ThenWrites("a save of the editor writes that text over it");
+    return "which could not read it anew and still shows the text it had; once changed, a save of the editor " +
+           recovery.WaitsThen() + "writes that text over it";
+}
+
 // An editor left showing a text the run's undo took off the disk would write half of that run back with its next
 // save. A file the run does not name was changed by another program, if at all: no word of the run is said of it.
 // While the folder's run waits, a save is refused by it: the editor's text goes over the file only after.
@@ -104,17 +114,7 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::AgreeEditorsWithFolder(const CString& s
                                     [&strPath](const CString& strName) { return SamePath(strName, strPath); })) ||
             pDoc->ShowFileNow() != CwrenfoldDoc::Under::Changed)
             continue;
-        // What the run did with the file is in the recovery's own line: it may have left it as another's. An editor
-        // the user has not changed failed to read it anew; once changed, its save writes what it shows, unasked.
-        AddOutputLine(
-            strPath + " changed on disk under its editor, " +
-            (pDoc->IsModified()
-                 ? "which keeps its text" + recovery.ThenWrites("a save of the editor writes that text over it")
-                 : "which could not read it anew and still shows the text it had; once changed, a save of the "
-                   "editor " +
-                       (recovery.pending == FolderRecovery::Pending::None ? CString()
-                                                                          : "waits" + recovery.Until() + ", then ") +
-                       "writes that text over it"));
+        AddOutputLine(strPath + " changed on disk under its editor, " + UnderEditorWords(*pDoc, recovery));
         pDoc->TakeFileAsSeen();
         told.push_back(pDoc);
     }

@@ -883,9 +883,10 @@ RunRecovery RecoverRunAt(const CString& at, CRunRecord& record)
         // Not even read where the folder is there: it may be a run's, and it stays in the way. One pending
         // deletion was removed only once its run was whole: it waits for its holder as a record put right does.
         const unsigned long code = LastSystemError();
-        outcome.recordGoing = FolderReached(at) && SeenAt(at).kind == Seen::Kind::Going;
+        const bool reached = FolderReached(at);
+        outcome.recordGoing = reached && SeenAt(at).kind == Seen::Kind::Going;
         outcome.onlyRecord = outcome.recordGoing;
-        if (FolderReached(at))
+        if (reached)
             outcome.blocker = outcome.recordGoing ? BlockerOf(at, 0, BlockedStep::Remove, true)
                                                   : BlockerOf(at, code, BlockedStep::Read, false);
         outcome.record = RecordLeft::Blocked;

@@ -33,6 +33,13 @@ BOOL StoreTyped(Text& dest, const CString& strValue)
     return ProjectFileCanHold(strValue) && CopyFixedText(dest, strValue);
 }
 
+// The box for a list item's text that is none of its list: "invalid unit!".
+CString UnlistedText(const CKTPropertyGridItem* pItem)
+{
+    CString strCaption = pItem->GetCaption();
+    return "invalid " + strCaption.MakeLower() + "!";
+}
+
 }  // namespace
 
 // The page is whole again before the box shows, and nothing of the record is read once it returns.
@@ -77,19 +84,19 @@ void CProtocolSettingsPane::WriteProjectItem(CKTPropertyGridItem* pItem, Project
     {
     case IDS_SETTINGS_BASED_PROTOCOL:
         if (!ParseBasedProtocol(strValue, &project.basedProtocol))
-            Refuse(pItem, nullptr, BasedProtocolName(project.basedProtocol));
+            Refuse(pItem, UnlistedText(pItem), BasedProtocolName(project.basedProtocol));
         break;
     case IDS_SETTINGS_TARGET_PLATFORM:
         if (!ParseTargetPlatform(strValue, &project.targetPlatform))
-            Refuse(pItem, nullptr, TargetPlatformName(project.targetPlatform));
+            Refuse(pItem, UnlistedText(pItem), TargetPlatformName(project.targetPlatform));
         break;
     case IDS_SETTINGS_LIBRARY_TYPE:
         if (!ParseLibraryType(strValue, &project.libraryType))
-            Refuse(pItem, nullptr, LibraryTypeName(project.libraryType));
+            Refuse(pItem, UnlistedText(pItem), LibraryTypeName(project.libraryType));
         break;
     case IDS_SETTINGS_PROJECT_NAME:
         if (!CopyFixedText(project.name, strValue))
-            Refuse(pItem, nullptr, project.name);
+            Refuse(pItem, UnlistedText(pItem), project.name);
         break;
     default:
         break;
@@ -195,10 +202,17 @@ void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldReco
     const int nWidth = DecimalValue(strValue);
     if (field.unit == UNIT_BIT && (nWidth < 1 || nWidth > 31))
         return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
-    if (!StoreTyped(field.maxLength, strValue))
+    // A bit width is kept as the number it reads as, as Add Field keeps it: the design's check reads digits alone.
+    CString strStored = strValue;
+    if (field.unit == UNIT_BIT)
+        strStored.Format("%d", nWidth);
+    if (!StoreTyped(field.maxLength, strStored))
         return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
     if (field.unit == UNIT_BIT)
+    {
+        pItem->SetValue(strStored);
         CopyFixedText(field.dataType, DataTypeName(DataTypeForBitWidth(nWidth)));
+    }
     UpdateFieldItemStates(field);
 }
 
@@ -229,25 +243,25 @@ void CProtocolSettingsPane::WriteFieldChoice(CKTPropertyGridItem* pItem, FieldRe
     {
     case IDS_SETTINGS_UNIT:
         if (!bListed || !ParseUnit(strValue, &field.unit))
-            Refuse(pItem, nullptr, UnitName(field.unit));
+            Refuse(pItem, UnlistedText(pItem), UnitName(field.unit));
         break;
     case IDS_SETTINGS_DATA_TYPE:
         if (!bListed)
-            Refuse(pItem, nullptr, field.dataType);
+            Refuse(pItem, UnlistedText(pItem), field.dataType);
         else
             CopyFixedText(field.dataType, strValue);
         break;
     case IDS_SETTINGS_FIELD_TYPE:
         if (!bListed || !ParseFieldType(strValue, &field.type))
-            Refuse(pItem, nullptr, FieldTypeName(field.type));
+            Refuse(pItem, UnlistedText(pItem), FieldTypeName(field.type));
         break;
     case IDS_SETTINGS_ATTRIBUTE:
         if (!bListed || !ParseAttribute(strValue, &field.attribute))
-            Refuse(pItem, nullptr, AttributeName(field.attribute));
+            Refuse(pItem, UnlistedText(pItem), AttributeName(field.attribute));
         break;
     case IDS_SETTINGS_VARIANT:
         if (!bListed || !ParseVariantWay(strValue, &field.variantWay))
-            Refuse(pItem, nullptr, VariantWayName(field.variantWay));
+            Refuse(pItem, UnlistedText(pItem), VariantWayName(field.variantWay));
         break;
     default:
         return;

@@ -190,13 +190,13 @@ TEST_F(SettingsPaneTest, ATlvPointerFieldLoadsShowingWhatItHolds)
 TEST_F(SettingsPaneTest, ListItemsTakeOnlyTheirOwnTexts)
 {
     FieldRecord& field = SelectField(0);
-    EXPECT_EQ("", Change(FieldItem("Unit"), "bytes"));
+    EXPECT_EQ("invalid unit!", Change(FieldItem("Unit"), "bytes"));
     EXPECT_EQ(0, field.unit) << "free text never maps to another unit";
     EXPECT_EQ("byte", std::string(FieldItem("Unit")->GetValue()));
     Change(FieldItem("Data Type"), "unsigned");
     EXPECT_STREQ("unsigned int", field.dataType);
     EXPECT_EQ("unsigned int", std::string(FieldItem("Data Type")->GetValue()));
-    Change(FieldItem("Type"), "Packet Type");
+    EXPECT_EQ("invalid type!", Change(FieldItem("Type"), "Packet Type"));
     EXPECT_EQ(0, field.type);
     Change(FieldItem("Data Type"), "unsigned short int");
     EXPECT_STREQ("2", field.maxLength);
@@ -211,8 +211,9 @@ TEST_F(SettingsPaneTest, BitWidthIsANumberFromOneToThirtyOne)
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "0"));
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "-5"));
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "x1"));
-    EXPECT_EQ("", Change(FieldItem("Max Length"), "12"));
-    EXPECT_STREQ("12", field.maxLength);
+    EXPECT_EQ("", Change(FieldItem("Max Length"), "12abc"));
+    EXPECT_STREQ("12", field.maxLength) << "the width as the design's check reads it";
+    EXPECT_EQ("12", std::string(FieldItem("Max Length")->GetValue()));
     EXPECT_STREQ("unsigned short int", field.dataType);
     EXPECT_EQ("unsigned short int", std::string(FieldItem("Data Type")->GetValue()));
 }
