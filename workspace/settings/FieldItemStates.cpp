@@ -95,9 +95,16 @@ void CProtocolSettingsPane::UpdateBitItems(FieldRecord& field)
     SetReadOnly({FieldItem("Max Count"), FieldItem("Related Count"), FieldItem("Attribute"), FieldItem("Variant"),
                  FieldItem("Related Length")},
                 TRUE);
-    const int nType = DataTypeForBitWidth(DecimalValue(field.maxLength));
+    const int nWidth = DecimalValue(field.maxLength);
+    const int nType = DataTypeForBitWidth(nWidth);
     if (nType >= 0)
     {
+        // Kept as the number it reads as, as Add Field keeps it: the design's check reads digits alone.
+        CString strWidth;
+        strWidth.Format("%d", nWidth);
+        CopyFixedText(field.maxLength, strWidth);
+        if (pMaxLength)
+            pMaxLength->SetValue(strWidth);
         CopyFixedText(field.dataType, DataTypeName(nType));
         pDataType->SetValue(field.dataType.Text());
         return;

@@ -202,17 +202,8 @@ void CProtocolSettingsPane::WriteMaxLength(CKTPropertyGridItem* pItem, FieldReco
     const int nWidth = DecimalValue(strValue);
     if (field.unit == UNIT_BIT && (nWidth < 1 || nWidth > 31))
         return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
-    // A bit width is kept as the number it reads as, as Add Field keeps it: the design's check reads digits alone.
-    CString strStored = strValue;
-    if (field.unit == UNIT_BIT)
-        strStored.Format("%d", nWidth);
-    if (!StoreTyped(field.maxLength, strStored))
+    if (!StoreTyped(field.maxLength, strValue))
         return Refuse(pItem, "invalid field max length!", field.maxLength, &field);
-    if (field.unit == UNIT_BIT)
-    {
-        pItem->SetValue(strStored);
-        CopyFixedText(field.dataType, DataTypeName(DataTypeForBitWidth(nWidth)));
-    }
     UpdateFieldItemStates(field);
 }
 
@@ -243,25 +234,25 @@ void CProtocolSettingsPane::WriteFieldChoice(CKTPropertyGridItem* pItem, FieldRe
     {
     case IDS_SETTINGS_UNIT:
         if (!bListed || !ParseUnit(strValue, &field.unit))
-            Refuse(pItem, UnlistedText(pItem), UnitName(field.unit));
+            return Refuse(pItem, UnlistedText(pItem), UnitName(field.unit), &field);
         break;
     case IDS_SETTINGS_DATA_TYPE:
         if (!bListed)
-            Refuse(pItem, UnlistedText(pItem), field.dataType);
+            return Refuse(pItem, UnlistedText(pItem), field.dataType, &field);
         else
             CopyFixedText(field.dataType, strValue);
         break;
     case IDS_SETTINGS_FIELD_TYPE:
         if (!bListed || !ParseFieldType(strValue, &field.type))
-            Refuse(pItem, UnlistedText(pItem), FieldTypeName(field.type));
+            return Refuse(pItem, UnlistedText(pItem), FieldTypeName(field.type), &field);
         break;
     case IDS_SETTINGS_ATTRIBUTE:
         if (!bListed || !ParseAttribute(strValue, &field.attribute))
-            Refuse(pItem, UnlistedText(pItem), AttributeName(field.attribute));
+            return Refuse(pItem, UnlistedText(pItem), AttributeName(field.attribute), &field);
         break;
     case IDS_SETTINGS_VARIANT:
         if (!bListed || !ParseVariantWay(strValue, &field.variantWay))
-            Refuse(pItem, UnlistedText(pItem), VariantWayName(field.variantWay));
+            return Refuse(pItem, UnlistedText(pItem), VariantWayName(field.variantWay), &field);
         break;
     default:
         return;

@@ -206,7 +206,12 @@ TEST_F(SettingsPaneTest, ListItemsTakeOnlyTheirOwnTexts)
 TEST_F(SettingsPaneTest, BitWidthIsANumberFromOneToThirtyOne)
 {
     FieldRecord& field = SelectField(3);
+    Change(FieldItem("Unit"), "byte");
+    Change(FieldItem("Data Type"), "char []");
+    EXPECT_EQ("", Change(FieldItem("Max Length"), "+9x"));
     Change(FieldItem("Unit"), "bit");
+    EXPECT_STREQ("9", field.maxLength) << "a width kept as typed reads as its number once the unit is bit";
+    EXPECT_EQ("9", std::string(FieldItem("Max Length")->GetValue()));
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "32"));
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "0"));
     EXPECT_EQ("invalid field max length!", Change(FieldItem("Max Length"), "-5"));
